@@ -1,0 +1,206 @@
+#include "runtime/files.h"
+
+#include <vector>
+
+#include "runtime/error.h"
+
+namespace rt {
+
+namespace {
+constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr std::size_t kWriteChunk = 64 * 1024;
+
+bool IsBlank(int c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
+}  // namespace
+
+struct Files::Channel {
+  std::unique_ptr<OpenFile> file;
+  OpenMode mode;
+  std::vector<char> input;
+  std::size_t input_pos = 0;
+  bool input_exhausted = false;
+  std::string output;
+};
+
+Files::Files(FileSystem& file_system) : file_system_(file_system) {}
+
+Files::~Files() {
+  try {
+    CloseAll();
+  } catch (const RuntimeError&) {
+    // Nothing can be reported from a destructor; callers close explicitly to see failures.
+  }
+}
+
+FileNumber Files::Open(std::string_view path, OpenMode mode) {
+  auto channel = std::make_unique<Channel>();
+  channel->file = file_system_.Open(path, mode);
+  channel->mode = mode;
+  const FileNumber number = next_number_++;
+  channels_.emplace(number, std::move(channel));
+  return number;
+}
+
+FileNumber Files::OpenInput(std::string_view path) { return Open(path, OpenMode::kInput); }
+FileNumber Files::OpenOutput(std::string_view path) { return Open(path, OpenMode::kOutput); }
+FileNumber Files::OpenProbe(std::string_view path) { return Open(path, OpenMode::kProbe); }
+
+Files::Channel& Files::Get(FileNumber file) {
+  auto it = channels_.find(file);
+  if (it == channels_.end()) throw RuntimeError(kBadFileNameOrNumber);
+  return *it->second;
+}
+
+bool Files::IsOpen(FileNumber file) const { return channels_.count(file) != 0; }
+
+std::uint64_t Files::Length(FileNumber file) {
+  Channel& channel = Get(file);
+  Flush(channel);
+  return channel.file->Length();
+}
+
+int Files::Peek(Channel& channel) {
+  if (channel.input_pos >= channel.input.size()) {
+    if (channel.input_exhausted) return -1;
+    if (channel.mode == OpenMode::kOutput) throw RuntimeError(kBadFileMode);
+    channel.input.resize(kReadChunk);
+    const std::size_t got = channel.file->Read(channel.input.data(), kReadChunk);
+    channel.input.resize(got);
+    channel.input_pos = 0;
+    if (got == 0) {
+      channel.input_exhausted = true;
+      return -1;
+    }
+  }
+  return static_cast<unsigned char>(channel.input[channel.input_pos]);
+}
+
+int Files::Take(Channel& channel) {
+  const int c = Peek(channel);
+  if (c >= 0) ++channel.input_pos;
+  return c;
+}
+
+bool Files::AtEnd(FileNumber file) { return Peek(Get(file)) < 0; }
+
+std::string Files::LineInput(FileNumber file) {
+  Channel& channel = Get(file);
+  if (Peek(channel) < 0) throw RuntimeError(kInputPastEndOfFile);
+  std::string line;
+  for (;;) {
+    const int c = Take(channel);
+    if (c < 0 || c == '\n') break;
+    if (c == '\r') {
+      if (Peek(channel) == '\n') Take(channel);
+      break;
+    }
+    line.push_back(static_cast<char>(c));
+  }
+  return line;
+}
+
+std::string Files::InputField(FileNumber file) {
+  Channel& channel = Get(file);
+  // Leading blanks are not part of the field; an end of file before any character is an error.
+  while (IsBlank(Peek(channel))) Take(channel);
+  if (Peek(channel) < 0) throw RuntimeError(kInputPastEndOfFile);
+
+  auto take_line_end = [&] {
+    if (Take(channel) == '\r' && Peek(channel) == '\n') Take(channel);
+  };
+
+  std::string field;
+  if (Peek(channel) == '"') {
+    Take(channel);
+    for (int c = Take(channel); c >= 0 && c != '"'; c = Take(channel)) {
+      field.push_back(static_cast<char>(c));
+    }
+    // Whatever stands between the closing quote and the delimiter is dropped.
+    for (int c = Peek(channel); c >= 0; c = Peek(channel)) {
+      if (c == ',') {
+        Take(channel);
+        break;
+      }
+      if (IsLineEnd(c)) {
+        take_line_end();
+        break;
+      }
+      Take(channel);
+    }
+    return field;
+  }
+
+  for (int c = Peek(channel); c >= 0; c = Peek(channel)) {
+    if (c == ',') {
+      Take(channel);
+      break;
+    }
+    if (IsLineEnd(c)) {
+      take_line_end();
+      break;
+    }
+    field.push_back(static_cast<char>(Take(channel)));
+  }
+  while (!field.empty() && IsBlank(static_cast<unsigned char>(field.back()))) field.pop_back();
+  return field;
+}
+
+void Files::Print(FileNumber file, std::string_view text) {
+  Channel& channel = Get(file);
+  if (channel.mode == OpenMode::kInput) throw RuntimeError(kBadFileMode);
+  channel.output.append(text);
+  if (channel.output.size() >= kWriteChunk) Flush(channel);
+}
+
+void Files::PrintLine(FileNumber file, std::string_view text) {
+  Channel& channel = Get(file);
+  if (channel.mode == OpenMode::kInput) throw RuntimeError(kBadFileMode);
+  channel.output.append(text);
+  channel.output.append("\r\n");
+  if (channel.output.size() >= kWriteChunk) Flush(channel);
+}
+
+void Files::Flush(Channel& channel) {
+  if (channel.output.empty()) return;
+  std::string pending;
+  pending.swap(channel.output);
+  channel.file->Write(pending);
+}
+
+void Files::Close(FileNumber file) {
+  auto it = channels_.find(file);
+  if (it == channels_.end()) return;
+  std::unique_ptr<Channel> channel = std::move(it->second);
+  channels_.erase(it);
+  try {
+    Flush(*channel);
+  } catch (...) {
+    try {
+      channel->file->Close();
+    } catch (...) {  // the write failure is the one worth reporting
+    }
+    throw;
+  }
+  channel->file->Close();
+}
+
+void Files::CloseAll() {
+  int first_failure = 0;
+  while (!channels_.empty()) {
+    try {
+      Close(channels_.begin()->first);
+    } catch (const RuntimeError& error) {
+      if (first_failure == 0) first_failure = error.number();
+    }
+  }
+  if (first_failure != 0) throw RuntimeError(first_failure);
+}
+
+void Files::Delete(std::string_view path) { file_system_.Delete(path); }
+
+void Files::Rename(std::string_view from, std::string_view to) { file_system_.Rename(from, to); }
+
+bool Files::Exists(std::string_view path) { return file_system_.Exists(path); }
+
+}  // namespace rt
