@@ -1,0 +1,36 @@
+#pragma once
+// What a Create run keeps from one student to the next, and the output files it writes into.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/files.h"
+
+namespace acctgen {
+
+// The output files of a Create run, opened and headed before the student pass.
+struct OutputFiles {
+  rt::FileNumber ErrorLog = 0;    // a:\errorlog.txt
+  rt::FileNumber AddUsersCsv = 0;  // c:\addusers.csv
+  rt::FileNumber Step5 = 0;       // a:\step5.bat
+  rt::FileNumber Step6 = 0;       // a:\step6.bat
+  rt::FileNumber OuVbs = 0;       // a:\ou.vbs
+};
+
+// Shows progress on the "Processing..." form: the phase on the upper label, the current item
+// on the lower one. Each call repaints at once.
+class ProgressSink {
+ public:
+  virtual ~ProgressSink() = default;
+  virtual void ShowPhase(std::string_view text) = 0;
+  virtual void ShowItem(std::string_view text) = 0;
+};
+
+class SilentProgress : public ProgressSink {
+ public:
+  void ShowPhase(std::string_view) override {}
+  void ShowItem(std::string_view) override {}
+};
+
+}  // namespace acctgen
