@@ -18,6 +18,15 @@ struct OutputFiles {
   rt::FileNumber OuVbs = 0;       // a:\ou.vbs
 };
 
+// The run state of one Create run; it lives until the program ends. The student pass adds what
+// its login numbering and leaving-year upkeep need.
+struct RunState {
+  // Every login derived in this run, in the order of school.txt.
+  std::vector<std::string> CurrentLogins;
+  // The distinct leaving years of the run as digit texts, in the order they entered.
+  std::vector<std::string> LeavingYearList;
+};
+
 // Shows progress on the "Processing..." form: the phase on the upper label, the current item
 // on the lower one. Each call repaints at once.
 class ProgressSink {
