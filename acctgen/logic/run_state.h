@@ -34,6 +34,9 @@ class ProgressSink {
   virtual ~ProgressSink() = default;
   virtual void ShowPhase(std::string_view text) = 0;
   virtual void ShowItem(std::string_view text) = 0;
+  // Shows the form (without waiting for it) and repaints it; hides it again at the end of a run.
+  virtual void Show() {}
+  virtual void Hide() {}
 };
 
 class SilentProgress : public ProgressSink {

@@ -1,0 +1,48 @@
+#include "acctgen/logic/batch_heads.h"
+
+#include "runtime/text.h"
+
+namespace acctgen {
+
+std::vector<std::string> Step4Lines(std::string_view archive_name, std::int64_t existing_count) {
+  std::vector<std::string> lines = {
+      "If Not Exist C:\\Accounts\\*.* md c:\\Accounts",
+      "Copy c:\\addusers.xls c:\\Accounts\\" + std::string(archive_name),
+  };
+  if (existing_count < 2) lines.emplace_back("cscript a:\\OU.vbs");
+  lines.emplace_back("cscript a:\\addusers.vbs c:\\addusers.xls");
+  return lines;
+}
+
+void WriteStep4(rt::Files& files, std::string_view archive_name, std::int64_t existing_count) {
+  const rt::FileNumber file = files.OpenOutput(kStep4Path);
+  PrintLines(files, file, Step4Lines(archive_name, existing_count));
+  files.Close(file);
+}
+
+std::vector<std::string> Step5HeadLines(const FormValues& form) {
+  const std::string folder = rt::Trim(form.Text3);
+  const std::string root = form.Text7 + ":\\" + folder;
+  return {
+      "cscript a:\\makfldr.vbs " + root,
+      "net share " + folder + "=" + root,
+  };
+}
+
+std::vector<std::string> AccountRowsHeadLines(const FormValues& form, std::string_view ds_root) {
+  std::string header =
+      "DS Root,First Name, Last Name, Display Name, Description, SAM Account, Password, Home "
+      "Drive, Home Path, Logon Script";
+  if (form.Check19) header += ", Profile Path";
+  return {header, "\"" + std::string(ds_root) + "\""};
+}
+
+std::vector<std::string> Step6CleanUpLines() {
+  return {"Del c:\\exportad.*", "Del c:\\exprtad2.csv"};
+}
+
+void PrintLines(rt::Files& files, rt::FileNumber file, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) files.PrintLine(file, line);
+}
+
+}  // namespace acctgen

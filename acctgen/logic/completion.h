@@ -1,0 +1,44 @@
+#pragma once
+// How a Create run ends: the data-error ending (the log opens in Notepad) or the success ending,
+// and the default failure path for any error the run cannot recover from.
+
+#include <string>
+#include <string_view>
+
+#include "acctgen/logic/run_state.h"
+#include "runtime/dialogs.h"
+#include "runtime/error.h"
+#include "runtime/files.h"
+#include "runtime/shell.h"
+
+namespace acctgen {
+
+// The log is named in full: Notepad would otherwise look for it in whatever folder it starts in
+// and show an empty new file instead of the errors.
+inline constexpr std::string_view kErrorLogCommand = "Notepad a:\\errorlog.txt";
+
+inline constexpr std::string_view kDataErrorsText =
+    "There were errors found in your KORU data.  Click OK to view the errors.";
+inline constexpr std::string_view kDataErrorsTitle = "Errors in KORU Data";
+inline constexpr std::string_view kSuccessText =
+    "Step 2 Completed Successfully.  Please continue with Step 3.";
+inline constexpr std::string_view kSuccessTitle = "Success!";
+
+inline constexpr std::string_view kFailureTitle = "Account Generator";
+
+enum class RunEnding { kSuccess, kDataErrors };
+
+// Adds the advice lines to a non-empty error log, hides the progress form, closes every open
+// file and shows the ending's message; with data errors it then starts Notepad on the log.
+// The program ends afterwards.
+RunEnding CompleteRun(rt::Files& files, const OutputFiles& out, rt::Dialogs& dialogs,
+                      rt::Shell& shell, ProgressSink& progress);
+
+// "Run-time error '61': Disk full"
+std::string FailureText(const rt::RuntimeError& error);
+
+// The default failure path: closes whatever is still open (so what was written reaches the
+// disk), then reports the error's number and description. The program ends afterwards.
+void ReportFailure(const rt::RuntimeError& error, rt::Files& files, rt::Dialogs& dialogs);
+
+}  // namespace acctgen

@@ -1,0 +1,67 @@
+#include "acctgen/logic/obsolete_accounts.h"
+
+#include <unordered_set>
+
+namespace acctgen {
+
+namespace {
+
+// A set lookup gives the same answers as scanning the logins for each account, without the
+// quadratic cost at a hundred thousand students.
+class LoginSet {
+ public:
+  explicit LoginSet(const std::vector<std::string>& logins)
+      : logins_(logins.begin(), logins.end()) {}
+  bool Contains(const std::string& name) const { return logins_.count(name) != 0; }
+
+ private:
+  std::unordered_set<std::string> logins_;
+};
+
+}  // namespace
+
+std::vector<std::string> ObsoleteAccounts(const std::vector<std::string>& existing_accounts,
+                                          const std::vector<std::string>& current_logins) {
+  const LoginSet logins(current_logins);
+  std::vector<std::string> obsolete;
+  for (const std::string& name : existing_accounts) {
+    if (!logins.Contains(name)) obsolete.push_back(name);
+  }
+  return obsolete;
+}
+
+bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
+                                 const std::vector<std::string>& existing_accounts,
+                                 const std::vector<std::string>& current_logins,
+                                 ProgressSink& progress, rt::Shell& shell) {
+  progress.ShowPhase("Checking for Obsolete Accounts");
+  const rt::FileNumber report = files.OpenOutput(kDeletedReportPath);
+  files.PrintLine(report, "The following accounts will be deleted as they have left the school:");
+  files.PrintLine(report, " ");
+
+  const LoginSet logins(current_logins);
+  bool found = false;
+  for (const std::string& name : existing_accounts) {
+    progress.ShowItem(name);
+    if (logins.Contains(name)) continue;
+    files.PrintLine(step5, "NET USER /delete " + name);
+    files.PrintLine(report, name);
+    found = true;
+  }
+
+  if (!found) files.PrintLine(report, "NO ACCOUNTS TO DELETE");
+  files.PrintLine(report, " ");
+  if (found) {
+    files.PrintLine(report, "The home folders for these users will not be deleted automatically.");
+    files.PrintLine(report, "You should manually check the contents of their home folders and");
+    files.PrintLine(report, "delete them if no longer required.");
+  }
+  files.PrintLine(report, " ");
+  files.PrintLine(report, "Please close this window when ready.");
+  files.Close(report);
+
+  if (found) shell.Start(kDeletedReportCommand, rt::WindowStyle::kNormalFocus);
+  return found;
+}
+
+}  // namespace acctgen

@@ -1,0 +1,32 @@
+#pragma once
+// The obsolete-accounts report: every existing student account that no login of this run
+// matches gets a delete command at the end of step 5 and a line in "A:\deleted.txt", which then
+// opens in Notepad for review.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "acctgen/logic/run_state.h"
+#include "runtime/files.h"
+#include "runtime/shell.h"
+
+namespace acctgen {
+
+inline constexpr std::string_view kDeletedReportPath = "A:\\deleted.txt";
+inline constexpr std::string_view kDeletedReportCommand = "Notepad.exe a:\\deleted.txt";
+
+// The existing accounts that no current login equals (exact, case-sensitive), in the order of
+// the existing list.
+std::vector<std::string> ObsoleteAccounts(const std::vector<std::string>& existing_accounts,
+                                          const std::vector<std::string>& current_logins);
+
+// Writes the report and the delete commands into the open step 5 file, naming each existing
+// account on the progress form as it is compared; starts Notepad on the report when it lists
+// any account. Returns whether it did.
+bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
+                                 const std::vector<std::string>& existing_accounts,
+                                 const std::vector<std::string>& current_logins,
+                                 ProgressSink& progress, rt::Shell& shell);
+
+}  // namespace acctgen

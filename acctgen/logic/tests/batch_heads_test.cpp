@@ -1,0 +1,63 @@
+#include "acctgen/logic/batch_heads.h"
+
+#include <gtest/gtest.h>
+
+#include "runtime/files.h"
+#include "runtime/testing/test_drives.h"
+
+namespace acctgen {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(Step4Test, AFirstRunAlsoCreatesTheOus) {
+  const Lines first_run = {"If Not Exist C:\\Accounts\\*.* md c:\\Accounts",
+                           "Copy c:\\addusers.xls c:\\Accounts\\accounts2026-12-08-42.xls",
+                           "cscript a:\\OU.vbs", "cscript a:\\addusers.vbs c:\\addusers.xls"};
+  EXPECT_EQ(Step4Lines("accounts2026-12-08-42.xls", 0), first_run);
+  EXPECT_EQ(Step4Lines("accounts2026-12-08-42.xls", 1), first_run);
+  const Lines later = {first_run[0], first_run[1], first_run[3]};
+  EXPECT_EQ(Step4Lines("accounts2026-12-08-42.xls", 2), later);
+  EXPECT_EQ(Step4Lines("accounts2026-12-08-42.xls", 2000), later);
+}
+
+TEST(Step4Test, IsWrittenWholeAndClosed) {
+  rt::testing::TestDrives drives;
+  rt::Files files(drives.file_system());
+  WriteStep4(files, "accounts2026-01-02-03.xls", 5);
+  EXPECT_EQ(drives.ReadHostFile("A:\\step4.bat"),
+            "If Not Exist C:\\Accounts\\*.* md c:\\Accounts\r\n"
+            "Copy c:\\addusers.xls c:\\Accounts\\accounts2026-01-02-03.xls\r\n"
+            "cscript a:\\addusers.vbs c:\\addusers.xls\r\n");
+}
+
+TEST(Step5HeadTest, TheFolderIsTrimmedAndTheDriveUsedAsTyped) {
+  FormValues form;
+  form.Text7 = "D";
+  form.Text3 = "  s_home ";
+  EXPECT_EQ(Step5HeadLines(form),
+            (Lines{"cscript a:\\makfldr.vbs D:\\s_home", "net share s_home=D:\\s_home"}));
+  form.Text7 = "D ";
+  EXPECT_EQ(Step5HeadLines(form)[1], "net share s_home=D :\\s_home");
+}
+
+TEST(AccountRowsHeadTest, TheProfileColumnFollowsTheProfileBox) {
+  FormValues form;
+  form.Check19 = true;
+  const Lines with = AccountRowsHeadLines(form, "DC=lakeside,DC=school,DC=nz");
+  EXPECT_EQ(with[0],
+            "DS Root,First Name, Last Name, Display Name, Description, SAM Account, Password, "
+            "Home Drive, Home Path, Logon Script, Profile Path");
+  EXPECT_EQ(with[1], "\"DC=lakeside,DC=school,DC=nz\"");
+  form.Check19 = false;
+  const Lines without = AccountRowsHeadLines(form, "DC=a,DC=b");
+  EXPECT_TRUE(without[0].ends_with(", Home Path, Logon Script"));
+  EXPECT_EQ(without[1], "\"DC=a,DC=b\"");
+}
+
+TEST(Step6CleanUpTest, DeletesTheExportAndItsSortedCopy) {
+  EXPECT_EQ(Step6CleanUpLines(), (Lines{"Del c:\\exportad.*", "Del c:\\exprtad2.csv"}));
+}
+
+}  // namespace
+}  // namespace acctgen

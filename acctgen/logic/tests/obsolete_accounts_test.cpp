@@ -1,0 +1,97 @@
+#include "acctgen/logic/obsolete_accounts.h"
+
+#include <gtest/gtest.h>
+
+#include "acctgen/logic/tests/recording_progress.h"
+#include "runtime/files.h"
+#include "runtime/testing/fakes.h"
+#include "runtime/testing/test_drives.h"
+
+namespace acctgen {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class ObsoleteAccountsTest : public ::testing::Test {
+ protected:
+  // Runs the report after one earlier line of step 5; returns whether it found any account.
+  bool Run(const Names& existing, const Names& current) {
+    const rt::FileNumber step5 = files_.OpenOutput("a:\\step5.bat");
+    files_.PrintLine(step5, "net share s_home=D:\\s_home");
+    const bool found =
+        WriteObsoleteAccountsReport(files_, step5, existing, current, progress_, shell_);
+    files_.Close(step5);
+    return found;
+  }
+  std::string Report() const { return drives_.ReadHostFile("A:\\deleted.txt"); }
+  std::string Step5() const { return drives_.ReadHostFile("A:\\step5.bat"); }
+
+  rt::testing::TestDrives drives_;
+  rt::Files files_{drives_.file_system()};
+  testing::RecordingProgress progress_;
+  rt::testing::RecordingShell shell_;
+};
+
+// The blank after the list and the blank before the closing line both stand, with no advice
+// between them.
+constexpr const char* kNothingToDelete =
+    "The following accounts will be deleted as they have left the school:\r\n"
+    " \r\n"
+    "NO ACCOUNTS TO DELETE\r\n"
+    " \r\n"
+    " \r\n"
+    "Please close this window when ready.\r\n";
+
+TEST_F(ObsoleteAccountsTest, NoExistingAccountsGiveTheEmptyReportAndNoNotepad) {
+  EXPECT_FALSE(Run({}, {"tomas.varga"}));
+  EXPECT_EQ(Report(), kNothingToDelete);
+  EXPECT_EQ(Step5(), "net share s_home=D:\\s_home\r\n");
+  EXPECT_TRUE(shell_.started.empty());
+  EXPECT_EQ(progress_.phases, Names{"Checking for Obsolete Accounts"});
+}
+
+TEST_F(ObsoleteAccountsTest, EveryAccountStillInUseDeletesNothing) {
+  EXPECT_FALSE(Run({"ana.lee", "tomas.varga"}, {"tomas.varga", "ana.lee", "new.student"}));
+  EXPECT_EQ(Report(), kNothingToDelete);
+  EXPECT_TRUE(shell_.started.empty());
+  EXPECT_EQ(progress_.items, (Names{"ana.lee", "tomas.varga"}));
+}
+
+TEST_F(ObsoleteAccountsTest, LeaversAreListedAndDeletedInTheExistingOrder) {
+  // "Tomas.Varga" differs from the derived login only in case: it is a different account.
+  EXPECT_TRUE(Run({"zed.old", "Tomas.Varga", "ana.lee", "amy.gone"}, {"ana.lee", "tomas.varga"}));
+  EXPECT_EQ(Report(),
+            "The following accounts will be deleted as they have left the school:\r\n"
+            " \r\n"
+            "zed.old\r\n"
+            "Tomas.Varga\r\n"
+            "amy.gone\r\n"
+            " \r\n"
+            "The home folders for these users will not be deleted automatically.\r\n"
+            "You should manually check the contents of their home folders and\r\n"
+            "delete them if no longer required.\r\n"
+            " \r\n"
+            "Please close this window when ready.\r\n");
+  EXPECT_EQ(Step5(),
+            "net share s_home=D:\\s_home\r\n"
+            "NET USER /delete zed.old\r\n"
+            "NET USER /delete Tomas.Varga\r\n"
+            "NET USER /delete amy.gone\r\n");
+  ASSERT_EQ(shell_.started.size(), 1u);
+  EXPECT_EQ(shell_.started[0], (rt::testing::StartedCommand{"Notepad.exe a:\\deleted.txt",
+                                                            rt::WindowStyle::kNormalFocus}));
+}
+
+TEST_F(ObsoleteAccountsTest, AnOlderReportIsReplacedWhole) {
+  drives_.WriteHostFile("A:\\deleted.txt", std::string(5000, 'x'));
+  Run({"a"}, {"a"});
+  EXPECT_EQ(Report(), kNothingToDelete);
+}
+
+TEST(ObsoleteAccountsListTest, KeepsDuplicatesAndOrder) {
+  EXPECT_EQ(ObsoleteAccounts({"b", "a", "b", "c"}, {"c"}), (Names{"b", "a", "b"}));
+  EXPECT_EQ(ObsoleteAccounts({}, {}), Names{});
+}
+
+}  // namespace
+}  // namespace acctgen
