@@ -7,7 +7,7 @@ namespace acctgen {
 std::vector<std::string> Step4Lines(std::string_view archive_name, std::int64_t existing_count) {
   std::vector<std::string> lines = {
       "If Not Exist C:\\Accounts\\*.* md c:\\Accounts",
-      "Copy c:\\addusers.xls c:\\Accounts\\" + std::string(archive_name),
+      std::string("Copy c:\\addusers.xls c:\\Accounts\\").append(archive_name),
   };
   if (existing_count < 2) lines.emplace_back("cscript a:\\OU.vbs");
   lines.emplace_back("cscript a:\\addusers.vbs c:\\addusers.xls");
@@ -34,7 +34,7 @@ std::vector<std::string> AccountRowsHeadLines(const FormValues& form, std::strin
       "DS Root,First Name, Last Name, Display Name, Description, SAM Account, Password, Home "
       "Drive, Home Path, Logon Script";
   if (form.Check19) header += ", Profile Path";
-  return {header, "\"" + std::string(ds_root) + "\""};
+  return {header, std::string("\"").append(ds_root).append("\"")};
 }
 
 std::vector<std::string> Step6CleanUpLines() {

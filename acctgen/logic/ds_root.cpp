@@ -39,7 +39,7 @@ std::string DcList(const std::vector<std::string>& components) {
 std::string DsRoot(const std::vector<std::string>& components) { return DcList(components); }
 
 std::string LdapBindingText(const std::vector<std::string>& components) {
-  return "\"LDAP://" + DcList(components) + "\")";
+  return std::string("\"LDAP://").append(DcList(components)).append("\")");
 }
 
 }  // namespace acctgen

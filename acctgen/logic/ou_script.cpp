@@ -8,7 +8,7 @@ std::vector<std::string> OuScriptHeadLines(const FormValues& form, std::string_v
       " ",
       "'Bind",
       " ",
-      "Set dom = GetObject(" + std::string(ldap_binding),
+      std::string("Set dom = GetObject(").append(ldap_binding),
       " ",
   };
   if (form.Check1) {
