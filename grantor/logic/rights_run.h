@@ -1,0 +1,44 @@
+#pragma once
+// The "Set Rights" run: rewrite the intranet package's shortcut file so that every student's
+// entry carries the student's login, write the batch file that gives each of them change rights
+// on his or her own intranet folder, put the new shortcut file in place (keeping the old one as
+// a backup) and start the batch file.
+
+#include <string>
+#include <string_view>
+
+#include "grantor/logic/student_table.h"
+#include "runtime/dialogs.h"
+#include "runtime/files.h"
+#include "runtime/shell.h"
+
+namespace grantor {
+
+enum class RunOutcome {
+  // The shortcut file was missing or too short: the path is wrong; nothing was changed and
+  // the window waits for a corrected path.
+  kWrongPath,
+  // Everything is written and the batch file started; the program ends.
+  kFinished,
+};
+
+// The package's files, each the typed path, a backslash and the file name.
+struct PackageFiles {
+  explicit PackageFiles(std::string_view package_path);
+  std::string Shortcuts;    // odshrtct.dat
+  std::string Settings;     // odshrtct.ini
+  std::string Rewritten;    // odshrtct.new
+  std::string Backup;       // odshrtct.org
+  std::string RightsBatch;  // odrights.bat
+};
+
+// A shortcut file shorter than this cannot hold a record: the path is taken to be wrong.
+inline constexpr unsigned kMinimumShortcutBytes = 10;
+
+// package_path is the server path as typed. Any failure other than a wrong path is thrown as
+// a RuntimeError; the shortcut file keeps its name and content until every line is written.
+RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell,
+                        std::string_view package_path, rt::FileNumber student_export,
+                        const LoginMaker& make_login);
+
+}  // namespace grantor

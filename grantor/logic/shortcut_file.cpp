@@ -1,0 +1,50 @@
+#include "grantor/logic/shortcut_file.h"
+
+#include "runtime/text.h"
+
+namespace grantor {
+
+ShortcutRecord ReadShortcutRecord(rt::Files& files, rt::FileNumber file) {
+  ShortcutRecord record;
+  record.Name = rt::Trim(files.InputField(file));
+  record.Folder = rt::Trim(files.InputField(file));
+  record.Middle = rt::Trim(files.InputField(file));
+  record.YearFolder = rt::Trim(files.InputField(file));
+  return record;
+}
+
+std::string ShortcutLine(std::string_view name, const ShortcutRecord& record) {
+  std::string line(name);
+  line += ',';
+  line += record.Folder;
+  line += ',';
+  line += record.Middle;
+  line += ',';
+  line += record.YearFolder;
+  return line;
+}
+
+std::string ResetRightsLine(std::string_view package_path) {
+  return "a:\\xcacls " + std::string(package_path) +
+         " /t /g administrators:F system:F everyone:R /Y";
+}
+
+std::string StudentRightsLine(std::string_view package_path, std::string_view student_root,
+                              const ShortcutRecord& record, std::string_view login) {
+  std::string line = "a:\\xcacls ";
+  line += package_path;
+  line += '\\';
+  line += student_root;
+  line += '\\';
+  line += record.YearFolder;
+  line += '\\';
+  line += record.Middle;
+  line += '\\';
+  line += record.Folder;
+  line += " /t /g administrators:F system:F ";
+  line += login;
+  line += ":RC everyone:R /Y";
+  return line;
+}
+
+}  // namespace grantor

@@ -1,0 +1,37 @@
+#pragma once
+// The intranet package's shortcut file: records of four comma-separated values (display name,
+// innermost folder, middle folder, year folder), and the lines the rewrite and the rights batch
+// are made of.
+
+#include <string>
+#include <string_view>
+
+#include "runtime/files.h"
+
+namespace grantor {
+
+struct ShortcutRecord {
+  std::string Name;        // the student's display name, or a login once rewritten
+  std::string Folder;      // innermost folder of the student's intranet folder
+  std::string Middle;      // the folder above it
+  std::string YearFolder;  // "year7", "kinder", ...
+
+  bool operator==(const ShortcutRecord&) const = default;
+};
+
+// Reads the next record; each value loses its quotes and the spaces around it. A file whose
+// values run out inside a record fails with error 62.
+ShortcutRecord ReadShortcutRecord(rt::Files& files, rt::FileNumber file);
+
+// The record as the rewritten file holds it, with name in place of the display name.
+std::string ShortcutLine(std::string_view name, const ShortcutRecord& record);
+
+// The batch line that first resets the whole tree under the package folder.
+std::string ResetRightsLine(std::string_view package_path);
+
+// The batch line that gives one student change rights on his or her own folder, found under
+// the package folder, the student folder root and the record's three folders.
+std::string StudentRightsLine(std::string_view package_path, std::string_view student_root,
+                              const ShortcutRecord& record, std::string_view login);
+
+}  // namespace grantor
