@@ -1,0 +1,1 @@
+add_fuzzer(grantor_run_fuzzer SOURCES grantor_run_fuzzer.cpp LIBS grantor_logic runtime_testing)

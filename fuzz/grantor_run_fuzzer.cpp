@@ -1,0 +1,96 @@
+// Feeds arbitrary bytes to the shortcut-file reader and to the whole rights run. The input is
+// cut at its first two zero bytes into the student export, the package settings and the
+// shortcut file. Whatever happens, the shortcut file must either be replaced with its old
+// content kept as the backup, or stay exactly as it was.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "fuzz/grantor_memory_file_system.h"
+#include "grantor/logic/rights_run.h"
+#include "grantor/logic/shortcut_file.h"
+#include "runtime/error.h"
+#include "runtime/files.h"
+#include "runtime/testing/fakes.h"
+
+namespace {
+
+using grantor::fuzzing::MemoryFileSystem;
+
+std::string_view NextPart(std::string_view& rest) {
+  const std::size_t zero = rest.find('\0');
+  const std::string_view part = rest.substr(0, zero);
+  rest = zero == std::string_view::npos ? std::string_view() : rest.substr(zero + 1);
+  return part;
+}
+
+void Check(bool holds) {
+  if (!holds) __builtin_trap();
+}
+
+void ReadEveryRecord(std::string_view bytes) {
+  MemoryFileSystem memory;
+  memory.files["c:\\pkg\\odshrtct.dat"] = std::string(bytes);
+  rt::Files files(memory);
+  const rt::FileNumber file = files.OpenInput("C:\\PKG\\odshrtct.dat");
+  try {
+    while (!files.AtEnd(file)) {
+      const grantor::ShortcutRecord record = grantor::ReadShortcutRecord(files, file);
+      Check(record.Name == rt::Trim(record.Name) &&
+            record.YearFolder == rt::Trim(record.YearFolder));
+    }
+  } catch (const rt::RuntimeError& error) {
+    Check(error.number() == rt::kInputPastEndOfFile);
+  }
+}
+
+std::optional<std::string> FuzzLogin(std::string_view surname, std::string_view given) {
+  std::string login;
+  for (char c : std::string(given) + "." + std::string(surname)) {
+    if (c != ' ') login += rt::ToLower1252(c);
+  }
+  return login;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view rest(reinterpret_cast<const char*>(data), size);
+  const std::string_view school = NextPart(rest);
+  const std::string_view settings = NextPart(rest);
+  const std::string_view shortcuts = rest;
+  ReadEveryRecord(shortcuts);
+
+  MemoryFileSystem memory;
+  memory.files["a:\\school.txt"] = std::string(school);
+  memory.files["c:\\pkg\\odshrtct.ini"] = std::string(settings);
+  memory.files["c:\\pkg\\odshrtct.dat"] = std::string(shortcuts);
+  rt::testing::RecordingDialogs dialogs;
+  rt::testing::RecordingShell shell;
+  bool finished = false;
+  {
+    rt::Files files(memory);
+    try {
+      const rt::FileNumber student_export = files.OpenInput("A:\\school.txt");
+      finished = grantor::RunSetRights(files, dialogs, shell, "C:\\PKG", student_export,
+                                       FuzzLogin) == grantor::RunOutcome::kFinished;
+    } catch (const rt::RuntimeError&) {
+    }
+  }
+  const auto& now = memory.files;
+  if (finished) {
+    Check(now.at("c:\\pkg\\odshrtct.org") == shortcuts);
+    Check(now.count("c:\\pkg\\odshrtct.new") == 0);
+    Check(now.at("c:\\pkg\\odrights.bat").rfind(grantor::ResetRightsLine("C:\\PKG") + "\r\n", 0) ==
+          0);
+    Check(shell.started.size() == 1);
+  } else {
+    Check(now.at("c:\\pkg\\odshrtct.dat") == shortcuts);
+    Check(now.count("c:\\pkg\\odshrtct.org") == 0);
+    Check(shell.started.empty());
+  }
+  return 0;
+}
