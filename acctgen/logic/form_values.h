@@ -19,9 +19,9 @@ struct FormValues {
   std::string Text9;  // NetBIOS domain name
 
   // Login name format.
-  bool Option1 = true;  // FirstName.Surname
-  bool Option2 = false;  // Surname.FirstName
-  bool Option3 = false;  // SurnameInitial
+  bool Option1 = true;    // FirstName.Surname
+  bool Option2 = false;   // Surname.FirstName
+  bool Option3 = false;   // SurnameInitial
   bool Option15 = false;  // FirstNameSurname
   bool Option16 = false;  // SurnameFirstName
 
@@ -30,10 +30,10 @@ struct FormValues {
   bool Option5 = false;  // K-6
   bool Option6 = false;  // K-12
   bool Option7 = false;  // 7-10
-  bool Option8 = true;  // 7-12
+  bool Option8 = true;   // 7-12
 
   // Years mode.
-  bool Option11 = true;  // All Years
+  bool Option11 = true;   // All Years
   bool Option12 = false;  // Selected Years
 
   // Years "K", "1" ... "12".
@@ -61,11 +61,11 @@ struct FormValues {
   bool Option10 = true;  // Modify
 
   // Password.
-  bool Check4 = true;  // unique passwords
-  bool Option13 = true;  // never expires
+  bool Check4 = true;     // unique passwords
+  bool Option13 = true;   // never expires
   bool Option14 = false;  // must change at first logon
 
-  bool Check19 = true;  // set a profile location
+  bool Check19 = true;   // set a profile location
   bool Check18 = false;  // delete accounts of students that have left
   bool Check20 = false;  // student owns the home folder
 

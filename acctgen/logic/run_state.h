@@ -11,11 +11,11 @@ namespace acctgen {
 
 // The output files of a Create run, opened and headed before the student pass.
 struct OutputFiles {
-  rt::FileNumber ErrorLog = 0;    // a:\errorlog.txt
+  rt::FileNumber ErrorLog = 0;     // a:\errorlog.txt
   rt::FileNumber AddUsersCsv = 0;  // c:\addusers.csv
-  rt::FileNumber Step5 = 0;       // a:\step5.bat
-  rt::FileNumber Step6 = 0;       // a:\step6.bat
-  rt::FileNumber OuVbs = 0;       // a:\ou.vbs
+  rt::FileNumber Step5 = 0;        // a:\step5.bat
+  rt::FileNumber Step6 = 0;        // a:\step6.bat
+  rt::FileNumber OuVbs = 0;        // a:\ou.vbs
 };
 
 // The run state of one Create run; it lives until the program ends. The student pass adds what

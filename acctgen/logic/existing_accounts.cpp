@@ -1,0 +1,41 @@
+#include "acctgen/logic/existing_accounts.h"
+
+#include "runtime/text.h"
+
+namespace acctgen {
+
+std::string OuClass(std::string_view distinguished_name) {
+  const std::size_t p = rt::FindFirst(distinguished_name, "OU=");
+  const std::string unit = rt::Mid(distinguished_name, p + 3, 4);
+  if (unit == "Stud") return "Students";
+  if (unit == "Scho") return "School";
+  if (!unit.empty() && unit[0] == '2') return unit;
+  return "Invalid";
+}
+
+namespace {
+std::string CsvField(std::string_view value) {
+  if (value.find(',') == std::string_view::npos) return std::string(value);
+  std::string quoted = "\"";
+  for (char c : value) {
+    if (c != '"') quoted.push_back(c);
+  }
+  quoted.push_back('"');
+  return quoted;
+}
+}  // namespace
+
+std::string IntermediateLine(std::string_view field2, std::string_view field3,
+                             std::string_view field4, std::string_view ou_class) {
+  std::string line = CsvField(field4);
+  line += ',';
+  line += CsvField(field2);
+  line += ',';
+  line += CsvField(field3);
+  line += ",\"";
+  line += ou_class;
+  line += '"';
+  return line;
+}
+
+}  // namespace acctgen

@@ -1,0 +1,71 @@
+#pragma once
+// Start-up of the account generator, before the main form is shown: the current year, the
+// existing accounts from the directory export, the student export opened and checked, the saved
+// settings restored. One error trap covers the work; it retries a missing floppy disk, takes a
+// missing directory export as a first run, and ends the program for anything else.
+
+#include <string>
+#include <string_view>
+
+#include "acctgen/logic/line_sorter.h"
+#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/settings_file.h"
+#include "acctgen/logic/startup_state.h"
+#include "runtime/clock.h"
+#include "runtime/dialogs.h"
+#include "runtime/files.h"
+
+namespace acctgen {
+
+inline constexpr std::string_view kStudentExportPath = "A:\\school.txt";
+// A student export shorter than this was not exported correctly.
+inline constexpr std::uint64_t kMinimumStudentExportBytes = 100;
+
+inline constexpr std::string_view kSevereProblemTitle = "Severe Problem";
+inline constexpr std::string_view kFloppyTitle = "Where's the Floppy?";
+inline constexpr std::string_view kPleaseWait = "Please Wait...";
+
+inline constexpr std::string_view kStudentExportTooShort =
+    "It appears that school.txt file has not been exported from KORU correctly.  This utility "
+    "will now close.";
+inline constexpr std::string_view kStepOneNotRun =
+    "It appears that you have either not run Step 1 or not exported student details from KORU "
+    "and created the school.txt file on your floppy disk.  Please do that first.  This utility "
+    "will now close.";
+inline constexpr std::string_view kInsertFloppy =
+    "The Win2000 floppy disk with your exported school.txt file is not in the floppy drive.  "
+    "Please insert it then click OK.";
+inline constexpr std::string_view kBadSectors =
+    "It appears that the floppy disk has developed some bad sectors or the drive needs "
+    "cleaning.  This utility will now close.";
+inline constexpr std::string_view kExportIncomplete =
+    "The export of existing accounts in C:\\exportad.csv is incomplete.  Please run Step 1 of "
+    "the Wizard again.  This utility will now close.";
+
+struct StartupServices {
+  rt::Files& files;
+  LineSorter& sorter;
+  rt::Dialogs& dialogs;
+  rt::Clock& clock;
+  SettingsTarget& form;  // the main form, which restoring the settings changes
+  ProgressSink& progress;
+};
+
+enum class StartupEnd {
+  kShowForm,   // the main form may be shown; the state is filled
+  kEndProgram  // a severe problem was reported and every file is closed
+};
+
+struct StartupOutcome {
+  StartupEnd end = StartupEnd::kShowForm;
+  // The error that ended the program (0 when none), and the message shown for it.
+  int error = 0;
+  std::string message;
+  // Passes over the directory export: 1, plus one for each floppy retry.
+  int passes = 0;
+};
+
+// Runs every start-up step in order; fills state for the Create run.
+StartupOutcome RunStartup(const StartupServices& services, StartupState& state);
+
+}  // namespace acctgen

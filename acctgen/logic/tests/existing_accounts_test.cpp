@@ -1,0 +1,39 @@
+#include "acctgen/logic/existing_accounts.h"
+
+#include <gtest/gtest.h>
+
+namespace acctgen {
+namespace {
+
+TEST(OuClassTest, TakesTheFirstUnitOfTheName) {
+  EXPECT_EQ(OuClass(",Tomas Varga,OU=2007,OU=Students,OU=School,DC=hillcrest,DC=example"), "2007");
+  EXPECT_EQ(OuClass(",Tomas Varga,OU=Students,OU=School,DC=example"), "Students");
+  EXPECT_EQ(OuClass(",Tomas Varga,OU=School,DC=example"), "School");
+  EXPECT_EQ(OuClass(",Tomas Varga,OU=Staff,DC=example"), "Invalid");
+  // The search is case-sensitive.
+  EXPECT_EQ(OuClass(",x,ou=2007,OU=Staff"), "Invalid");
+  // A leaving year is any unit starting with 2, cut to four characters.
+  EXPECT_EQ(OuClass(",x,OU=2a,DC=e"), "2a,D");
+  EXPECT_EQ(OuClass(",x,OU=2"), "2");
+}
+
+TEST(OuClassTest, WithoutAUnitItReadsFromTheThirdCharacter) {
+  EXPECT_EQ(OuClass("ABStudents"), "Students");
+  EXPECT_EQ(OuClass("AB2005xyz"), "2005");
+  EXPECT_EQ(OuClass(",Tomas Varga,DC=example"), "Invalid");
+  EXPECT_EQ(OuClass(""), "Invalid");
+}
+
+TEST(IntermediateLineTest, PutsField4FirstAndQuotesTheClass) {
+  EXPECT_EQ(IntermediateLine("Tomas", "tomas.varga", "Varga", "2007"),
+            "Varga,Tomas,tomas.varga,\"2007\"");
+  EXPECT_EQ(IntermediateLine("", "", "", "Invalid"), ",,,\"Invalid\"");
+}
+
+TEST(IntermediateLineTest, AFieldWithACommaStaysOneField) {
+  EXPECT_EQ(IntermediateLine("Mere, Jnr", "mere.tane", "Tane", "School"),
+            "Tane,\"Mere, Jnr\",mere.tane,\"School\"");
+}
+
+}  // namespace
+}  // namespace acctgen

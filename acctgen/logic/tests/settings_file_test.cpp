@@ -1,0 +1,179 @@
+#include "acctgen/logic/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "runtime/error.h"
+#include "runtime/fault_injecting_file_system.h"
+#include "runtime/testing/test_drives.h"
+
+namespace acctgen {
+namespace {
+
+// Records what restoring applies, in order: "Text1=..." or "Option4:1".
+class RecordingTarget : public SettingsTarget {
+ public:
+  void SetText(std::string_view control, std::string_view text) override {
+    applied.push_back(std::string(control) + "=" + std::string(text));
+  }
+  void SetFlag(std::string_view control, bool on) override {
+    applied.push_back(std::string(control) + (on ? ":1" : ":0"));
+  }
+  std::vector<std::string> applied;
+};
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  // Restores from a settings file holding bytes; returns the error number that ended it (0).
+  int Restore(const std::string& bytes) {
+    drives.WriteHostFile("C:\\trellis.ini", bytes);
+    const rt::FileNumber file = files.OpenInput("C:\\trellis.ini");
+    int error = 0;
+    try {
+      RestoreSettings(files, file, target);
+    } catch (const rt::RuntimeError& e) {
+      error = e.number();
+    }
+    files.Close(file);
+    return error;
+  }
+
+  rt::testing::TestDrives drives;
+  rt::Files files{drives.file_system()};
+  RecordingTarget target;
+};
+
+TEST_F(SettingsFileTest, StartValuesGiveTheDocumentedBytes) {
+  FormValues values;
+  values.Text6 = "LANTERNS";
+  EXPECT_EQ(SettingsFileText(values),
+            ",,,,,0,1,,1,0,0,1,1,1,0,0,0,0,0,1,1,0,0,0,0,0,0,0,0,1,1,1,1,1,1,1,1,1,0,,LANTERNS,0,"
+            "\r\n0,0,");
+}
+
+TEST_F(SettingsFileTest, FirstLineEndsWithTheNetBiosNameAndTheSecondHasNoLineEnd) {
+  FormValues values;
+  values.Text9 = "HILLCREST";
+  values.Option15 = true;
+  const std::string text = SettingsFileText(values);
+  const std::size_t line_end = text.find("\r\n");
+  ASSERT_NE(line_end, std::string::npos);
+  EXPECT_EQ(text.substr(line_end - 10, 10), ",HILLCREST");
+  EXPECT_EQ(text.substr(line_end + 2), "1,0,");
+  EXPECT_EQ(text.find("\r\n", line_end + 2), std::string::npos);
+
+  // Read back, the name and the two flags are separate fields.
+  ASSERT_EQ(Restore(text), 0);
+  ASSERT_EQ(target.applied.size(), 45u);
+  EXPECT_EQ(target.applied[41], "Text9=HILLCREST");
+  EXPECT_EQ(target.applied[43], "Option15:1");
+  EXPECT_EQ(target.applied[44], "Option16:0");
+}
+
+TEST_F(SettingsFileTest, GroupsApplyInFileOrderWithTheNetBiosNameBeforeTheOwnerBox) {
+  FormValues values;
+  values.Text1 = "a.b";
+  values.Text9 = "NB";
+  values.Check20 = true;
+  ASSERT_EQ(Restore(SettingsFileText(values)), 0);
+  const std::vector<std::string> expected_names = {
+      "Text1",   "Text2",   "Text7",   "Text3",    "Text5",    "Option9",  "Option10", "Text4",
+      "Option1", "Option2", "Option3", "Check1",   "Check2",   "Check3",   "Check18",  "Option4",
+      "Option5", "Option6", "Option7", "Option8",  "Option11", "Option12", "Check5",   "Check6",
+      "Check7",  "Check8",  "Check9",  "Check10",  "Check11",  "Check12",  "Check13",  "Check14",
+      "Check15", "Check16", "Check17", "Check4",   "Check19",  "Option13", "Option14", "Text8",
+      "Text6",   "Text9",   "Check20", "Option15", "Option16"};
+  ASSERT_EQ(target.applied.size(), expected_names.size());
+  for (std::size_t i = 0; i < expected_names.size(); ++i) {
+    EXPECT_EQ(target.applied[i].substr(0, expected_names[i].size()), expected_names[i]) << i;
+  }
+  EXPECT_EQ(target.applied[41], "Text9=NB");
+  EXPECT_EQ(target.applied[42], "Check20:1");
+}
+
+TEST_F(SettingsFileTest, OnlyZeroClearsAFlag) {
+  // Fields 6 to 8: Option9, Option10, Text4; the rest of the file is cut off.
+  ASSERT_EQ(Restore(",,,,,1,0,x,-1,yes,,0"), rt::kInputPastEndOfFile);
+  const std::vector<std::string> expected = {
+      "Text1=",     "Text2=",  "Text7=",    "Text3=",    "Text5=",   "Option9:1",
+      "Option10:0", "Text4=x", "Option1:1", "Option2:1", "Option3:1"};
+  EXPECT_EQ(target.applied, expected);
+}
+
+TEST_F(SettingsFileTest, TextsComeBackTrimmed) {
+  ASSERT_EQ(Restore("  school.example  ,"), rt::kInputPastEndOfFile);
+  ASSERT_FALSE(target.applied.empty());
+  EXPECT_EQ(target.applied[0], "Text1=school.example");
+}
+
+TEST_F(SettingsFileTest, AFileEndingAfterField22AppliesTheFirstEightGroupsOnly) {
+  FormValues values;
+  const std::string text = SettingsFileText(values);
+  std::size_t cut = 0;
+  for (int commas = 0; commas < 22; ++commas) cut = text.find(',', cut) + 1;
+  ASSERT_EQ(Restore(text.substr(0, cut)), rt::kInputPastEndOfFile);
+  ASSERT_EQ(target.applied.size(), 22u);
+  EXPECT_EQ(target.applied.back(), "Option12:0");
+
+  // Ending inside a group leaves the whole group out.
+  target.applied.clear();
+  ASSERT_EQ(Restore(text.substr(0, cut) + "0,0,0,"), rt::kInputPastEndOfFile);
+  EXPECT_EQ(target.applied.size(), 22u);
+}
+
+TEST_F(SettingsFileTest, ATextWithACommaStaysOneField) {
+  FormValues values;
+  values.Text4 = "logon,students.bat";
+  values.Text6 = "\"quoted";
+  const std::string text = SettingsFileText(values);
+  EXPECT_NE(text.find(",\"logon,students.bat\","), std::string::npos);
+  ASSERT_EQ(Restore(text), 0);
+  ASSERT_EQ(target.applied.size(), 45u);
+  EXPECT_EQ(target.applied[7], "Text4=logon,students.bat");
+  EXPECT_EQ(target.applied[40], "Text6=quoted");
+  EXPECT_EQ(target.applied[44], "Option16:0");
+}
+
+TEST_F(SettingsFileTest, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
+  drives.WriteHostFile("C:\\trellis.ini", "old");
+  FormValues values;
+  values.Text1 = "hillcrest.school.example";
+  SaveSettings(files, values);
+  EXPECT_EQ(drives.ReadHostFile("C:\\trellis.ini"), SettingsFileText(values));
+  EXPECT_FALSE(drives.HostFileExists("C:\\trellis.new"));
+  EXPECT_FALSE(drives.HostFileExists("C:\\trellis.old"));
+
+  drives.RemoveHostFile("C:\\trellis.ini");
+  SaveSettings(files, values);
+  EXPECT_EQ(drives.ReadHostFile("C:\\trellis.ini"), SettingsFileText(values));
+}
+
+TEST_F(SettingsFileTest, AFailedSaveKeepsThePreviousSettings) {
+  const FormValues values;
+  for (auto [operation, error] : {std::pair{rt::FileOperation::kWrite, rt::kDiskFull},
+                                  std::pair{rt::FileOperation::kClose, rt::kDiskFull},
+                                  std::pair{rt::FileOperation::kRename, rt::kPermissionDenied},
+                                  std::pair{rt::FileOperation::kOpen, rt::kPathFileAccessError}}) {
+    drives.WriteHostFile("C:\\trellis.ini", "previous");
+    rt::FaultInjectingFileSystem faulty(drives.file_system());
+    faulty.AddRule({.operation = operation,
+                    .path_contains = "",
+                    .error_number = error,
+                    .skip = operation == rt::FileOperation::kRename ? 1 : 0,
+                    .times = 1});
+    rt::Files faulty_files(faulty);
+    try {
+      SaveSettings(faulty_files, values);
+      ADD_FAILURE() << "no failure for error " << error;
+    } catch (const rt::RuntimeError& e) {
+      EXPECT_EQ(e.number(), error);
+    }
+    EXPECT_EQ(drives.ReadHostFile("C:\\trellis.ini"), "previous") << error;
+  }
+}
+
+}  // namespace
+}  // namespace acctgen

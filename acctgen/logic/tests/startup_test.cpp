@@ -1,0 +1,312 @@
+#include "acctgen/logic/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "acctgen/logic/support_message.h"
+#include "runtime/error.h"
+#include "runtime/fault_injecting_file_system.h"
+#include "runtime/testing/fakes.h"
+#include "runtime/testing/test_drives.h"
+
+namespace acctgen {
+namespace {
+
+using rt::testing::ShownMessage;
+
+class RecordingForm : public SettingsTarget {
+ public:
+  void SetText(std::string_view control, std::string_view text) override {
+    applied.push_back(std::string(control) + "=" + std::string(text));
+  }
+  void SetFlag(std::string_view control, bool on) override {
+    applied.push_back(std::string(control) + (on ? ":1" : ":0"));
+  }
+  std::vector<std::string> applied;
+};
+
+class RecordingProgress : public ProgressSink {
+ public:
+  void ShowPhase(std::string_view text) override { shown.push_back("phase " + std::string(text)); }
+  void ShowItem(std::string_view text) override { shown.push_back("item " + std::string(text)); }
+  std::vector<std::string> shown;
+};
+
+// A sorter that is not there, as when CMSortLib.dll is missing.
+class MissingSorter : public LineSorter {
+ public:
+  std::int16_t SortFile(std::string_view) override { throw rt::RuntimeError(rt::kFileNotFound); }
+};
+
+constexpr char kHeader[] = "DN,givenName,sAMAccountName,sn\r\n";
+
+std::string Record(const std::string& given, const std::string& login, const std::string& sn,
+                   const std::string& unit = "2007") {
+  return "\"," + given + " " + sn + ",OU=" + unit +
+         ",OU=Students,OU=School,DC=hillcrest,DC=school,DC=example\"," + given + "," + login + "," +
+         sn + "\r\n";
+}
+
+std::string SchoolText(std::size_t bytes) {
+  std::string text;
+  while (text.size() < bytes) text += "Varga@Tomas#9%9KW\r\n";
+  return text.substr(0, bytes);
+}
+
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupTest() {
+    drives.RemoveHostFile("C:\\exportad.csv");
+    drives.RemoveHostFile("C:\\exportad.srt");
+    drives.RemoveHostFile("C:\\exprtad2.csv");
+    drives.RemoveHostFile("C:\\trellis.ini");
+    drives.WriteHostFile("A:\\school.txt", SchoolText(400));
+  }
+  ~StartupTest() override {
+    faulty.ClearFaults();
+    try {
+      files.CloseAll();
+    } catch (const rt::RuntimeError&) {  // nothing to report from here
+    }
+    for (const char* path :
+         {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv", "C:\\trellis.ini"}) {
+      drives.RemoveHostFile(path);
+    }
+  }
+
+  StartupOutcome Run(LineSorter* other_sorter = nullptr) {
+    const StartupServices services{
+        files, other_sorter ? *other_sorter : sorter, dialogs, clock, form, progress};
+    return RunStartup(services, state);
+  }
+
+  void ExpectSevere(const StartupOutcome& outcome, std::string_view message) {
+    EXPECT_EQ(outcome.end, StartupEnd::kEndProgram);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0],
+              (ShownMessage{std::string(message), "Severe Problem", rt::MessageIcon::kCritical}));
+    EXPECT_EQ(outcome.message, message);
+    EXPECT_FALSE(state.StudentExport.has_value());
+  }
+
+  rt::testing::TestDrives drives;
+  rt::FaultInjectingFileSystem faulty{drives.file_system()};
+  rt::Files files{faulty};
+  FilesLineSorter sorter{files};
+  rt::testing::RecordingDialogs dialogs;
+  rt::testing::FixedClock clock{{2026, 12, 8, 7, 50, 0}};
+  RecordingForm form;
+  RecordingProgress progress;
+  StartupState state;
+};
+
+TEST_F(StartupTest, LoadsTheSortedAccountsAndKeepsTheStudentExportOpen) {
+  drives.WriteHostFile("C:\\exportad.csv",
+                       std::string(kHeader) + Record("Tomas", "tomas.varga", "Varga") +
+                           Record("Ana", "  ana.kereama ", "Kereama", "Students") +
+                           Record("Émile", "emile.durand", "Durand", "School") +
+                           Record("Ana", "ana.kereama2", "Kereama", "2009"));
+  const StartupOutcome outcome = Run();
+
+  EXPECT_EQ(outcome.end, StartupEnd::kShowForm);
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(progress.shown, std::vector<std::string>{"item Please Wait..."});
+  EXPECT_EQ(state.CurrentYear, "2026");
+  EXPECT_EQ(state.ExistingCount, 4);
+  EXPECT_FALSE(state.MissingExport);
+  EXPECT_EQ(drives.ReadHostFile("C:\\exportad.srt"),
+            "Varga,Tomas,tomas.varga,\"2007\"\r\n"
+            "Kereama,Ana,ana.kereama,\"Students\"\r\n"
+            "Durand,\xC3\x89mile,emile.durand,\"School\"\r\n"
+            "Kereama,Ana,ana.kereama2,\"2009\"\r\n");
+  EXPECT_EQ(drives.ReadHostFile("C:\\exprtad2.csv"),
+            "Durand,\xC3\x89mile,emile.durand,\"School\"\r\n"
+            "Kereama,Ana,ana.kereama,\"Students\"\r\n"
+            "Kereama,Ana,ana.kereama2,\"2009\"\r\n"
+            "Varga,Tomas,tomas.varga,\"2007\"\r\n");
+  EXPECT_EQ(state.ExistingAccounts, (std::vector<std::string>{"emile.durand", "ana.kereama",
+                                                              "ana.kereama2", "tomas.varga"}));
+  // The student export is open at its first line for the Create run.
+  ASSERT_TRUE(state.StudentExport.has_value());
+  EXPECT_EQ(files.LineInput(*state.StudentExport), "Varga@Tomas#9%9KW");
+  // A missing settings file is created empty and restores nothing.
+  EXPECT_TRUE(drives.HostFileExists("C:\\trellis.ini"));
+  EXPECT_EQ(drives.ReadHostFile("C:\\trellis.ini"), "");
+  EXPECT_TRUE(form.applied.empty());
+}
+
+TEST_F(StartupTest, WithoutADirectoryExportNoAccountsExist) {
+  const StartupOutcome outcome = Run();
+  EXPECT_EQ(outcome.end, StartupEnd::kShowForm);
+  EXPECT_TRUE(state.MissingExport);
+  EXPECT_EQ(state.ExistingCount, 0);
+  EXPECT_TRUE(state.ExistingAccounts.empty());
+  EXPECT_FALSE(drives.HostFileExists("C:\\exprtad2.csv"));
+  EXPECT_TRUE(state.StudentExport.has_value());
+}
+
+TEST_F(StartupTest, AHeaderOrPlaceholderAloneStillSorts) {
+  for (std::string only : {std::string(kHeader), std::string("x,x,x,x\r\n")}) {
+    drives.RemoveHostFile("C:\\exprtad2.csv");
+    drives.WriteHostFile("C:\\exportad.csv", only);
+    StartupState fresh;
+    state = fresh;
+    const StartupOutcome outcome = Run();
+    EXPECT_EQ(outcome.end, StartupEnd::kShowForm);
+    EXPECT_EQ(state.ExistingCount, 0);
+    EXPECT_TRUE(drives.HostFileExists("C:\\exprtad2.csv"));
+    EXPECT_EQ(drives.ReadHostFile("C:\\exprtad2.csv"), "");
+    files.CloseAll();
+  }
+}
+
+TEST_F(StartupTest, ATruncatedOrEmptyExportEndsTheProgram) {
+  for (std::string text : {std::string(), std::string("DN,givenName"),
+                           std::string(kHeader) + Record("Tomas", "tomas.varga", "Varga") +
+                               "\",CN=Ana,OU=2007\",Ana"}) {
+    dialogs.messages.clear();
+    drives.WriteHostFile("C:\\exportad.csv", text);
+    ExpectSevere(Run(), kExportIncomplete);
+  }
+}
+
+TEST_F(StartupTest, AnyNumberOfAccountsLoads) {
+  std::string text = kHeader;
+  for (int i = 0; i < 2001; ++i) text += Record("Ana", "a" + std::to_string(10000 + i), "K");
+  drives.WriteHostFile("C:\\exportad.csv", text);
+  EXPECT_EQ(Run().end, StartupEnd::kShowForm);
+  EXPECT_EQ(state.ExistingCount, 2001);
+  ASSERT_EQ(state.ExistingAccounts.size(), 2001u);
+  EXPECT_EQ(state.ExistingAccounts.front(), "a10000");
+  EXPECT_EQ(state.ExistingAccounts.back(), "a12000");
+}
+
+TEST_F(StartupTest, TheStudentExportMustBeThereAndAtLeast100Bytes) {
+  drives.WriteHostFile("A:\\school.txt", SchoolText(100));
+  EXPECT_EQ(Run().end, StartupEnd::kShowForm);
+  files.CloseAll();
+
+  drives.WriteHostFile("A:\\school.txt", SchoolText(99));
+  ExpectSevere(Run(), kStudentExportTooShort);
+
+  dialogs.messages.clear();
+  drives.RemoveHostFile("A:\\school.txt");
+  ExpectSevere(Run(), kStepOneNotRun);
+}
+
+TEST_F(StartupTest, AMissingSortLibraryIsAMissingStepOne) {
+  drives.WriteHostFile("C:\\exportad.csv", std::string(kHeader) + Record("A", "a", "B"));
+  MissingSorter missing;
+  ExpectSevere(Run(&missing), kStepOneNotRun);
+}
+
+TEST_F(StartupTest, AMissingFloppyIsAskedForUntilItIsInserted) {
+  drives.WriteHostFile("C:\\exportad.csv", std::string(kHeader) + Record("Ana", "ana.k", "K") +
+                                               Record("Tomas", "tomas.varga", "Varga"));
+  drives.EjectFloppy();
+  dialogs.on_message = [&](const ShownMessage&) {
+    if (dialogs.messages.size() == 3) drives.InsertFloppy();
+  };
+  const StartupOutcome outcome = Run();
+  EXPECT_EQ(outcome.end, StartupEnd::kShowForm);
+  EXPECT_EQ(outcome.passes, 4);
+  ASSERT_EQ(dialogs.messages.size(), 3u);
+  for (const ShownMessage& message : dialogs.messages) {
+    EXPECT_EQ(message, (ShownMessage{std::string(kInsertFloppy), "Where's the Floppy?",
+                                     rt::MessageIcon::kCritical}));
+  }
+  // Every pass reads the export again from its start.
+  EXPECT_EQ(state.ExistingCount, 2);
+  EXPECT_EQ(state.ExistingAccounts, (std::vector<std::string>{"ana.k", "tomas.varga"}));
+  ASSERT_TRUE(state.StudentExport.has_value());
+  EXPECT_EQ(files.LineInput(*state.StudentExport), "Varga@Tomas#9%9KW");
+}
+
+TEST_F(StartupTest, AnExportThatAppearsDuringAFloppyRetryIsReadWithItsHeader) {
+  drives.EjectFloppy();
+  dialogs.on_message = [&](const ShownMessage&) {
+    drives.WriteHostFile("C:\\exportad.csv", std::string(kHeader) + Record("A", "a.b", "B"));
+    drives.InsertFloppy();
+  };
+  EXPECT_EQ(Run().end, StartupEnd::kShowForm);
+  EXPECT_FALSE(state.MissingExport);
+  EXPECT_EQ(state.ExistingAccounts, std::vector<std::string>{"a.b"});
+}
+
+TEST_F(StartupTest, TheTrapTellsTheErrorsApart) {
+  struct Case {
+    rt::FileOperation operation;
+    const char* path;
+    int error;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {rt::FileOperation::kOpen, "school.txt", rt::kDeviceIoError, std::string(kBadSectors)},
+      {rt::FileOperation::kRead, "exportad.csv", rt::kDeviceIoError, std::string(kBadSectors)},
+      {rt::FileOperation::kOpen, "trellis.ini", rt::kPathFileAccessError,
+       GenericSupportMessage(75)},
+      {rt::FileOperation::kWrite, "exportad.srt", rt::kDiskFull, GenericSupportMessage(61)},
+      {rt::FileOperation::kOpen, "exprtad2.csv", rt::kFileNotFound, std::string(kStepOneNotRun)},
+      {rt::FileOperation::kOpen, "exportad.srt", rt::kPermissionDenied, GenericSupportMessage(70)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path + std::string(" ") + std::to_string(c.error));
+    drives.WriteHostFile("C:\\exportad.csv", std::string(kHeader) + Record("A", "a", "B"));
+    dialogs.messages.clear();
+    faulty.ClearFaults();
+    faulty.AddRule({.operation = c.operation, .path_contains = c.path, .error_number = c.error});
+    const StartupOutcome outcome = Run();
+    ExpectSevere(outcome, c.message);
+    EXPECT_EQ(outcome.error, c.error);
+  }
+  EXPECT_EQ(GenericSupportMessage(75).substr(0, 18), "An Error Code  75 ");
+}
+
+TEST_F(StartupTest, AFloppyNotReadyAnywhereIsRetried) {
+  drives.WriteHostFile("C:\\exportad.csv", std::string(kHeader) + Record("A", "a", "B"));
+  faulty.AddRule({.operation = rt::FileOperation::kLength,
+                  .path_contains = "trellis.ini",
+                  .error_number = rt::kDiskNotReady,
+                  .times = 1});
+  const StartupOutcome outcome = Run();
+  EXPECT_EQ(outcome.end, StartupEnd::kShowForm);
+  EXPECT_EQ(outcome.passes, 2);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].title, "Where's the Floppy?");
+  EXPECT_EQ(state.ExistingAccounts, std::vector<std::string>{"a"});
+}
+
+TEST_F(StartupTest, SettingsAreRestoredAndAShortFileStillShowsTheForm) {
+  drives.WriteHostFile("C:\\trellis.ini", "hillcrest.school.example,HCSERVER1,D,s_home,");
+  const StartupOutcome outcome = Run();
+  EXPECT_EQ(outcome.end, StartupEnd::kShowForm);
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(form.applied, (std::vector<std::string>{"Text1=hillcrest.school.example",
+                                                    "Text2=HCSERVER1", "Text7=D"}));
+  ASSERT_TRUE(state.StudentExport.has_value());
+  EXPECT_TRUE(files.IsOpen(*state.StudentExport));
+}
+
+TEST_F(StartupTest, EveryFailingOperationEndsInOneReport) {
+  drives.WriteHostFile("C:\\exportad.csv", std::string(kHeader) + Record("A", "a", "B"));
+  drives.WriteHostFile("C:\\trellis.ini", SettingsFileText(FormValues{}));
+  ASSERT_EQ(Run().end, StartupEnd::kShowForm);
+  const int operations = faulty.operation_count();
+  files.CloseAll();
+  ASSERT_GT(operations, 10);
+  for (int index = 0; index < operations; ++index) {
+    SCOPED_TRACE(index);
+    faulty.ClearFaults();
+    faulty.FailOperationAt(faulty.operation_count() + index, rt::kDiskFull);
+    dialogs.messages.clear();
+    form.applied.clear();
+    state = StartupState{};
+    const StartupOutcome outcome = Run();
+    ExpectSevere(outcome, GenericSupportMessage(61));
+  }
+}
+
+}  // namespace
+}  // namespace acctgen
