@@ -1,0 +1,95 @@
+// acctgen.exe: start-up under its error trap with the "Processing..." form, then the main form.
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "acctgen/logic/startup.h"
+#include "acctgen/sortlib/sort_library.h"
+#include "acctgen/ui/failure_report.h"
+#include "acctgen/ui/form_model.h"
+#include "acctgen/ui/product.h"
+#include "acctgen/ui/win32/main_form_view.h"
+#include "acctgen/ui/win32/message_box_dialogs.h"
+#include "acctgen/ui/win32/progress_form_view.h"
+#include "runtime/error.h"
+#include "runtime/files.h"
+#include "runtime/system_clock.h"
+#include "runtime/win32/win32_file_system.h"
+
+namespace {
+
+using acctgen::ui::FormModel;
+
+// Everything the program keeps from start-up until it ends.
+struct Program {
+  rt::Win32FileSystem file_system;
+  rt::Files files{file_system};
+  acctgen::LibraryLineSorter sorter;
+  rt::SystemClock clock;
+  acctgen::ui::MessageBoxDialogs dialogs;
+  FormModel form{dialogs};
+  acctgen::StartupState startup;
+};
+
+void CloseEveryFile(rt::Files& files) {
+  try {
+    files.CloseAll();
+  } catch (const rt::RuntimeError&) {  // the program ends either way
+  }
+}
+
+// The default failure path: the error's number and description, then the program ends.
+[[noreturn]] void FailAndEnd(Program& program, HWND owner, int number,
+                             const std::string& description) {
+  const std::string text = acctgen::ui::FailureReportText(number, description);
+  const std::string title(acctgen::ui::kFailureTitle);
+  MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+  CloseEveryFile(program.files);
+  ExitProcess(1);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  INITCOMMONCONTROLSEX common{sizeof common, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&common);
+
+  static Program program;  // lives until the process ends
+  acctgen::ui::ProgressFormView progress(instance);
+  progress.Show();
+
+  acctgen::StartupOutcome outcome;
+  try {
+    const acctgen::StartupServices services{program.files, program.sorter, program.dialogs,
+                                            program.clock, program.form,   progress};
+    outcome = acctgen::RunStartup(services, program.startup);
+  } catch (const rt::RuntimeError& error) {
+    FailAndEnd(program, nullptr, error.number(), error.description());
+  }
+  if (outcome.end == acctgen::StartupEnd::kEndProgram) return 0;
+  progress.Hide();
+
+  acctgen::ui::MainFormView view(instance, program.form,
+                                 [&](int number, const std::string& description) {
+                                   FailAndEnd(program, nullptr, number, description);
+                                 });
+  // The Create run takes the form's values and the start-up state from here.
+  program.form.on_create = [](const acctgen::FormValues&) {};
+  program.form.on_exit = [&] {
+    CloseEveryFile(program.files);
+    PostQuitMessage(0);
+  };
+  program.dialogs.set_owner(view.Create());
+  view.Show();
+
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (view.HandleDialogMessage(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
