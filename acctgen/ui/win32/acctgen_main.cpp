@@ -1,7 +1,8 @@
 // acctgen.exe: start-up under its error trap with the "Processing..." form, then the main form.
 
-#include <commctrl.h>
 #include <windows.h>
+// windows.h first: commctrl.h builds on it.
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <string>
