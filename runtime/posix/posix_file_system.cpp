@@ -153,7 +153,10 @@ std::string PosixFileSystem::HostPath(std::string_view windows_path) const {
       if (slash != std::string::npos && slash > 0) path.resize(slash);
       continue;
     }
-    path += "/" + MatchEntry(path, name);
+    // Appended piece by piece: GCC 12 at -O3 misreads "/" + entry as an overlapping copy.
+    const std::string entry = MatchEntry(path, name);
+    path += '/';
+    path += entry;
   }
   return path;
 }

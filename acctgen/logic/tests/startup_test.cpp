@@ -174,7 +174,10 @@ TEST_F(StartupTest, ATruncatedOrEmptyExportEndsTheProgram) {
 
 TEST_F(StartupTest, AnyNumberOfAccountsLoads) {
   std::string text = kHeader;
-  for (int i = 0; i < 2001; ++i) text += Record("Ana", "a" + std::to_string(10000 + i), "K");
+  for (int i = 0; i < 2001; ++i) {
+    std::string login = std::to_string(10000 + i);
+    text += Record("Ana", login.insert(0, 1, 'a'), "K");
+  }
   drives.WriteHostFile("C:\\exportad.csv", text);
   EXPECT_EQ(Run().end, StartupEnd::kShowForm);
   EXPECT_EQ(state.ExistingCount, 2001);
