@@ -14,6 +14,8 @@ namespace acctgen::ui {
 namespace {
 constexpr char kClassName[] = "TrellisMainForm";
 constexpr int kFirstControlId = 1000;
+// Reported for a failure that carries no error number of its own.
+constexpr int kInternalError = 51;
 
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
@@ -179,6 +181,8 @@ void MainFormView::Forward(const std::function<void()>& change) {
     change();
   } catch (const rt::RuntimeError& error) {
     on_failure_(error.number(), error.description());
+  } catch (const std::exception& error) {
+    on_failure_(kInternalError, error.what());
   }
 }
 
