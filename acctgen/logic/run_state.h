@@ -1,10 +1,13 @@
 #pragma once
 // What a Create run keeps from one student to the next, and the output files it writes into.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
+#include "acctgen/logic/login_names.h"
 #include "runtime/files.h"
 
 namespace acctgen {
@@ -25,6 +28,12 @@ struct RunState {
   std::vector<std::string> CurrentLogins;
   // The distinct leaving years of the run as digit texts, in the order they entered.
   std::vector<std::string> LeavingYearList;
+  // The same years, for a quick test whether a year is listed already.
+  std::unordered_set<std::string> LeavingYearSet;
+  // How many entries of LeavingYearList have their year-folder line in step5.bat.
+  std::size_t YearFolderLinesWritten = 0;
+  // Every login handed out in this run, so that each student's login is unique.
+  LoginNumbering Logins;
 };
 
 // Shows progress on the "Processing..." form: the phase on the upper label, the current item

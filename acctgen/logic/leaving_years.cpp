@@ -1,0 +1,31 @@
+#include "acctgen/logic/leaving_years.h"
+
+#include "runtime/text.h"
+
+namespace acctgen {
+
+std::string YearFolderLine(const FormValues& form, std::string_view year) {
+  std::string line = "cscript a:\\makfldr.vbs ";
+  line += form.Text7;
+  line += ":\\";
+  line += rt::Trim(form.Text3);
+  line += "\\";
+  line += year;
+  return line;
+}
+
+void AddLeavingYear(const FormValues& form, std::string_view year, rt::Files& files,
+                    const OutputFiles& out, RunState& run) {
+  // The set mirrors the list so that a school with many distinct years stays linear; it is
+  // rebuilt should anyone have filled the list directly.
+  if (run.LeavingYearSet.size() != run.LeavingYearList.size()) {
+    run.LeavingYearSet = {run.LeavingYearList.begin(), run.LeavingYearList.end()};
+  }
+  if (run.LeavingYearSet.emplace(year).second) run.LeavingYearList.emplace_back(year);
+  if (run.LeavingYearList.size() != run.YearFolderLinesWritten) {
+    files.PrintLine(out.Step5, YearFolderLine(form, run.LeavingYearList.back()));
+    run.YearFolderLinesWritten = run.LeavingYearList.size();
+  }
+}
+
+}  // namespace acctgen

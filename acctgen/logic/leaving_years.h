@@ -1,0 +1,24 @@
+#pragma once
+// The run's list of distinct leaving years. Each year that enters it gets its year folder under
+// the home-folder share, one line in step5.bat, written before the folders of the students who
+// leave in that year. The Create run seeds the list with the current year when the Students OU
+// is chosen; the student pass adds each newly met leaving year.
+
+#include <string>
+#include <string_view>
+
+#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/run_state.h"
+#include "runtime/files.h"
+
+namespace acctgen {
+
+// "cscript a:\makfldr.vbs " + Text7 as typed + ":\" + Text3 trimmed + "\" + year.
+std::string YearFolderLine(const FormValues& form, std::string_view year);
+
+// Appends `year` to run.LeavingYearList unless it is already listed, and writes its year-folder
+// line to out.Step5 when the list holds an entry that has no line yet.
+void AddLeavingYear(const FormValues& form, std::string_view year, rt::Files& files,
+                    const OutputFiles& out, RunState& run);
+
+}  // namespace acctgen

@@ -1,0 +1,86 @@
+#include "acctgen/logic/login_names.h"
+
+#include "acctgen/logic/transliteration.h"
+#include "runtime/text.h"
+
+namespace acctgen {
+namespace {
+
+bool IsLoginCharacter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
+         c == '-' || c == '\'' || c == '_';
+}
+
+// Transliterated, lower case, without spaces.
+std::string Prepared(std::string_view name) {
+  std::string out;
+  for (char c : rt::ToLower1252(TransliterateToAscii(name))) {
+    if (c != ' ') out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
+bool UsableInLogin(std::string_view name) {
+  for (char c : TransliterateToAscii(name)) {
+    if (c != ' ' && !IsLoginCharacter(c)) return false;
+  }
+  return true;
+}
+
+std::string BaseLogin(std::string_view surname, std::string_view preferred_name,
+                      LoginFormat format) {
+  const std::string s = Prepared(surname);
+  const std::string f = Prepared(preferred_name);
+  switch (format) {
+    case LoginFormat::SurnameDotFirstName:
+      return s + "." + f;
+    case LoginFormat::FirstNameDotSurname:
+      return f + "." + s;
+    case LoginFormat::SurnameInitial:
+      return s + f.substr(0, 1);
+    case LoginFormat::FirstNameSurname:
+      return f + s;
+    case LoginFormat::SurnameFirstName:
+      break;
+  }
+  return s + f;
+}
+
+std::string LimitLogin(std::string_view login) {
+  std::string out(login.substr(0, kMaxLoginLength));
+  if (out.size() == kMaxLoginLength && out.back() == '.') out.pop_back();
+  return out;
+}
+
+std::pair<std::string, int> LoginNumbering::Take(const std::string& base) {
+  if (taken_.insert(base).second) return {base, 0};
+  int& next = next_number_[base];
+  if (next == 0) next = 2;
+  for (;;) {
+    const int number = next++;
+    const std::string digits = rt::NumberText(number);
+    std::string stem = base;
+    if (stem.size() + digits.size() > kMaxLoginLength) {
+      stem.resize(kMaxLoginLength - digits.size());
+      if (!stem.empty() && stem.back() == '.') stem.pop_back();
+    }
+    std::string login = stem + digits;
+    if (taken_.insert(login).second) return {std::move(login), number};
+  }
+}
+
+std::optional<DerivedLogin> DeriveLogin(std::string_view surname, std::string_view preferred_name,
+                                        LoginFormat format, LoginNumbering& numbering) {
+  if (!UsableInLogin(surname) || !UsableInLogin(preferred_name)) return std::nullopt;
+  auto [login, number] = numbering.Take(LimitLogin(BaseLogin(surname, preferred_name, format)));
+  DerivedLogin derived;
+  derived.Login = std::move(login);
+  derived.LastName = std::string(surname);
+  if (number != 0) derived.LastName += rt::NumberText(number);
+  derived.Number = number;
+  return derived;
+}
+
+}  // namespace acctgen

@@ -1,0 +1,85 @@
+#pragma once
+// Login names of students, shared by the account generator and the intranet rights tool so that
+// both name every student's account alike.
+//
+// A login is formed from the surname and the preferred name: both transliterated to ASCII,
+// lower-cased and without spaces, joined in the chosen format, cut to at most 20 characters
+// (a cut that leaves a final "." loses it too). A LoginNumbering, one per run, makes every login
+// of the run unique: the first student with a given login gets it plain, every later one (next
+// in the file or not) gets the next number for it, so namesakes in a row come out as
+// tomas.varga, tomas.varga2, tomas.varga3 and a fourth one further down as tomas.varga4.
+//
+// Typical use, once per student in file order:
+//   acctgen::LoginNumbering numbering;   // lives for the whole run
+//   if (auto login = acctgen::DeriveLogin(surname, preferred, format, numbering)) {
+//     use(login->Login, login->LastName);
+//   } else {
+//     // the name holds a character that cannot be used in a login: report and skip the student
+//   }
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+
+namespace acctgen {
+
+inline constexpr std::size_t kMaxLoginLength = 20;
+
+enum class LoginFormat {
+  FirstNameDotSurname,  // tomas.varga
+  SurnameDotFirstName,  // varga.tomas
+  SurnameInitial,       // vargat
+  FirstNameSurname,     // tomasvarga
+  SurnameFirstName,     // vargatomas
+};
+
+// True when the name, transliterated and without its spaces, holds only A-Z, a-z, 0-9, ".",
+// "-", "'" and "_". Anything else would break a column of addusers.csv, be refused by the
+// directory in an account name, or inject commands into the batch files. The empty name is
+// usable (there is nothing wrong in it).
+bool UsableInLogin(std::string_view name);
+
+// The login of the format before limit and numbering: both names transliterated, lower-cased,
+// every space removed, then joined. SurnameInitial takes the first character of the prepared
+// preferred name (none when it is empty).
+std::string BaseLogin(std::string_view surname, std::string_view preferred_name,
+                      LoginFormat format);
+
+// At most 20 characters; a login of exactly 20 that ends in "." loses the dot.
+std::string LimitLogin(std::string_view login);
+
+struct DerivedLogin {
+  std::string Login;     // unique within the run, lower case, at most 20 characters
+  std::string LastName;  // the surname as given, with the login's number appended when numbered
+  int Number = 0;        // the number appended, 0 when the login is plain
+};
+
+// The logins handed out in one run and the next number of each login that was met again.
+class LoginNumbering {
+ public:
+  // Hands out the unique login for the limited base login `base`. When `base` is still free it
+  // is the login; otherwise the next number for it (2, 3, ...) is appended, the base first cut
+  // to 20 minus the number's length (losing a "." that then ends it), and numbers whose result
+  // is already taken (by another student's plain login) are passed over.
+  // Returns the login and the number (0 for plain).
+  std::pair<std::string, int> Take(const std::string& base);
+
+  // Whether the login was handed out in this run.
+  bool Taken(const std::string& login) const { return taken_.count(login) != 0; }
+  std::size_t size() const { return taken_.size(); }
+
+ private:
+  std::unordered_set<std::string> taken_;
+  std::unordered_map<std::string, int> next_number_;
+};
+
+// The login of one student: std::nullopt (and the numbering untouched) when the surname or the
+// preferred name is not UsableInLogin; otherwise the limited base login taken from `numbering`.
+std::optional<DerivedLogin> DeriveLogin(std::string_view surname, std::string_view preferred_name,
+                                        LoginFormat format, LoginNumbering& numbering);
+
+}  // namespace acctgen
