@@ -1,0 +1,37 @@
+#pragma once
+// One line of the student export school.txt: Surname@PreferredName#ScholasticYear%RollClass.
+
+#include <string>
+#include <string_view>
+
+namespace acctgen {
+
+struct StudentRecord {
+  std::string Surname;
+  std::string PreferredName;
+  std::string ScholasticYear;
+  std::string RollClass;  // at most 30 characters; only tested for presence
+};
+
+enum class LineKind {
+  kNotStudent,  // no "@", "@" first, or no "#" or "%": headings, blank lines, trailers
+  kOutOfOrder,  // all three delimiters, but "#" before "@" or "%" before "#"
+  kStudent,
+};
+
+struct StudentLine {
+  LineKind Kind = LineKind::kNotStudent;
+  std::string Trimmed;   // the line without its leading and trailing spaces
+  StudentRecord Record;  // for kStudent
+  bool NoPreferredName = false;
+  bool NoScholasticYear = false;
+  bool NoRollClass = false;
+};
+
+// Cuts the line (its leading and trailing spaces removed) at the first "@", "#" and "%"; every
+// field is trimmed of spaces. The roll class is taken from at most 30 characters after the "%"
+// and loses one final control or non-ASCII character (a tab or stray byte left by the export)
+// when it is longer than one character.
+StudentLine ParseStudentLine(std::string_view line);
+
+}  // namespace acctgen

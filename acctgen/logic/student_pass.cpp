@@ -1,0 +1,121 @@
+#include "acctgen/logic/student_pass.h"
+
+#include <unordered_set>
+
+#include "acctgen/logic/home_folder_commands.h"
+#include "acctgen/logic/leaving_year.h"
+#include "acctgen/logic/leaving_years.h"
+#include "acctgen/logic/ou_path.h"
+#include "acctgen/logic/passwords.h"
+#include "runtime/text.h"
+
+namespace acctgen {
+namespace {
+
+// One row of addusers.csv; its columns follow the header of the Create run.
+std::string AccountRow(const FormValues& form, const StudentRecord& record,
+                       const DerivedLogin& login, std::string_view ou_path,
+                       std::string_view leaving_year, std::string_view password) {
+  std::string row(ou_path);
+  row += "," + record.PreferredName + "," + login.LastName + "," + record.PreferredName + " " +
+         record.Surname + ",Student," + login.Login + ",";
+  row += password;
+  row += "," + form.Text5 + ":,\\\\" + rt::Trim(form.Text2) + "\\" + rt::Trim(form.Text3) + "\\";
+  if (form.Check3) {
+    row += leaving_year;
+    row += "\\";
+  }
+  row += login.Login + "," + rt::Trim(form.Text4);
+  if (form.Check19) row += "," + rt::Trim(form.Text8);
+  return row;
+}
+
+}  // namespace
+
+LoginFormat LoginFormatOf(const FormValues& form) {
+  if (form.Option2) return LoginFormat::SurnameDotFirstName;
+  if (form.Option1) return LoginFormat::FirstNameDotSurname;
+  if (form.Option3) return LoginFormat::SurnameInitial;
+  if (form.Option15) return LoginFormat::FirstNameSurname;
+  return LoginFormat::SurnameFirstName;
+}
+
+bool YearUnticked(const FormValues& form, std::string_view scholastic_year) {
+  int year = -1;
+  if (scholastic_year == "K") {
+    year = 0;
+  } else if (!scholastic_year.empty() && scholastic_year.size() <= 2 && scholastic_year[0] != '0') {
+    const std::int64_t number = rt::NumericPrefix(scholastic_year);
+    if (rt::NumberText(number) == scholastic_year) year = static_cast<int>(number);
+  }
+  const bool* box = form.YearBox(year);
+  return box != nullptr && !*box;
+}
+
+std::string DataError(const StudentLine& line) {
+  const StudentRecord& r = line.Record;
+  if (line.NoPreferredName) {
+    return "In KORU, " + r.Surname + " does not have a preferred name entered.";
+  }
+  const std::string name = r.Surname + " " + r.PreferredName;
+  if (line.NoScholasticYear) {
+    return "In KORU, " + name + " does not have a Scholastic Year entered.";
+  }
+  if (line.NoRollClass) return "In KORU, " + name + " does not have a Roll Class entered.";
+  if (!UsableInLogin(r.Surname) || !UsableInLogin(r.PreferredName)) {
+    return "In KORU, " + name + " has a character in the name that cannot be used in a login.";
+  }
+  return "";
+}
+
+void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Files& files,
+                     const OutputFiles& out, RunState& run, rt::RandomSource& random,
+                     ProgressSink& progress) {
+  if (!startup.StudentExport) return;
+  const rt::FileNumber export_file = *startup.StudentExport;
+  const std::unordered_set<std::string> existing(startup.ExistingAccounts.begin(),
+                                                 startup.ExistingAccounts.end());
+  const LoginFormat format = LoginFormatOf(form);
+  const int final_year = FinalYear(form);
+  const std::string common_password = CommonPassword(form);
+
+  while (!files.AtEnd(export_file)) {
+    const StudentLine line = ParseStudentLine(files.LineInput(export_file));
+    if (line.Kind == LineKind::kNotStudent) continue;
+    if (line.Kind == LineKind::kOutOfOrder) {
+      files.PrintLine(out.ErrorLog, "In KORU, the line " + line.Trimmed +
+                                        " is not in the form "
+                                        "Surname@PreferredName#Year%RollClass.");
+      continue;
+    }
+    const StudentRecord& record = line.Record;
+    if (YearUnticked(form, record.ScholasticYear)) continue;
+    if (const std::string error = DataError(line); !error.empty()) {
+      files.PrintLine(out.ErrorLog, error);
+      continue;
+    }
+
+    progress.ShowItem(record.PreferredName + " " + record.Surname);
+    progress.ShowPhase("Defining New User Account for:");
+
+    std::string leaving_year;
+    if (form.Check3) {
+      leaving_year = ComputeLeavingYear(startup.CurrentYear, final_year, record.ScholasticYear);
+      AddLeavingYear(form, leaving_year, files, out, run);
+    }
+    const std::string ou_path = BuildOuPath(form, leaving_year);
+
+    // The names were checked above, so the login is always there.
+    const DerivedLogin login =
+        *DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
+    run.CurrentLogins.push_back(login.Login);
+    if (existing.count(login.Login) != 0) continue;
+
+    const std::string password = form.Check4 ? MakeUniquePassword(random) : common_password;
+    files.PrintLine(out.AddUsersCsv,
+                    AccountRow(form, record, login, ou_path, leaving_year, password));
+    WriteHomeFolderCommands(form, login.Login, leaving_year, files, out);
+  }
+}
+
+}  // namespace acctgen

@@ -1,0 +1,37 @@
+#pragma once
+// The pass over the student export in a Create run: for every student of a ticked year with a
+// complete record, the account row in addusers.csv and the home-folder commands in step5.bat
+// and step6.bat; a faulty record gets one line in errorlog.txt instead.
+
+#include <string>
+#include <string_view>
+
+#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/login_names.h"
+#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/startup_state.h"
+#include "acctgen/logic/student_line.h"
+#include "runtime/files.h"
+#include "runtime/random_source.h"
+
+namespace acctgen {
+
+// The login format chosen on the form; with none of the five options set, SurnameFirstName.
+LoginFormat LoginFormatOf(const FormValues& form);
+
+// Whether the scholastic year is one of "K", "1" ... "12" whose year box is unticked.
+bool YearUnticked(const FormValues& form, std::string_view scholastic_year);
+
+// The error-log line of a record that cannot become an account, or "" when it can: the first
+// of a missing preferred name, scholastic year or roll class, or a name character that cannot
+// be used in a login.
+std::string DataError(const StudentLine& line);
+
+// Reads startup.StudentExport from where it stands to its end and writes each student's
+// lines into the open output files; run.CurrentLogins gets the login of every student that got
+// one, existing accounts included.
+void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Files& files,
+                     const OutputFiles& out, RunState& run, rt::RandomSource& random,
+                     ProgressSink& progress);
+
+}  // namespace acctgen

@@ -1,0 +1,80 @@
+#pragma once
+// A Create run's student pass on real files: school.txt on A:, the output files opened as the
+// run opens them, and their contents read back after the pass.
+
+#include <string>
+#include <vector>
+
+#include "acctgen/logic/leaving_years.h"
+#include "acctgen/logic/student_pass.h"
+#include "acctgen/logic/tests/recording_progress.h"
+#include "runtime/files.h"
+#include "runtime/testing/fakes.h"
+#include "runtime/testing/test_drives.h"
+
+namespace acctgen::testing {
+
+struct PassOutput {
+  std::string errors, rows, step5, step6;
+  std::vector<std::string> logins;
+  std::vector<std::string> years;
+};
+
+// The form's own example values: server drive D, share s_home, home drive H, common password.
+inline FormValues ExampleForm() {
+  FormValues form;
+  form.Text1 = "lakeside.school.nz";
+  form.Text2 = "SERVER1";
+  form.Text3 = "s_home";
+  form.Text4 = "Students.bat";
+  form.Text5 = "H";
+  form.Text6 = "LANTERNS";
+  form.Text7 = "D";
+  form.Text8 = "\\\\SERVER1\\profiles";
+  form.Text9 = "LAKESIDE";
+  form.Check4 = false;
+  form.Check19 = false;
+  return form;
+}
+
+class StudentPassRun {
+ public:
+  StudentPassRun() : files_(drives_.file_system()) {}
+
+  PassOutput Run(const FormValues& form, const std::string& school,
+                 std::vector<std::string> existing = {}, std::string current_year = "2004") {
+    drives_.WriteHostFile("A:\\school.txt", school);
+    StartupState startup;
+    startup.ExistingAccounts = std::move(existing);
+    startup.CurrentYear = std::move(current_year);
+    startup.StudentExport = files_.OpenInput("A:\\school.txt");
+    OutputFiles out;
+    out.ErrorLog = files_.OpenOutput("A:\\errorlog.txt");
+    out.AddUsersCsv = files_.OpenOutput("C:\\addusers.csv");
+    out.Step5 = files_.OpenOutput("A:\\step5.bat");
+    out.Step6 = files_.OpenOutput("A:\\step6.bat");
+    RunState run;
+    if (seed_current_year) AddLeavingYear(form, startup.CurrentYear, files_, out, run);
+    ProcessStudents(form, startup, files_, out, run, random, progress);
+    files_.CloseAll();
+    PassOutput output;
+    output.errors = drives_.ReadHostFile("A:\\errorlog.txt");
+    output.rows = drives_.ReadHostFile("C:\\addusers.csv");
+    output.step5 = drives_.ReadHostFile("A:\\step5.bat");
+    output.step6 = drives_.ReadHostFile("A:\\step6.bat");
+    output.logins = run.CurrentLogins;
+    output.years = run.LeavingYearList;
+    drives_.RemoveHostFile("C:\\addusers.csv");
+    return output;
+  }
+
+  bool seed_current_year = false;
+  rt::testing::SequenceRandom random{{0.8, 0.35}};
+  RecordingProgress progress;
+
+ private:
+  rt::testing::TestDrives drives_;
+  rt::Files files_;
+};
+
+}  // namespace acctgen::testing

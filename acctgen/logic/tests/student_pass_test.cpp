@@ -1,0 +1,177 @@
+#include "acctgen/logic/student_pass.h"
+
+#include <gtest/gtest.h>
+
+#include "acctgen/logic/tests/student_pass_fixture.h"
+
+namespace acctgen {
+namespace {
+
+using testing::ExampleForm;
+using testing::StudentPassRun;
+
+TEST(StudentPassTest, WritesTheRowAndTheCommandsOfAStudent) {
+  StudentPassRun pass;
+  const auto out = pass.Run(ExampleForm(), "Student list\r\nVarga@Tomas#7%7B\r\n");
+  EXPECT_EQ(out.rows,
+            "\"OU=2009,OU=Students,OU=School\",Tomas,Varga,Tomas Varga,Student,tomas.varga,"
+            "lanterns,H:,\\\\SERVER1\\s_home\\2009\\tomas.varga,Students.bat\r\n");
+  EXPECT_EQ(out.step5,
+            "cscript a:\\makfldr.vbs D:\\s_home\\2009\r\n"
+            "cscript a:\\makfldr.vbs D:\\s_home\\2009\\tomas.varga\r\n");
+  EXPECT_EQ(out.step6,
+            "xcacls D:\\s_home\\2009\\tomas.varga /g tomas.varga:RC administrator:F /Y\r\n");
+  EXPECT_EQ(out.errors, "");
+  EXPECT_EQ(out.logins, (std::vector<std::string>{"tomas.varga"}));
+  EXPECT_EQ(pass.progress.items, (std::vector<std::string>{"Tomas Varga"}));
+  EXPECT_EQ(pass.progress.phases, (std::vector<std::string>{"Defining New User Account for:"}));
+}
+
+TEST(StudentPassTest, TheFormShapesTheRowAndTheCommands) {
+  FormValues form = ExampleForm();
+  form.Check3 = false;
+  form.Check1 = false;
+  form.Check19 = true;
+  form.Check20 = true;
+  form.Check4 = true;
+  form.Option9 = true;
+  form.Option10 = false;
+  form.Option1 = false;
+  form.Option3 = true;
+  form.Text2 = " SERVER1 ";
+  form.Text3 = " s_home ";
+  form.Text4 = " Students.bat ";
+  form.Text5 = "H ";
+  form.Text7 = "D ";
+  form.Text8 = " \\\\SERVER1\\profiles ";
+  form.Text9 = " LAKESIDE ";
+  StudentPassRun pass;
+  const auto out = pass.Run(form, "Varga@Tomas#7%7B\r\n");
+  EXPECT_EQ(out.rows,
+            "\"OU=Students\",Tomas,Varga,Tomas Varga,Student,vargat,bbb383,H :,"
+            "\\\\SERVER1\\s_home\\vargat,Students.bat,\\\\SERVER1\\profiles\r\n");
+  EXPECT_EQ(out.step5, "cscript a:\\makfldr.vbs D :\\s_home\\vargat\r\n");
+  EXPECT_EQ(out.step6,
+            "xcacls D :\\s_home\\vargat /g vargat:F administrator:F /Y\r\n"
+            "subinacl /subdirectories \\\\SERVER1\\s_home\\vargat /setowner=LAKESIDE\\vargat\r\n");
+  EXPECT_TRUE(out.years.empty());
+}
+
+TEST(StudentPassTest, FaultyRecordsLogTheirFirstFaultAndGetNothingElse) {
+  FormValues form = ExampleForm();
+  form.Check14 = false;  // year 9
+  StudentPassRun pass;
+  const auto out = pass.Run(form,
+                            "Varga@#7%7B\r\n"
+                            "Varga@#9%9B\r\n"      // unticked year: silent, though faulty
+                            "Varga@Tomas#%7B\r\n"  // no year passes every filter
+                            "Varga@Tomas#7%\r\n"
+                            "Kim@#%\r\n"  // only the first fault
+                            "Kim@Ana#%\r\n"
+                            "O'Neil, Jr@Sean#7%7B\r\n"  // a comma would add a column
+                            "Smith@To\"m#7%7B\r\n"
+                            "Smith@Tom\tJr#7%7B\r\n"
+                            "Ng@Li#8%8A\r\n"
+                            "Ng#Li@8%8A\r\n"  // out of order, logged whatever the year
+                            "Ng@Li%9#9A\r\n"
+                            "@Li#8%8A\r\n"  // "@" first: silent
+                            "Ng Li 8 8A\r\n");
+  EXPECT_EQ(out.errors,
+            "In KORU, Varga does not have a preferred name entered.\r\n"
+            "In KORU, Varga Tomas does not have a Scholastic Year entered.\r\n"
+            "In KORU, Varga Tomas does not have a Roll Class entered.\r\n"
+            "In KORU, Kim does not have a preferred name entered.\r\n"
+            "In KORU, Kim Ana does not have a Scholastic Year entered.\r\n"
+            "In KORU, O'Neil, Jr Sean has a character in the name that cannot be used in a "
+            "login.\r\n"
+            "In KORU, Smith To\"m has a character in the name that cannot be used in a login.\r\n"
+            "In KORU, Smith Tom\tJr has a character in the name that cannot be used in a "
+            "login.\r\n"
+            "In KORU, the line Ng#Li@8%8A is not in the form "
+            "Surname@PreferredName#Year%RollClass.\r\n"
+            "In KORU, the line Ng@Li%9#9A is not in the form "
+            "Surname@PreferredName#Year%RollClass.\r\n");
+  EXPECT_EQ(out.logins, (std::vector<std::string>{"li.ng"}));
+  EXPECT_EQ(out.step5,
+            "cscript a:\\makfldr.vbs D:\\s_home\\2008\r\n"
+            "cscript a:\\makfldr.vbs D:\\s_home\\2008\\li.ng\r\n");
+  EXPECT_EQ(pass.progress.items, (std::vector<std::string>{"Li Ng"}));
+}
+
+TEST(StudentPassTest, OnlyTheThirteenYearTextsAreFiltered) {
+  FormValues form = ExampleForm();
+  for (int year = 0; year <= 12; ++year) *form.YearBox(year) = year == 3;
+  StudentPassRun pass;
+  const auto out = pass.Run(form,
+                            "A@K#K%1\r\nB@One#1%1\r\nC@Three#3%1\r\nD@Twelve#12%1\r\n"
+                            "E@Small#k%1\r\nF@Zero#07%1\r\nG@High#13%1\r\nH@Pre#P%1\r\n");
+  EXPECT_EQ(out.logins,
+            (std::vector<std::string>{"three.c", "small.e", "zero.f", "high.g", "pre.h"}));
+  // Their leaving years follow from the numbers they start with; Option11 is not consulted.
+  EXPECT_EQ(out.years, (std::vector<std::string>{"2013", "2016", "2009", "2003"}));
+}
+
+TEST(StudentPassTest, EveryLoginOfTheRunIsUniqueAndNumbersGoOnTheLastName) {
+  StudentPassRun pass;
+  const auto out = pass.Run(ExampleForm(),
+                            "Varga@Tomas#7%7B\r\n"
+                            "Varga@Tomas#7%7B\r\n"
+                            "Varga@#7%7B\r\n"  // a faulty record does not break the run
+                            "Varga@Tomas#8%8B\r\n"
+                            "Kim@Ana#7%7B\r\n"
+                            "VARGA@tomas#7%7B\r\n");
+  EXPECT_EQ(out.logins, (std::vector<std::string>{"tomas.varga", "tomas.varga2", "tomas.varga3",
+                                                  "ana.kim", "tomas.varga4"}));
+  EXPECT_NE(out.rows.find(",Tomas,Varga2,Tomas Varga,Student,tomas.varga2,"), std::string::npos);
+  EXPECT_NE(out.rows.find(",Tomas,Varga3,Tomas Varga,Student,tomas.varga3,"), std::string::npos);
+  EXPECT_NE(out.rows.find(",tomas,VARGA4,tomas VARGA,Student,tomas.varga4,"), std::string::npos);
+}
+
+TEST(StudentPassTest, AnExistingAccountGetsNothingButKeepsItsLoginAndItsYear) {
+  for (std::vector<std::string> existing :
+       {std::vector<std::string>{"tomas.varga"},
+        std::vector<std::string>{"a", "tomas.varga", "z", "zz"}}) {
+    StudentPassRun pass;
+    const auto out = pass.Run(ExampleForm(),
+                              "Varga@Tomas#7%7B\r\nVarga@Tomas#7%7B\r\nKim@Ana#8%8B\r\n", existing);
+    EXPECT_EQ(out.logins, (std::vector<std::string>{"tomas.varga", "tomas.varga2", "ana.kim"}));
+    EXPECT_EQ(out.step5,
+              "cscript a:\\makfldr.vbs D:\\s_home\\2009\r\n"
+              "cscript a:\\makfldr.vbs D:\\s_home\\2009\\tomas.varga2\r\n"
+              "cscript a:\\makfldr.vbs D:\\s_home\\2008\r\n"
+              "cscript a:\\makfldr.vbs D:\\s_home\\2008\\ana.kim\r\n");
+    EXPECT_EQ(out.rows.find("tomas.varga,"), std::string::npos);
+    EXPECT_EQ(out.errors, "");
+  }
+  // The search is exact and case-sensitive.
+  StudentPassRun pass;
+  EXPECT_EQ(pass.Run(ExampleForm(), "Varga@Tomas#7%7B\r\n", {"Tomas.Varga"}).logins.size(), 1u);
+}
+
+TEST(StudentPassTest, YearFoldersComeBeforeTheFoldersInsideThem) {
+  StudentPassRun pass;
+  pass.seed_current_year = true;
+  const auto out =
+      pass.Run(ExampleForm(), "A@Ann#12%1\r\nB@Bo#11%1\r\nC@Cy#12%1\r\nD@Di#11%1\r\nE@Ed#7%1\r\n");
+  EXPECT_EQ(out.step5,
+            "cscript a:\\makfldr.vbs D:\\s_home\\2004\r\n"
+            "cscript a:\\makfldr.vbs D:\\s_home\\2004\\ann.a\r\n"
+            "cscript a:\\makfldr.vbs D:\\s_home\\2005\r\n"
+            "cscript a:\\makfldr.vbs D:\\s_home\\2005\\bo.b\r\n"
+            "cscript a:\\makfldr.vbs D:\\s_home\\2004\\cy.c\r\n"
+            "cscript a:\\makfldr.vbs D:\\s_home\\2005\\di.d\r\n"
+            "cscript a:\\makfldr.vbs D:\\s_home\\2009\r\n"
+            "cscript a:\\makfldr.vbs D:\\s_home\\2009\\ed.e\r\n");
+  EXPECT_EQ(out.years, (std::vector<std::string>{"2004", "2005", "2009"}));
+}
+
+TEST(StudentPassTest, AccentedNamesGetAsciiLoginsAndKeepTheirLettersInTheRow) {
+  StudentPassRun pass;
+  const auto out = pass.Run(ExampleForm(), "M\xFCller@Zo\xEB#7%7B\r\n");
+  EXPECT_EQ(out.logins, (std::vector<std::string>{"zoe.muller"}));
+  EXPECT_NE(out.rows.find(",Zo\xEB,M\xFCller,Zo\xEB M\xFCller,Student,zoe.muller,"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace acctgen
