@@ -1,5 +1,6 @@
 #include "acctgen/logic/home_folder_commands.h"
 
+#include "runtime/concat.h"
 #include "runtime/text.h"
 
 namespace acctgen {
@@ -24,18 +25,15 @@ void WriteHomeFolderCommands(const FormValues& form, std::string_view login,
                              std::string_view leaving_year, rt::Files& files,
                              const OutputFiles& out) {
   const std::string owner_path = OwnerPath(form, login, leaving_year);
-  const std::string folder = form.Text7 + ":\\" + rt::Trim(form.Text3) + "\\" + owner_path;
-  files.PrintLine(out.Step5, "cscript a:\\makfldr.vbs " + folder);
-  std::string grant = "xcacls " + folder + " /g ";
-  grant += login;
-  grant += ":" + HomeFolderAccess(form) + "administrator:F /Y";
-  files.PrintLine(out.Step6, grant);
+  const std::string share = rt::Trim(form.Text3);
+  const std::string folder = rt::Concat({form.Text7, ":\\", share, "\\", owner_path});
+  files.PrintLine(out.Step5, rt::Concat({"cscript a:\\makfldr.vbs ", folder}));
+  files.PrintLine(out.Step6, rt::Concat({"xcacls ", folder, " /g ", login, ":",
+                                         HomeFolderAccess(form), "administrator:F /Y"}));
   if (form.Check20) {
-    std::string owner = "subinacl /subdirectories \\\\" + rt::Trim(form.Text2) + "\\" +
-                        rt::Trim(form.Text3) + "\\" + owner_path +
-                        " /setowner=" + rt::Trim(form.Text9) + "\\";
-    owner += login;
-    files.PrintLine(out.Step6, owner);
+    files.PrintLine(out.Step6, rt::Concat({"subinacl /subdirectories \\\\", rt::Trim(form.Text2),
+                                           "\\", share, "\\", owner_path,
+                                           " /setowner=", rt::Trim(form.Text9), "\\", login}));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "acctgen/logic/login_names.h"
 
 #include "acctgen/logic/transliteration.h"
+#include "runtime/concat.h"
 #include "runtime/text.h"
 
 namespace acctgen {
@@ -35,9 +36,9 @@ std::string BaseLogin(std::string_view surname, std::string_view preferred_name,
   const std::string f = Prepared(preferred_name);
   switch (format) {
     case LoginFormat::SurnameDotFirstName:
-      return s + "." + f;
+      return rt::Concat({s, ".", f});
     case LoginFormat::FirstNameDotSurname:
-      return f + "." + s;
+      return rt::Concat({f, ".", s});
     case LoginFormat::SurnameInitial:
       return s + f.substr(0, 1);
     case LoginFormat::FirstNameSurname:

@@ -1,5 +1,7 @@
 #include "acctgen/logic/ou_path.h"
 
+#include "runtime/concat.h"
+
 namespace acctgen {
 
 std::string BuildOuPath(const FormValues& form, std::string_view leaving_year) {
@@ -8,10 +10,10 @@ std::string BuildOuPath(const FormValues& form, std::string_view leaving_year) {
     if (!levels.empty()) levels += ",";
     levels += level;
   };
-  if (form.Check3) add("OU=" + std::string(leaving_year));
+  if (form.Check3) add(rt::Concat({"OU=", leaving_year}));
   if (form.Check2) add("OU=Students");
   if (form.Check1) add("OU=School");
-  return "\"" + levels + "\"";
+  return rt::Concat({"\"", levels, "\""});
 }
 
 }  // namespace acctgen

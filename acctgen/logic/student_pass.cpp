@@ -7,6 +7,7 @@
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/ou_path.h"
 #include "acctgen/logic/passwords.h"
+#include "runtime/concat.h"
 #include "runtime/text.h"
 
 namespace acctgen {
@@ -16,17 +17,29 @@ namespace {
 std::string AccountRow(const FormValues& form, const StudentRecord& record,
                        const DerivedLogin& login, std::string_view ou_path,
                        std::string_view leaving_year, std::string_view password) {
-  std::string row(ou_path);
-  row += "," + record.PreferredName + "," + login.LastName + "," + record.PreferredName + " " +
-         record.Surname + ",Student," + login.Login + ",";
-  row += password;
-  row += "," + form.Text5 + ":,\\\\" + rt::Trim(form.Text2) + "\\" + rt::Trim(form.Text3) + "\\";
-  if (form.Check3) {
-    row += leaving_year;
-    row += "\\";
-  }
-  row += login.Login + "," + rt::Trim(form.Text4);
-  if (form.Check19) row += "," + rt::Trim(form.Text8);
+  std::string row = rt::Concat({ou_path,
+                                ",",
+                                record.PreferredName,
+                                ",",
+                                login.LastName,
+                                ",",
+                                record.PreferredName,
+                                " ",
+                                record.Surname,
+                                ",Student,",
+                                login.Login,
+                                ",",
+                                password,
+                                ",",
+                                form.Text5,
+                                ":,\\\\",
+                                rt::Trim(form.Text2),
+                                "\\",
+                                rt::Trim(form.Text3),
+                                "\\"});
+  if (form.Check3) row.append(leaving_year).append("\\");
+  row.append(login.Login).append(",").append(rt::Trim(form.Text4));
+  if (form.Check19) row.append(",").append(rt::Trim(form.Text8));
   return row;
 }
 
@@ -55,15 +68,18 @@ bool YearUnticked(const FormValues& form, std::string_view scholastic_year) {
 std::string DataError(const StudentLine& line) {
   const StudentRecord& r = line.Record;
   if (line.NoPreferredName) {
-    return "In KORU, " + r.Surname + " does not have a preferred name entered.";
+    return rt::Concat({"In KORU, ", r.Surname, " does not have a preferred name entered."});
   }
-  const std::string name = r.Surname + " " + r.PreferredName;
+  const std::string name = rt::Concat({r.Surname, " ", r.PreferredName});
   if (line.NoScholasticYear) {
-    return "In KORU, " + name + " does not have a Scholastic Year entered.";
+    return rt::Concat({"In KORU, ", name, " does not have a Scholastic Year entered."});
   }
-  if (line.NoRollClass) return "In KORU, " + name + " does not have a Roll Class entered.";
+  if (line.NoRollClass) {
+    return rt::Concat({"In KORU, ", name, " does not have a Roll Class entered."});
+  }
   if (!UsableInLogin(r.Surname) || !UsableInLogin(r.PreferredName)) {
-    return "In KORU, " + name + " has a character in the name that cannot be used in a login.";
+    return rt::Concat(
+        {"In KORU, ", name, " has a character in the name that cannot be used in a login."});
   }
   return "";
 }
@@ -83,9 +99,9 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
     const StudentLine line = ParseStudentLine(files.LineInput(export_file));
     if (line.Kind == LineKind::kNotStudent) continue;
     if (line.Kind == LineKind::kOutOfOrder) {
-      files.PrintLine(out.ErrorLog, "In KORU, the line " + line.Trimmed +
-                                        " is not in the form "
-                                        "Surname@PreferredName#Year%RollClass.");
+      files.PrintLine(out.ErrorLog, rt::Concat({"In KORU, the line ", line.Trimmed,
+                                                " is not in the form "
+                                                "Surname@PreferredName#Year%RollClass."}));
       continue;
     }
     const StudentRecord& record = line.Record;
@@ -95,7 +111,7 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
       continue;
     }
 
-    progress.ShowItem(record.PreferredName + " " + record.Surname);
+    progress.ShowItem(rt::Concat({record.PreferredName, " ", record.Surname}));
     progress.ShowPhase("Defining New User Account for:");
 
     std::string leaving_year;
