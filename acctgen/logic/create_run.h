@@ -1,0 +1,42 @@
+#pragma once
+// The Create run: the form checks, then every output file in its order (the user-creation script,
+// step 4, the heads, the student pass, the tails, the obsolete-accounts report), the settings and
+// the completion. A run that gets past the checks always ends the program.
+
+#include <string_view>
+
+#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/startup_state.h"
+#include "runtime/clock.h"
+#include "runtime/dialogs.h"
+#include "runtime/files.h"
+#include "runtime/random_source.h"
+#include "runtime/shell.h"
+
+namespace acctgen {
+
+enum class CreateEnd {
+  kRefused,     // a check failed: its message was shown, nothing was written, the form stays open
+  kSuccess,     // every file written, the success message shown
+  kDataErrors,  // every file written, the error log shown in Notepad
+  kFailed,      // an error stopped the run; it was reported and the files written so far stay
+};
+
+struct CreateOutcome {
+  CreateEnd end = CreateEnd::kRefused;
+  // The field that gets the keyboard focus after a refused run ("Text1", "Text8" or "Text4").
+  std::string_view focus_field;
+  // The error that stopped a failed run.
+  int error = 0;
+
+  bool EndsProgram() const { return end != CreateEnd::kRefused; }
+};
+
+// Trims Text1 in form (the caller writes it back into its field), checks the form and, when it
+// passes, writes every output file. Errors of the file system take the default failure path.
+CreateOutcome RunCreate(FormValues& form, const StartupState& startup, rt::Files& files,
+                        rt::Dialogs& dialogs, rt::Shell& shell, rt::Clock& clock,
+                        rt::RandomSource& random, ProgressSink& progress);
+
+}  // namespace acctgen

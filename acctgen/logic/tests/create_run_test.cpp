@@ -1,0 +1,298 @@
+#include "acctgen/logic/create_run.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+#include "acctgen/logic/settings_file.h"
+#include "acctgen/logic/tests/recording_progress.h"
+#include "runtime/error.h"
+#include "runtime/fault_injecting_file_system.h"
+#include "runtime/files.h"
+#include "runtime/testing/fakes.h"
+#include "runtime/testing/test_drives.h"
+#include "runtime/text.h"
+
+namespace acctgen {
+namespace {
+
+using rt::testing::ShownMessage;
+using rt::testing::StartedCommand;
+
+constexpr const char* kSchool =
+    "KORU student export\r\n"
+    "Varga@Tomas#7%7B\r\n"
+    "Lee@Ana#12%12A\r\n"
+    "Moana@#9%9C\r\n"
+    "Smith@Jo#10%10B\r\n";
+
+// Every file a run may write, with the path the run uses.
+const char* const kOutputs[] = {"A:\\addusers.vbs", "a:\\step4.bat",   "a:\\errorlog.txt",
+                                "c:\\addusers.csv", "a:\\step5.bat",   "a:\\step6.bat",
+                                "a:\\ou.vbs",       "A:\\deleted.txt", "c:\\trellis.ini"};
+
+FormValues SampleForm() {
+  FormValues form;
+  form.Text1 = "  lakeside.school.nz ";
+  form.Text2 = "fileserver";
+  form.Text3 = "s_home";
+  form.Text4 = "Students.bat";
+  form.Text5 = "H";
+  form.Text7 = "D";
+  form.Text8 = "\\\\fileserver\\profiles";
+  form.Text9 = "LAKESIDE";
+  return form;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+class CreateRunTest : public ::testing::Test {
+ protected:
+  CreateRunTest() {
+    drives_.WriteHostFile("A:\\school.txt", kSchool);
+    drives_.WriteHostFile("C:\\addusers.xls", "last year's workbook");
+    drives_.WriteHostFile("C:\\trellis.ini", "old settings,");
+    startup_.CurrentYear = "2026";
+  }
+  ~CreateRunTest() override {
+    for (const char* path : {"C:\\addusers.csv", "C:\\addusers.xls", "C:\\trellis.ini",
+                             "C:\\trellis.new", "C:\\trellis.old"}) {
+      drives_.RemoveHostFile(path);
+    }
+  }
+
+  CreateOutcome Run(FormValues& form) {
+    startup_.StudentExport = files_.OpenInput("A:\\school.txt");
+    return RunCreate(form, startup_, files_, dialogs_, shell_, clock_, random_, progress_);
+  }
+  std::string Read(const char* path) const { return drives_.ReadHostFile(path); }
+
+  rt::testing::TestDrives drives_;
+  rt::FaultInjectingFileSystem faulty_{drives_.file_system()};
+  rt::Files files_{faulty_};
+  StartupState startup_;
+  rt::testing::RecordingDialogs dialogs_;
+  rt::testing::RecordingShell shell_;
+  rt::testing::FixedClock clock_{{2026, 12, 8, 10, 15, 42}};
+  rt::testing::SequenceRandom random_{{0.1, 0.5, 0.9}};
+  testing::RecordingProgress progress_;
+};
+
+TEST_F(CreateRunTest, ARefusedRunWritesNothingAndNamesTheField) {
+  struct Case {
+    std::function<void(FormValues&)> spoil;
+    const char* field;
+    const char* title;
+  };
+  const Case cases[] = {
+      {[](FormValues& f) { f.Text1 = "lake side.nz"; }, "Text1", "Check Data"},
+      {[](FormValues& f) { f.Text1 = "lakeside"; }, "Text1", "Check Data"},
+      {[](FormValues& f) { f.Text8 = "\\fileserver"; }, "Text8", "UNC Path Incorrect"},
+      {[](FormValues& f) { f.Text4 = "students.cmd"; }, "Text4", "Logon Script Batch File Invalid"},
+  };
+  for (const Case& c : cases) {
+    FormValues form = SampleForm();
+    c.spoil(form);
+    dialogs_.messages.clear();
+    const CreateOutcome outcome = Run(form);
+    EXPECT_EQ(outcome.end, CreateEnd::kRefused);
+    EXPECT_FALSE(outcome.EndsProgram());
+    EXPECT_EQ(outcome.focus_field, c.field);
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].title, c.title);
+  }
+  EXPECT_EQ(progress_.shown, 0);
+  EXPECT_TRUE(shell_.started.empty());
+  // Only the student export was touched: nothing was created, deleted or renamed.
+  for (const std::string& entry : faulty_.log()) {
+    EXPECT_TRUE(entry.find("school.txt") != std::string::npos) << entry;
+  }
+  EXPECT_EQ(Read("C:\\addusers.xls"), "last year's workbook");
+  EXPECT_EQ(Read("C:\\trellis.ini"), "old settings,");
+}
+
+TEST_F(CreateRunTest, TheDnsNameIsTrimmedBeforeItIsChecked) {
+  FormValues form = SampleForm();
+  form.Text1 = "  lake side.nz  ";
+  Run(form);
+  EXPECT_EQ(form.Text1, "lake side.nz");
+  form = SampleForm();
+  Run(form);
+  EXPECT_EQ(form.Text1, "lakeside.school.nz");
+}
+
+TEST_F(CreateRunTest, EveryFileIsCreatedWrittenAndClosedInItsOrder) {
+  FormValues form = SampleForm();
+  const CreateOutcome outcome = Run(form);
+  ASSERT_EQ(outcome.end, CreateEnd::kDataErrors);  // Moana has no preferred name
+  EXPECT_TRUE(outcome.EndsProgram());
+
+  std::vector<std::string> opens_and_closes;
+  for (const std::string& entry : faulty_.log()) {
+    if (entry.rfind("open output", 0) == 0 || entry.rfind("delete", 0) == 0 ||
+        entry.rfind("close ", 0) == 0) {
+      opens_and_closes.push_back(entry);
+    }
+  }
+  const std::vector<std::string> head(opens_and_closes.begin(), opens_and_closes.begin() + 10);
+  EXPECT_EQ(head,
+            (std::vector<std::string>{"open output A:\\addusers.vbs", "close A:\\addusers.vbs",
+                                      "delete c:\\addusers.xls", "open output a:\\step4.bat",
+                                      "close a:\\step4.bat", "open output a:\\errorlog.txt",
+                                      "open output c:\\addusers.csv", "open output a:\\step5.bat",
+                                      "open output a:\\step6.bat", "open output a:\\ou.vbs"}));
+  EXPECT_FALSE(drives_.HostFileExists("C:\\addusers.xls"));
+
+  const std::vector<std::string> step4 = Lines(Read("a:\\step4.bat"));
+  EXPECT_EQ(step4[1], "Copy c:\\addusers.xls c:\\Accounts\\accounts2026-12-08-42.xls");
+  EXPECT_EQ(step4[2], "cscript a:\\OU.vbs");
+
+  const std::vector<std::string> csv = Lines(Read("c:\\addusers.csv"));
+  EXPECT_TRUE(csv[0].ends_with(", Logon Script, Profile Path"));
+  EXPECT_EQ(csv[1], "\"DC=lakeside,DC=school,DC=nz\"");
+
+  const std::vector<std::string> step5 = Lines(Read("a:\\step5.bat"));
+  EXPECT_EQ(step5[0], "cscript a:\\makfldr.vbs D:\\s_home");
+  EXPECT_EQ(step5[1], "net share s_home=D:\\s_home");
+  EXPECT_EQ(step5[2], "cscript a:\\makfldr.vbs D:\\s_home\\2026");
+
+  const std::vector<std::string> step6 = Lines(Read("a:\\step6.bat"));
+  ASSERT_GE(step6.size(), 2u);
+  EXPECT_EQ(step6[step6.size() - 2], "Del c:\\exportad.*");
+  EXPECT_EQ(step6.back(), "Del c:\\exprtad2.csv");
+
+  const std::vector<std::string> ou = Lines(Read("a:\\ou.vbs"));
+  EXPECT_EQ(ou[4], "Set dom = GetObject(\"LDAP://DC=lakeside,DC=school,DC=nz\")");
+  EXPECT_EQ(ou[14], "'Make calendar year OU's ");
+  EXPECT_EQ(ou[15], "Set yrgp2026 = studentsOrg.Create(\"organizationalUnit\", \"OU=2026\")");
+
+  EXPECT_EQ(Read("c:\\trellis.ini"), SettingsFileText(form));
+  EXPECT_EQ(Lines(Read("A:\\addusers.vbs")).size(), 119u);  // "Request Change" is off
+  EXPECT_FALSE(drives_.HostFileExists("A:\\deleted.txt"));  // leavers were not asked for
+  EXPECT_EQ(progress_.shown, 1);
+  EXPECT_FALSE(progress_.visible);
+  EXPECT_EQ(
+      shell_.started,
+      (std::vector<StartedCommand>{{"Notepad a:\\errorlog.txt", rt::WindowStyle::kNormalFocus}}));
+}
+
+TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
+  FormValues form = SampleForm();
+  form.Check18 = true;
+  drives_.WriteHostFile("A:\\school.txt", "Varga@Tomas#7%7B\r\nLee@Ana#12%12A\r\n");
+  startup_.ExistingAccounts = {"ana.lee", "old.leaver", "tomas.varga"};
+  startup_.ExistingCount = 3;
+  const CreateOutcome outcome = Run(form);
+  EXPECT_EQ(outcome.end, CreateEnd::kSuccess);
+  const std::vector<std::string> step5 = Lines(Read("a:\\step5.bat"));
+  EXPECT_EQ(step5.back(), "NET USER /delete old.leaver");
+  EXPECT_EQ(Lines(Read("A:\\deleted.txt"))[2], "old.leaver");
+  EXPECT_EQ(Lines(Read("a:\\step4.bat")).size(), 3u);  // not a first run: no OU script
+  EXPECT_EQ(shell_.started, (std::vector<StartedCommand>{
+                                {"Notepad.exe a:\\deleted.txt", rt::WindowStyle::kNormalFocus}}));
+  EXPECT_EQ(dialogs_.messages.back().title, "Success!");
+
+  // The report was closed before the settings were saved.
+  const auto& log = faulty_.log();
+  const auto position = [&](const std::string& entry) {
+    return std::find(log.begin(), log.end(), entry) - log.begin();
+  };
+  EXPECT_LT(position("close A:\\deleted.txt"), position("open output c:\\trellis.new"));
+}
+
+// Every file operation of a run can fail with any of the errors the disks give: the run then
+// reports it and ends, what was finished before stays as it was, and the settings file is
+// either the old one or the new one, whole.
+TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
+  FormValues clean_form = SampleForm();
+  clean_form.Check18 = true;
+  startup_.ExistingAccounts = {"gone.student", "x", "y"};
+  startup_.ExistingCount = 3;
+  Run(clean_form);
+  const std::vector<std::string> clean_log = faulty_.log();
+  std::map<std::string, std::string> clean_content;
+  std::map<std::string, int> closed_at;
+  for (const char* path : kOutputs) clean_content[path] = Read(path);
+  for (int i = 0; i < static_cast<int>(clean_log.size()); ++i) {
+    for (const char* path : kOutputs) {
+      if (clean_log[i] == std::string("close ") + path) closed_at[path] = i;
+    }
+  }
+  closed_at["c:\\trellis.ini"] = static_cast<int>(clean_log.size());  // checked on its own
+  const std::string new_settings = clean_content["c:\\trellis.ini"];
+
+  int failed_runs = 0;
+  for (int error : {rt::kFileNotFound, rt::kDeviceIoError, rt::kDiskFull, rt::kPermissionDenied,
+                    rt::kDiskNotReady, rt::kPathFileAccessError, rt::kPathNotFound}) {
+    // Operation 0 opened the student export at start-up, before the run.
+    for (int index = 1; index < static_cast<int>(clean_log.size()); ++index) {
+      SCOPED_TRACE(clean_log[index] + " failing with " + std::to_string(error));
+      rt::testing::TestDrives drives;
+      drives.WriteHostFile("A:\\school.txt", kSchool);
+      drives.WriteHostFile("C:\\trellis.ini", "old settings,");
+      for (const char* path : {"C:\\trellis.new", "C:\\trellis.old", "C:\\addusers.csv"}) {
+        drives.RemoveHostFile(path);
+      }
+      rt::FaultInjectingFileSystem faulty(drives.file_system());
+      rt::Files files(faulty);
+      rt::testing::RecordingDialogs dialogs;
+      rt::testing::RecordingShell shell;
+      testing::RecordingProgress progress;
+      rt::testing::FixedClock clock({2026, 12, 8, 10, 15, 42});
+      rt::testing::SequenceRandom random({0.1, 0.5, 0.9});
+      StartupState startup = startup_;
+      startup.StudentExport = files.OpenInput("A:\\school.txt");
+      faulty.FailOperationAt(index, error);
+      FormValues form = SampleForm();
+      form.Check18 = true;
+      const CreateOutcome outcome =
+          RunCreate(form, startup, files, dialogs, shell, clock, random, progress);
+
+      const bool swallowed =
+          clean_log[index] == "delete c:\\addusers.xls" && error == rt::kFileNotFound;
+      if (swallowed) {
+        EXPECT_NE(outcome.end, CreateEnd::kFailed);
+        continue;
+      }
+      ++failed_runs;
+      EXPECT_EQ(outcome.end, CreateEnd::kFailed);
+      EXPECT_EQ(outcome.error, error);
+      ASSERT_FALSE(dialogs.messages.empty());
+      EXPECT_EQ(dialogs.messages.back().text,
+                "Run-time error '" + std::to_string(error) + "': " + rt::DescribeError(error));
+      EXPECT_EQ(dialogs.messages.back().icon, rt::MessageIcon::kCritical);
+      EXPECT_FALSE(progress.visible);
+      for (const char* path : kOutputs) {
+        if (closed_at.count(path) && closed_at[path] < index) {
+          EXPECT_EQ(drives.ReadHostFile(path), clean_content[path]) << path;
+        }
+      }
+      const std::string settings = drives.ReadHostFile("C:\\trellis.ini");
+      EXPECT_TRUE(settings == "old settings," || settings == new_settings) << settings;
+      drives.RemoveHostFile("C:\\addusers.csv");
+      drives.RemoveHostFile("C:\\trellis.ini");
+      drives.RemoveHostFile("C:\\trellis.new");
+      drives.RemoveHostFile("C:\\trellis.old");
+    }
+  }
+  // Every operation failed the run once per error, but for a workbook that is not found.
+  EXPECT_EQ(failed_runs, 7 * (static_cast<int>(clean_log.size()) - 1) - 1);
+}
+
+}  // namespace
+}  // namespace acctgen
