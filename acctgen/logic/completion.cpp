@@ -1,6 +1,6 @@
 #include "acctgen/logic/completion.h"
 
-#include "runtime/text.h"
+#include "runtime/error.h"
 
 namespace acctgen {
 
@@ -26,17 +26,12 @@ RunEnding CompleteRun(rt::Files& files, const OutputFiles& out, rt::Dialogs& dia
   return RunEnding::kSuccess;
 }
 
-std::string FailureText(const rt::RuntimeError& error) {
-  return "Run-time error '" + rt::NumberText(error.number()) + "': " + error.description();
-}
-
-void ReportFailure(const rt::RuntimeError& error, rt::Files& files, rt::Dialogs& dialogs) {
+void CloseAfterFailure(rt::Files& files) {
   try {
     files.CloseAll();
   } catch (const rt::RuntimeError&) {
-    // The first failure is the one the administrator needs to see.
+    // The error that stopped the run is the one the administrator needs to see.
   }
-  dialogs.ShowMessage(FailureText(error), kFailureTitle, rt::MessageIcon::kCritical);
 }
 
 }  // namespace acctgen

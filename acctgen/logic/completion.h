@@ -1,13 +1,12 @@
 #pragma once
 // How a Create run ends: the data-error ending (the log opens in Notepad) or the success ending,
-// and the default failure path for any error the run cannot recover from.
+// and what is left to do when an error stops the run.
 
 #include <string>
 #include <string_view>
 
 #include "acctgen/logic/run_state.h"
 #include "runtime/dialogs.h"
-#include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"
 
@@ -24,8 +23,6 @@ inline constexpr std::string_view kSuccessText =
     "Step 2 Completed Successfully.  Please continue with Step 3.";
 inline constexpr std::string_view kSuccessTitle = "Success!";
 
-inline constexpr std::string_view kFailureTitle = "Account Generator";
-
 enum class RunEnding { kSuccess, kDataErrors };
 
 // Adds the advice lines to a non-empty error log, hides the progress form, closes every open
@@ -34,11 +31,8 @@ enum class RunEnding { kSuccess, kDataErrors };
 RunEnding CompleteRun(rt::Files& files, const OutputFiles& out, rt::Dialogs& dialogs,
                       rt::Shell& shell, ProgressSink& progress);
 
-// "Run-time error '61': Disk full"
-std::string FailureText(const rt::RuntimeError& error);
-
-// The default failure path: closes whatever is still open (so what was written reaches the
-// disk), then reports the error's number and description. The program ends afterwards.
-void ReportFailure(const rt::RuntimeError& error, rt::Files& files, rt::Dialogs& dialogs);
+// The first half of the default failure path: closes whatever is still open, so that what was
+// written reaches the disk. The window then reports the error and the program ends.
+void CloseAfterFailure(rt::Files& files);
 
 }  // namespace acctgen

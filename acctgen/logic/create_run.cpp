@@ -91,16 +91,16 @@ CreateOutcome RunCreate(FormValues& form, const StartupState& startup, rt::Files
   form.Text1 = rt::Trim(form.Text1);
   if (const auto failure = CheckForm(form)) {
     dialogs.ShowMessage(failure->text, failure->title, failure->icon);
-    return {CreateEnd::kRefused, failure->field, 0};
+    return {CreateEnd::kRefused, failure->field, 0, {}};
   }
 
   const Services services{files, dialogs, shell, clock, random, progress};
   try {
-    return {WriteEverything(form, startup, services), {}, 0};
+    return {WriteEverything(form, startup, services), {}, 0, {}};
   } catch (const rt::RuntimeError& error) {
     progress.Hide();
-    ReportFailure(error, files, dialogs);
-    return {CreateEnd::kFailed, {}, error.number()};
+    CloseAfterFailure(files);
+    return {CreateEnd::kFailed, {}, error.number(), error.description()};
   }
 }
 

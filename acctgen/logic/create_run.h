@@ -3,6 +3,7 @@
 // step 4, the heads, the student pass, the tails, the obsolete-accounts report), the settings and
 // the completion. A run that gets past the checks always ends the program.
 
+#include <string>
 #include <string_view>
 
 #include "acctgen/logic/form_values.h"
@@ -20,21 +21,23 @@ enum class CreateEnd {
   kRefused,     // a check failed: its message was shown, nothing was written, the form stays open
   kSuccess,     // every file written, the success message shown
   kDataErrors,  // every file written, the error log shown in Notepad
-  kFailed,      // an error stopped the run; it was reported and the files written so far stay
+  kFailed,      // an error stopped the run; the files written so far stay, all are closed
 };
 
 struct CreateOutcome {
   CreateEnd end = CreateEnd::kRefused;
   // The field that gets the keyboard focus after a refused run ("Text1", "Text8" or "Text4").
   std::string_view focus_field;
-  // The error that stopped a failed run.
+  // The error that stopped a failed run, for the default failure report.
   int error = 0;
+  std::string error_description;
 
   bool EndsProgram() const { return end != CreateEnd::kRefused; }
 };
 
 // Trims Text1 in form (the caller writes it back into its field), checks the form and, when it
-// passes, writes every output file. Errors of the file system take the default failure path.
+// passes, writes every output file. An error of the file system stops the run: every file is
+// closed and the outcome names the error, which the window reports before the program ends.
 CreateOutcome RunCreate(FormValues& form, const StartupState& startup, rt::Files& files,
                         rt::Dialogs& dialogs, rt::Shell& shell, rt::Clock& clock,
                         rt::RandomSource& random, ProgressSink& progress);

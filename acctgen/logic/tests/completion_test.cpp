@@ -81,14 +81,14 @@ TEST_F(CompletionTest, ALoggedRecordGetsTheAdviceAndOpensTheLogByItsFullName) {
       (std::vector<StartedCommand>{{"Notepad a:\\errorlog.txt", rt::WindowStyle::kNormalFocus}}));
 }
 
-TEST_F(CompletionTest, TheDefaultFailurePathClosesWhatIsOpenAndNamesTheError) {
+TEST_F(CompletionTest, AfterAFailureEveryFileIsClosedAndWhatWasWrittenIsKept) {
   files_.PrintLine(out_.Step5, "cscript a:\\makfldr.vbs D:\\s_home");  // still buffered
-  ReportFailure(rt::RuntimeError(rt::kDiskFull), files_, dialogs_);
+  CloseAfterFailure(files_);
   EXPECT_EQ(drives_.ReadHostFile("A:\\step5.bat"), "cscript a:\\makfldr.vbs D:\\s_home\r\n");
-  EXPECT_FALSE(files_.IsOpen(out_.Step5));
-  ASSERT_EQ(dialogs_.messages.size(), 1u);
-  EXPECT_EQ(dialogs_.messages[0].text, "Run-time error '61': Disk full");
-  EXPECT_EQ(dialogs_.messages[0].icon, rt::MessageIcon::kCritical);
+  for (rt::FileNumber file : {student_export_, out_.ErrorLog, out_.Step5, out_.OuVbs}) {
+    EXPECT_FALSE(files_.IsOpen(file));
+  }
+  EXPECT_TRUE(dialogs_.messages.empty());
 }
 
 }  // namespace

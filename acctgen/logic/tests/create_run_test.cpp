@@ -272,11 +272,15 @@ TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
       ++failed_runs;
       EXPECT_EQ(outcome.end, CreateEnd::kFailed);
       EXPECT_EQ(outcome.error, error);
-      ASSERT_FALSE(dialogs.messages.empty());
-      EXPECT_EQ(dialogs.messages.back().text,
-                "Run-time error '" + std::to_string(error) + "': " + rt::DescribeError(error));
-      EXPECT_EQ(dialogs.messages.back().icon, rt::MessageIcon::kCritical);
+      EXPECT_EQ(outcome.error_description, rt::DescribeError(error));
+      EXPECT_TRUE(outcome.EndsProgram());
       EXPECT_FALSE(progress.visible);
+      EXPECT_FALSE(files.IsOpen(*startup.StudentExport));
+      // The endings' messages are shown only once everything is written.
+      for (const ShownMessage& message : dialogs.messages) {
+        EXPECT_NE(message.title, "Success!");
+        EXPECT_NE(message.title, "Errors in KORU Data");
+      }
       for (const char* path : kOutputs) {
         if (closed_at.count(path) && closed_at[path] < index) {
           EXPECT_EQ(drives.ReadHostFile(path), clean_content[path]) << path;
