@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "acctgen/logic/create_run.h"
 #include "acctgen/logic/startup.h"
 #include "acctgen/sortlib/sort_library.h"
 #include "acctgen/ui/failure_report.h"
@@ -17,7 +18,9 @@
 #include "acctgen/ui/win32/progress_form_view.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
+#include "runtime/random_source.h"
 #include "runtime/system_clock.h"
+#include "runtime/win32/shell_starter.h"
 #include "runtime/win32/win32_file_system.h"
 
 namespace {
@@ -33,6 +36,8 @@ struct Program {
   acctgen::ui::MessageBoxDialogs dialogs;
   FormModel form{dialogs};
   acctgen::StartupState startup;
+  rt::ShellStarter shell;
+  rt::SystemRandomSource random;
 };
 
 void CloseEveryFile(rt::Files& files) {
@@ -77,8 +82,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                  [&](int number, const std::string& description) {
                                    FailAndEnd(program, nullptr, number, description);
                                  });
-  // The Create run takes the form's values and the start-up state from here.
-  program.form.on_create = [](const acctgen::FormValues&) {};
+  // The Create run takes the form's values and the start-up state from here; one that gets past
+  // the checks ends the program.
+  program.form.on_create = [&](const acctgen::FormValues& values) {
+    acctgen::FormValues form = values;
+    const acctgen::CreateOutcome outcome =
+        acctgen::RunCreate(form, program.startup, program.files, program.dialogs, program.shell,
+                           program.clock, program.random, progress);
+    program.form.SetText("Text1", form.Text1);  // the DNS name as the run trimmed it
+    if (outcome.end == acctgen::CreateEnd::kRefused) {
+      view.Focus(outcome.focus_field);
+    } else if (outcome.end == acctgen::CreateEnd::kFailed) {
+      FailAndEnd(program, view.window(), outcome.error, outcome.error_description);
+    } else {
+      PostQuitMessage(0);
+    }
+  };
   program.form.on_exit = [&] {
     CloseEveryFile(program.files);
     PostQuitMessage(0);

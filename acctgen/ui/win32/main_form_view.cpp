@@ -157,6 +157,11 @@ void MainFormView::Show() {
   SetFocus(handles_.at(FormModel::TabOrder().front()));
 }
 
+void MainFormView::Focus(std::string_view name) {
+  auto found = handles_.find(std::string(name));
+  if (found != handles_.end()) SetFocus(found->second);
+}
+
 bool MainFormView::HandleDialogMessage(MSG& message) {
   return window_ != nullptr && IsDialogMessageA(window_, &message);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "acctgen/ui/form_model.h"
 
@@ -25,6 +26,8 @@ class MainFormView {
   HWND Create();
   void Show();
   HWND window() const { return window_; }
+  // Gives the keyboard focus to the control of this name (the field a Create check refused).
+  void Focus(std::string_view name);
   // The window's part of the message loop: Tab, access keys.
   bool HandleDialogMessage(MSG& message);
 
