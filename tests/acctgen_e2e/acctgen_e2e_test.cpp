@@ -1,0 +1,352 @@
+// The real acctgen.exe under Wine, driven as the administrator drives it: started on a prepared
+// floppy disk and drive C:, "&Create!" pressed, the message boxes read and answered, Notepad's
+// windows checked and closed. What it writes is compared byte for byte with reviewed golden
+// files; the generated batch files are then run by Wine's command interpreter.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "acctgen/ui/product.h"
+#include "runtime/testing/test_drives.h"
+#include "tests/acctgen_e2e/e2e_support.h"
+#include "tools/robot/robot.h"
+
+namespace acctgen_e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file a run may write, with the name of its golden file.
+const std::pair<const char*, const char*> kOutputs[] = {
+    {"A:\\addusers.vbs", "addusers.vbs"}, {"A:\\step4.bat", "step4.bat"},
+    {"A:\\errorlog.txt", "errorlog.txt"}, {"C:\\addusers.csv", "addusers.csv"},
+    {"A:\\step5.bat", "step5.bat"},       {"A:\\step6.bat", "step6.bat"},
+    {"A:\\ou.vbs", "ou.vbs"},             {"A:\\deleted.txt", "deleted.txt"},
+    {"C:\\trellis.ini", "trellis.ini"}};
+
+// The files of C: that a run or a test may leave behind.
+const char* const kCFiles[] = {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv",
+                               "C:\\trellis.ini",  "C:\\trellis.new",  "C:\\trellis.old",
+                               "C:\\addusers.csv", "C:\\addusers.xls", "C:\\tools.log"};
+
+std::string MainTitle() { return std::string(acctgen::ui::kMainFormTitle); }
+
+// The sample school without its faulty records (every field present).
+std::string CleanSchool() {
+  std::istringstream lines(ExampleFile("floppy\\school.txt"));
+  std::string line, clean;
+  while (std::getline(lines, line)) {
+    const auto at = line.find('@'), hash = line.find('#'), percent = line.find('%');
+    if (at != std::string::npos && hash != std::string::npos && percent != std::string::npos) {
+      auto blank = [&](std::size_t from, std::size_t to) {
+        return line.substr(from, to - from).find_first_not_of(" \r") == std::string::npos;
+      };
+      if (blank(at + 1, hash) || blank(hash + 1, percent) || blank(percent + 1, line.size())) {
+        continue;
+      }
+    }
+    clean += line + "\n";
+  }
+  return clean;
+}
+
+struct RunCase {
+  const char* name;
+  std::string settings;
+  std::optional<std::string> export_csv;  // C:\exportad.csv; none: a first run
+  std::string school;
+  bool data_errors;
+  bool leavers;
+};
+
+struct RunSeen {
+  std::optional<robot::MessageBoxSeen> ending;
+  std::optional<NotepadSeen> report;  // A:\deleted.txt
+  std::optional<NotepadSeen> log;     // A:\errorlog.txt
+  std::optional<DWORD> exit_code;
+  std::vector<std::string> notepads_left;
+};
+
+class AcctgenE2eTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CloseEveryNotepad();
+    CleanC();
+  }
+  void TearDown() override {
+    CloseEveryNotepad();
+    CleanC();
+  }
+
+  static void CleanC() {
+    for (const char* path : kCFiles) RemoveFile(path);
+    std::error_code ignored;
+    fs::remove_all("C:\\Accounts", ignored);
+    fs::remove_all("C:\\e2e-tools", ignored);
+    if (const char* server = std::getenv("SERVER_DRIVE_HOST")) {
+      fs::remove_all(WineView(server) + "\\s_home", ignored);
+    }
+  }
+
+  void Prepare(const RunCase& run) {
+    WriteWholeFile("A:\\school.txt", run.school);
+    if (run.export_csv) WriteWholeFile("C:\\exportad.csv", *run.export_csv);
+    WriteWholeFile("C:\\trellis.ini", run.settings);
+  }
+
+  // Starts acctgen.exe, presses "&Create!" and answers what follows as the administrator would.
+  RunSeen CreateRun(const RunCase& run) {
+    RunSeen seen;
+    robot::Process program = robot::Process::Start("\"" + AcctgenExe() + "\"", "C:\\");
+    HWND form = robot::WaitForWindow(MainTitle(), 30000, program.id());
+    if (form == nullptr) {
+      ADD_FAILURE() << "no main form";
+      program.Kill();
+      return seen;
+    }
+    EXPECT_TRUE(robot::Click(form, "Create!"));
+    seen.ending = robot::WaitForMessageBox(60000, program.id());
+    // The report of leavers opens before the ending's message, the error log after it.
+    if (run.leavers) seen.report = TakeNotepad("deleted.txt", 15000);
+    robot::AnswerMessageBox(5000, program.id());
+    if (run.data_errors) seen.log = TakeNotepad("errorlog.txt", 15000);
+    seen.exit_code = program.WaitForExit(20000);
+    if (!seen.exit_code) program.Kill();
+    if (!run.data_errors && !run.leavers) Sleep(1500);  // time for a wrongly started Notepad
+    seen.notepads_left = NotepadTitles();
+    return seen;
+  }
+
+  void ExpectGoldenFiles(const char* case_name) {
+    for (const auto& [path, name] : kOutputs) {
+      SCOPED_TRACE(std::string(case_name) + "/" + name);
+      const std::string golden = GoldenPath(case_name, name);
+      const bool written = FileExists(path);
+      const std::string actual = Normalized(name, ReadWholeFile(path));
+      if (UpdatingGoldenFiles()) {
+        fs::create_directories(fs::path(golden).parent_path());
+        if (written) {
+          WriteWholeFile(golden, actual);
+        } else {
+          RemoveFile(golden);
+        }
+        continue;
+      }
+      if (!FileExists(golden)) {
+        EXPECT_FALSE(written) << path << " was written";
+        continue;
+      }
+      ASSERT_TRUE(written) << path << " is missing";
+      EXPECT_EQ(actual, ReadWholeFile(golden));
+    }
+  }
+
+  // Runs one case whole: the run, its ending, Notepad and the golden files.
+  void RunAndCompare(const RunCase& run) {
+    Prepare(run);
+    const RunSeen seen = CreateRun(run);
+    ASSERT_TRUE(seen.ending);
+    if (run.data_errors) {
+      EXPECT_EQ(seen.ending->title, "Errors in KORU Data");
+      EXPECT_EQ(seen.ending->icon, "critical");
+      EXPECT_EQ(seen.ending->text,
+                "There were errors found in your KORU data.  Click OK to view the errors.");
+      ASSERT_TRUE(seen.log) << "Notepad did not open the error log";
+      EXPECT_EQ(seen.log->text, ReadWholeFile("A:\\errorlog.txt"));
+    } else {
+      EXPECT_EQ(seen.ending->title, "Success!");
+      EXPECT_EQ(seen.ending->icon, "information");
+      EXPECT_EQ(seen.ending->text, "Step 2 Completed Successfully.  Please continue with Step 3.");
+      EXPECT_EQ(ReadWholeFile("A:\\errorlog.txt"), "");
+    }
+    if (run.leavers) {
+      ASSERT_TRUE(seen.report) << "Notepad did not open the report of leavers";
+      EXPECT_EQ(seen.report->text, ReadWholeFile("A:\\deleted.txt"));
+    }
+    EXPECT_TRUE(seen.notepads_left.empty()) << seen.notepads_left.front();
+    EXPECT_EQ(seen.exit_code, std::optional<DWORD>(0));
+    ExpectGoldenFiles(run.name);
+  }
+
+  rt::testing::TestDrives drives_;
+};
+
+RunCase Sample(const char* name, std::vector<std::pair<int, std::string>> fields = {}) {
+  return {name, SampleSettingsWith(fields), ExampleFile("c\\exportad.csv"),
+          ExampleFile("floppy\\school.txt"), true, false};
+}
+
+// Settings fields, counted from 1.
+constexpr int kSchoolOu = 12, kStudentsOu = 13, kLeavingYearOu = 14, kDeleteLeavers = 15;
+constexpr int kProfile = 37, kNeverExpires = 38, kRequestChange = 39, kOwner = 42;
+
+TEST_F(AcctgenE2eTest, SampleSchoolWithTheDefaultOuLayoutAndOwnerLines) {
+  RunAndCompare(Sample("sample"));
+}
+
+TEST_F(AcctgenE2eTest, NoOuBoxesTicked) {
+  RunAndCompare(Sample("no_ou", {{kSchoolOu, "0"}, {kStudentsOu, "0"}, {kLeavingYearOu, "0"}}));
+}
+
+TEST_F(AcctgenE2eTest, OnlyTheLeavingYearBox) {
+  RunAndCompare(
+      Sample("leaving_year_only", {{kSchoolOu, "0"}, {kStudentsOu, "0"}, {kLeavingYearOu, "1"}}));
+}
+
+TEST_F(AcctgenE2eTest, NoProfilePathAndNoOwner) {
+  RunAndCompare(Sample("no_profile", {{kProfile, "0"}, {kOwner, "0"}}));
+}
+
+TEST_F(AcctgenE2eTest, RequestChange) {
+  RunAndCompare(Sample("request_change", {{kNeverExpires, "0"}, {kRequestChange, "1"}}));
+}
+
+TEST_F(AcctgenE2eTest, NeitherPasswordExpiryOption) {
+  RunAndCompare(Sample("neither_expiry", {{kNeverExpires, "0"}, {kRequestChange, "0"}}));
+}
+
+TEST_F(AcctgenE2eTest, DeleteLeaversWithLeaversFound) {
+  RunCase run = Sample("leavers_found", {{kDeleteLeavers, "1"}});
+  run.leavers = true;
+  RunAndCompare(run);
+}
+
+TEST_F(AcctgenE2eTest, DeleteLeaversWithNoneFound) {
+  // Every existing account belongs to a student of the export.
+  RunCase run = Sample("leavers_none", {{kDeleteLeavers, "1"}});
+  run.export_csv = ReadWholeFile(WineView(DATA_DIR_HOST) + "\\exportad_no_leavers.csv");
+  RunAndCompare(run);
+}
+
+TEST_F(AcctgenE2eTest, AFirstRunWithNoExportAndNoDataErrors) {
+  RunCase run = Sample("first_run");
+  run.export_csv.reset();
+  run.school = CleanSchool();
+  run.data_errors = false;
+  RunAndCompare(run);
+}
+
+
+// Runs a batch file in Wine's command interpreter, in the folder that holds the stub tools (the
+// interpreter looks there first), and waits for it.
+DWORD RunBatch(const std::string& batch, const std::string& folder, DWORD timeout_ms) {
+  std::string command = "cmd.exe /c " + batch;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      folder.c_str(), &startup, &process)) {
+    return 9999;
+  }
+  DWORD code = 9998;
+  if (WaitForSingleObject(process.hProcess, timeout_ms) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process.hProcess, &code);
+  } else {
+    TerminateProcess(process.hProcess, 1);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return code;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  std::string line;
+  while (std::getline(stream, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The account rows' Home Path and SAM Account columns (row 3 on).
+struct Account {
+  std::string login;
+  std::string home_path;  // "\\HCSERVER1\s_home\2027\anaru.okafor"
+};
+
+std::vector<Account> Accounts() {
+  std::vector<Account> accounts;
+  const std::vector<std::string> rows = SplitLines(ReadWholeFile("C:\\addusers.csv"));
+  for (std::size_t i = 2; i < rows.size(); ++i) {
+    // The OU path is quoted and holds commas; the other columns hold none.
+    const std::string& row = rows[i];
+    const std::size_t after_ou = row.find('"', 1) + 2;
+    std::vector<std::string> columns;
+    std::stringstream rest(row.substr(after_ou));
+    std::string column;
+    while (std::getline(rest, column, ',')) columns.push_back(column);
+    accounts.push_back({columns.at(4), columns.at(7)});
+  }
+  return accounts;
+}
+
+// With stubs for makfldr.vbs, xcacls and subinacl, step 5 makes the sample school's whole
+// home-folder tree on the server drive, step 6 grants each student their folder and hands it
+// over, and step 4 archives the workbook.
+TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
+  RunCase run = Sample("batch");
+  Prepare(run);
+  const RunSeen seen = CreateRun(run);
+  ASSERT_TRUE(seen.exit_code);
+  const char* server = std::getenv("SERVER_DRIVE_HOST");
+  ASSERT_NE(server, nullptr) << "run through wine_with_server_drive";
+  const std::string server_root = WineView(server);
+
+  // A stub that makes exactly the folder it is given: a parent made too late fails it.
+  WriteWholeFile("A:\\makfldr.vbs",
+                 "Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\n"
+                 "fso.CreateFolder WScript.Arguments(0)\r\n");
+  const std::string tools = "C:\\e2e-tools";
+  fs::create_directories(tools);
+  for (const char* tool : {"xcacls.exe", "subinacl.exe"}) {
+    ASSERT_TRUE(CopyFileA(WineView(ARG_LOGGER_HOST).c_str(), (tools + "\\" + tool).c_str(), FALSE));
+  }
+
+  EXPECT_EQ(RunBatch("a:\\step5.bat", tools, 300000), 0u);
+  const std::vector<Account> accounts = Accounts();
+  ASSERT_GT(accounts.size(), 250u);
+  const std::string share = "\\\\HCSERVER1\\s_home\\";
+  for (const Account& account : accounts) {
+    ASSERT_EQ(account.home_path.rfind(share, 0), 0u) << account.home_path;
+    const std::string folder = server_root + "\\s_home\\" + account.home_path.substr(share.size());
+    EXPECT_TRUE(fs::is_directory(folder)) << folder;
+  }
+
+  EXPECT_EQ(RunBatch("a:\\step6.bat", tools, 300000), 0u);
+  std::vector<std::string> expected;
+  for (const Account& account : accounts) {
+    const std::string below_share = account.home_path.substr(share.size());
+    expected.push_back("xcacls.exe D:\\s_home\\" + below_share + " /g " + account.login +
+                       ":RC administrator:F /Y");
+    expected.push_back("subinacl.exe /subdirectories \\\\HCSERVER1\\s_home\\" + below_share +
+                       " /setowner=HILLCREST\\" + account.login);
+  }
+  EXPECT_EQ(SplitLines(ReadWholeFile("C:\\tools.log")), expected);
+  // Its last lines delete the directory export and its sorted copies.
+  EXPECT_FALSE(FileExists("C:\\exportad.csv"));
+  EXPECT_FALSE(FileExists("C:\\exportad.srt"));
+  EXPECT_FALSE(FileExists("C:\\exprtad2.csv"));
+
+  WriteWholeFile("C:\\addusers.xls", "the saved workbook");
+  RunBatch("a:\\step4.bat", tools, 120000);
+  std::vector<std::string> archived;
+  for (const auto& entry : fs::directory_iterator("C:\\Accounts")) {
+    archived.push_back(entry.path().filename().string());
+  }
+  ASSERT_EQ(archived.size(), 1u);
+  EXPECT_EQ(Normalized("step4.bat", archived[0]), "accounts<yyyy-mm-dd-ss>.xls");
+  EXPECT_EQ(ReadWholeFile("C:\\Accounts\\" + archived[0]), "the saved workbook");
+}
+
+}  // namespace
+}  // namespace acctgen_e2e
