@@ -1,0 +1,86 @@
+#pragma once
+// The wizard's window: its size, title and buttons, in twips as the form designer laid them out,
+// in tab order. The Win32 window builds itself from this table.
+
+#include <array>
+#include <string_view>
+
+#ifndef TRELLIS_VERSION
+#define TRELLIS_VERSION "0.0.0"
+#endif
+
+namespace wizard {
+
+inline constexpr std::string_view kWindowTitle = "Trellis Student Accounts Setup Wizard";
+
+// The account generator's own window title, as step 2's tool tip names it.
+inline constexpr std::string_view kGeneratorTitle =
+    "Trellis Student Account Generator " TRELLIS_VERSION;
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kClientWidthTwips = 5985;
+inline constexpr int kClientHeightTwips = 4065;
+
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+enum class Step { k1 = 1, k2, k3, k4, k5, k6, kExit };
+
+struct ButtonSpec {
+  Step step;
+  int id;  // the control id: 101 for Command1 ... 107 for Command7
+  std::string_view caption;
+  std::string_view tool_tip;
+  TwipsRect rect;
+};
+
+inline constexpr std::string_view kStep2ToolTip =
+    "Step 2: Run the Trellis Student Account Generator " TRELLIS_VERSION "...";
+
+// Command1 to Command7 in tab order.
+inline constexpr std::array<ButtonSpec, 7> kButtons = {{
+    {Step::k1,
+     101,
+     "Step 1",
+     "Step 1: Export current Active Directory and Student Details from KORU.  Click for "
+     "instructions...",
+     {720, 720, 1575, 375}},
+    {Step::k2, 102, "Step 2", kStep2ToolTip, {720, 1440, 1575, 375}},
+    {Step::k3,
+     103,
+     "Step 3",
+     "Step 3: Save the ADDUSERS.CSV file as an Excel Spreadsheet called ADDUSERS.XLS...",
+     {720, 2160, 1575, 375}},
+    {Step::k4,
+     104,
+     "Step 4",
+     "Step 4: Runs a batch file that creates all the OUs and users as specified in steps 1 and "
+     "2...",
+     {3600, 720, 1575, 375}},
+    {Step::k5,
+     105,
+     "Step 5",
+     "Step 5: Runs a batch file to create 'home folders' for all accounts on the share "
+     "specified in step 2...",
+     {3600, 1440, 1575, 375}},
+    {Step::k6,
+     106,
+     "Step 6",
+     "Step 6: Runs a batch file to allocate permissions as specified in step 2 for all users to "
+     "their home folder...",
+     {3600, 2160, 1575, 375}},
+    {Step::kExit, 107, "E&xit", "Click to close this Wizard", {2400, 3000, 1095, 375}},
+}};
+
+// Twips to pixels at the screen's resolution, rounded to the nearest pixel.
+constexpr int TwipsToPixels(int twips, int dots_per_inch) {
+  return (twips * dots_per_inch + kTwipsPerInch / 2) / kTwipsPerInch;
+}
+
+const ButtonSpec* FindButton(int id);
+
+}  // namespace wizard

@@ -1,0 +1,152 @@
+#include "wizard/logic/wizard_steps.h"
+
+#include <stdexcept>
+
+namespace wizard {
+
+namespace {
+
+constexpr std::string_view kServerPrompt = "Please enter the name of your Server - eg. ";
+constexpr std::string_view kServerTitle = "Server Name?";
+constexpr std::string_view kExportHead = "a:\\csvde -f c:\\exportad.csv -s ";
+constexpr std::string_view kExportOptions =
+    " -c CN=  , -r description=Student -l  sn,givenName,sAMAccountName";
+
+constexpr std::string_view kAccountRowsRefusal =
+    "There doesn't appear to be a valid ADDUSERS.CSV file on the diskette.  Did you run Step 2 "
+    "successfully?";
+
+const BatchStep kBatchSteps[] = {
+    {"c:\\addusers.xls",
+     "A batch file is about to run which will create all the specified OUs and user accounts in "
+     "the Active Directory.  When it is complete, continue to Step 5.",
+     "A:\\STEP4.BAT",
+     "There doesn't appear to be a valid ADDUSERS.XLS file on the diskette.  Did you run Step 3 "
+     "successfully?"},
+    {"A:\\step5.bat",
+     "A batch file is about to run which will create all the specified user home folders on the "
+     "server.  When it is complete, continue to Step 6.",
+     "A:\\STEP5.BAT",
+     "There doesn't appear to be a valid STEP5.BAT file on the diskette.  Did you run Step 2 "
+     "successfully?"},
+    {"A:\\step6.bat",
+     "A batch file is about to run which will set all the specified permissions to each user's "
+     "home folder on the server.  When it is complete, you should be done!",
+     "A:\\STEP6.BAT",
+     "There doesn't appear to be a valid STEP6.BAT file on the diskette.  Did you run Step 2 "
+     "successfully?"},
+};
+
+}  // namespace
+
+std::string ExportCommandLine(std::string_view server) {
+  std::string line(kExportHead);
+  line += server;
+  line += kExportOptions;
+  return line;
+}
+
+std::string ExcelNoteText() {
+  const std::string lf_cr = "\n\r";
+  return "When you click the OK button below, Excel will start (assuming it's installed on this "
+         "computer - if not, you must run Step 3 on another computer).  You must do the "
+         "following:" +
+         lf_cr + lf_cr + "(1) Choose File...Save As" + lf_cr +
+         "(2) Change 'Save as Type' to 'Microsoft Excel 97-2000 Workbook (*.xls)'" + lf_cr +
+         "(3) Click the Save button" + lf_cr + "(4) Close Excel" + lf_cr +
+         "(5) Run Step 4 on the Wizard." + lf_cr;
+}
+
+void ShellOpenDocument(rt::Shell& shell, std::string_view file) {
+  // The shell opens it with the "open" verb, owned by the desktop window, with no parameters
+  // and no working directory, in a normal window.
+  constexpr long kNoAssociation = 31;
+  if (shell.OpenDocument(file) == kNoAssociation) {
+    shell.Start(std::string(kOpenWithCommand) + std::string(file), rt::WindowStyle::kNormalFocus);
+  }
+}
+
+const BatchStep& BatchStepOf(Step step) {
+  switch (step) {
+    case Step::k4:
+      return kBatchSteps[0];
+    case Step::k5:
+      return kBatchSteps[1];
+    case Step::k6:
+      return kBatchSteps[2];
+    default:
+      throw std::invalid_argument("not a batch step");
+  }
+}
+
+void WizardSteps::Press(Step step) {
+  switch (step) {
+    case Step::k1:
+      ExportAccounts();
+      break;
+    case Step::k2:
+      StartGenerator();
+      break;
+    case Step::k3:
+      OpenAccountRows();
+      break;
+    case Step::k4:
+    case Step::k5:
+    case Step::k6:
+      RunBatch(step);
+      break;
+    case Step::kExit:
+      Exit();
+      break;
+  }
+}
+
+void WizardSteps::ExportAccounts() {
+  const std::string server =
+      dialogs_.AskText(std::string(kServerPrompt) + std::string(kExampleServer), kServerTitle,
+                       kExampleServer, kServerBoxPosition);
+  if (server.empty()) return;
+  // The placeholder stays when the export does not run; csvde overwrites it when it does.
+  const rt::FileNumber file = files_.OpenOutput(kExportFile);
+  files_.PrintLine(file, kExportPlaceholder);
+  files_.Close(file);
+  shell_.Start(ExportCommandLine(server), rt::WindowStyle::kNormalFocus);
+  // The instructions open while the export may still be running.
+  ShellOpenDocument(shell_, kInstructionsDocument);
+}
+
+void WizardSteps::StartGenerator() {
+  shell_.Start(kGeneratorCommand, rt::WindowStyle::kNormalFocus);
+}
+
+bool WizardSteps::Probe(std::string_view path) {
+  const rt::FileNumber file = files_.OpenProbe(path);
+  if (files_.Length(file) < kMinimumProbeLength) return false;
+  files_.CloseAll();
+  return true;
+}
+
+void WizardSteps::OpenAccountRows() {
+  if (Probe(kAccountRows)) {
+    dialogs_.ShowMessage(ExcelNoteText(), kNoteTitle, rt::MessageIcon::kInformation);
+    ShellOpenDocument(shell_, kAccountRows);
+  } else {
+    dialogs_.ShowMessage(kAccountRowsRefusal, kRefusalTitle, rt::MessageIcon::kWarning);
+  }
+  files_.CloseAll();
+}
+
+void WizardSteps::RunBatch(Step step) {
+  const BatchStep& batch = BatchStepOf(step);
+  if (Probe(batch.probed_file)) {
+    dialogs_.ShowMessage(batch.note, kNoteTitle, rt::MessageIcon::kInformation);
+    shell_.Start(batch.batch_file, rt::WindowStyle::kNormalFocus);
+  } else {
+    dialogs_.ShowMessage(batch.refusal, kRefusalTitle, rt::MessageIcon::kWarning);
+  }
+  files_.CloseAll();
+}
+
+void WizardSteps::Exit() { files_.CloseAll(); }
+
+}  // namespace wizard

@@ -1,0 +1,80 @@
+#pragma once
+// What each of the wizard's buttons does: probe the file the previous step should have made,
+// tell the administrator what is about to happen, start the tool. Nothing is kept between
+// clicks and nothing started is waited for. Errors are not caught here: a failing operation
+// reaches the window, which reports it and ends the program.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "runtime/dialogs.h"
+#include "runtime/files.h"
+#include "runtime/shell.h"
+#include "wizard/logic/wizard_form.h"
+
+namespace wizard {
+
+// The example server name shown in step 1's prompt and offered as the answer.
+inline constexpr std::string_view kExampleServer = "SERVER1";
+inline constexpr rt::TwipsPoint kServerBoxPosition = {6000, 1500};
+
+inline constexpr std::string_view kExportFile = "C:\\exportad.csv";
+inline constexpr std::string_view kExportPlaceholder = "Fred,Fred,Fred,Fred";
+inline constexpr std::string_view kInstructionsDocument = "a:\\koru.txt";
+inline constexpr std::string_view kGeneratorCommand = "A:\\acctgen.exe";
+inline constexpr std::string_view kAccountRows = "c:\\addusers.csv";
+inline constexpr std::string_view kOpenWithCommand = "rundll32.exe shell32.dll,OpenAs_RunDLL ";
+
+// A prerequisite file is taken when it holds at least this many bytes.
+inline constexpr std::uint64_t kMinimumProbeLength = 100;
+
+inline constexpr std::string_view kNoteTitle = "Please Note";
+inline constexpr std::string_view kRefusalTitle = "Sorry";
+
+// "a:\csvde -f c:\exportad.csv -s " + server + the fixed options (two spaces after "CN=" and
+// after "-l", as csvde expects them).
+std::string ExportCommandLine(std::string_view server);
+
+// The note of step 3, whose line breaks are LF CR pairs.
+std::string ExcelNoteText();
+
+// Opens a document in the program associated with it; when none is (shell result 31), shows
+// the system's Open With dialog for it instead. Any other failure of the shell is ignored.
+void ShellOpenDocument(rt::Shell& shell, std::string_view file);
+
+struct BatchStep {
+  std::string_view probed_file;
+  std::string_view note;
+  std::string_view batch_file;
+  std::string_view refusal;
+};
+
+// Steps 4 to 6; step 4 probes the workbook saved at step 3, not the batch file it starts.
+const BatchStep& BatchStepOf(Step step);
+
+class WizardSteps {
+ public:
+  WizardSteps(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell)
+      : files_(files), dialogs_(dialogs), shell_(shell) {}
+
+  // Runs the button's reaction. Exit closes every file; ending the program is the window's.
+  void Press(Step step);
+
+  void ExportAccounts();     // step 1
+  void StartGenerator();     // step 2
+  void OpenAccountRows();    // step 3
+  void RunBatch(Step step);  // steps 4 to 6
+  void Exit();
+
+ private:
+  // Opens the file for shared record access (creating it empty when missing) and tells whether
+  // it is long enough. On acceptance every file is closed before the caller shows its note.
+  bool Probe(std::string_view path);
+
+  rt::Files& files_;
+  rt::Dialogs& dialogs_;
+  rt::Shell& shell_;
+};
+
+}  // namespace wizard

@@ -1,0 +1,44 @@
+// The window table: sizes in pixels and the order of the buttons.
+
+#include "wizard/logic/wizard_form.h"
+
+#include <gtest/gtest.h>
+
+namespace wizard {
+namespace {
+
+TEST(WizardFormTest, TwipsBecomePixelsAtTheScreensResolution) {
+  EXPECT_EQ(TwipsToPixels(kClientWidthTwips, 96), 399);
+  EXPECT_EQ(TwipsToPixels(kClientHeightTwips, 96), 271);
+  EXPECT_EQ(TwipsToPixels(1575, 96), 105);
+  EXPECT_EQ(TwipsToPixels(375, 96), 25);
+  EXPECT_EQ(TwipsToPixels(1575, 120), 131);  // 131.25
+  EXPECT_EQ(TwipsToPixels(7, 96), 0);        // 0.47
+  EXPECT_EQ(TwipsToPixels(8, 96), 1);        // 0.53
+}
+
+TEST(WizardFormTest, ButtonsSitInsideTheClientAreaWithoutOverlapping) {
+  for (std::size_t i = 0; i < kButtons.size(); ++i) {
+    const TwipsRect& a = kButtons[i].rect;
+    EXPECT_GE(a.left, 0);
+    EXPECT_GE(a.top, 0);
+    EXPECT_LE(a.left + a.width, kClientWidthTwips);
+    EXPECT_LE(a.top + a.height, kClientHeightTwips);
+    for (std::size_t j = i + 1; j < kButtons.size(); ++j) {
+      const TwipsRect& b = kButtons[j].rect;
+      const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                         a.top + a.height <= b.top || b.top + b.height <= a.top;
+      EXPECT_TRUE(apart) << kButtons[i].caption << " overlaps " << kButtons[j].caption;
+    }
+  }
+}
+
+TEST(WizardFormTest, ButtonsAreFoundByTheirIds) {
+  for (const ButtonSpec& button : kButtons) EXPECT_EQ(FindButton(button.id), &button);
+  EXPECT_EQ(FindButton(100), nullptr);
+  EXPECT_EQ(FindButton(108), nullptr);
+  EXPECT_EQ(kButtons[1].tool_tip, "Step 2: Run the " + std::string(kGeneratorTitle) + "...");
+}
+
+}  // namespace
+}  // namespace wizard

@@ -1,0 +1,272 @@
+// The buttons' reactions on real files of drives A: and C:, with recorded boxes and commands.
+
+#include "wizard/logic/wizard_steps.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "runtime/error.h"
+#include "runtime/fault_injecting_file_system.h"
+#include "runtime/files.h"
+#include "runtime/testing/fakes.h"
+#include "runtime/testing/test_drives.h"
+#include "wizard/logic/failure_report.h"
+
+namespace wizard {
+namespace {
+
+using rt::MessageIcon;
+using rt::WindowStyle;
+using rt::testing::ShownMessage;
+using rt::testing::StartedCommand;
+
+const char* const kFixedFiles[] = {"C:\\exportad.csv", "c:\\addusers.csv", "c:\\addusers.xls"};
+
+class WizardStepsTest : public ::testing::Test {
+ protected:
+  WizardStepsTest() : files_(drives_.file_system()), steps_(files_, dialogs_, shell_) {
+    RemoveFixedFiles();
+  }
+  ~WizardStepsTest() override {
+    files_.CloseAll();
+    RemoveFixedFiles();
+    drives_.CleanFloppy();
+  }
+  void RemoveFixedFiles() {
+    for (const char* path : kFixedFiles) drives_.RemoveHostFile(path);
+  }
+
+  rt::testing::TestDrives drives_;
+  rt::Files files_;
+  rt::testing::RecordingDialogs dialogs_;
+  rt::testing::RecordingShell shell_;
+  WizardSteps steps_;
+};
+
+TEST_F(WizardStepsTest, ExportAsksForTheServerAtItsPlace) {
+  dialogs_.answers = {""};
+  steps_.Press(Step::k1);
+  ASSERT_EQ(dialogs_.questions.size(), 1u);
+  const auto& question = dialogs_.questions[0];
+  EXPECT_EQ(question.prompt, "Please enter the name of your Server - eg. SERVER1");
+  EXPECT_EQ(question.title, "Server Name?");
+  EXPECT_EQ(question.default_answer, "SERVER1");
+  ASSERT_TRUE(question.position.has_value());
+  EXPECT_EQ(question.position->x, 6000);
+  EXPECT_EQ(question.position->y, 1500);
+}
+
+TEST_F(WizardStepsTest, CancelledExportWritesAndStartsNothing) {
+  drives_.WriteHostFile("C:\\exportad.csv", "earlier export\r\n");
+  dialogs_.answers = {""};
+  steps_.Press(Step::k1);
+  EXPECT_EQ(drives_.ReadHostFile("C:\\exportad.csv"), "earlier export\r\n");
+  EXPECT_TRUE(shell_.started.empty());
+  EXPECT_TRUE(shell_.opened.empty());
+  EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(WizardStepsTest, ExportWritesThePlaceholderThenStartsCsvdeAndOpensTheInstructions) {
+  drives_.WriteHostFile("C:\\exportad.csv", "a much longer earlier export that must go\r\n");
+  dialogs_.answers = {" dc01 "};
+  // The placeholder must be on disk, closed, by the time the export starts.
+  struct CheckingShell : rt::testing::RecordingShell {
+    rt::testing::TestDrives* drives;
+    std::string seen_at_start;
+    void Start(std::string_view command_line, WindowStyle style) override {
+      if (started.empty()) seen_at_start = drives->ReadHostFile("C:\\exportad.csv");
+      RecordingShell::Start(command_line, style);
+    }
+  } shell;
+  shell.drives = &drives_;
+  WizardSteps steps(files_, dialogs_, shell);
+  steps.Press(Step::k1);
+
+  EXPECT_EQ(shell.seen_at_start, "Fred,Fred,Fred,Fred\r\n");
+  EXPECT_EQ(drives_.ReadHostFile("C:\\exportad.csv"), "Fred,Fred,Fred,Fred\r\n");
+  ASSERT_EQ(shell.started.size(), 1u);
+  // The server name goes in exactly as typed.
+  EXPECT_EQ(shell.started[0],
+            (StartedCommand{"a:\\csvde -f c:\\exportad.csv -s  dc01  -c CN=  , -r "
+                            "description=Student -l  sn,givenName,sAMAccountName",
+                            WindowStyle::kNormalFocus}));
+  EXPECT_EQ(shell.opened, std::vector<std::string>{"a:\\koru.txt"});
+  EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(WizardStepsTest, InstructionsWithNoAssociatedProgramGetTheOpenWithDialog) {
+  dialogs_.answers = {"dc01"};
+  shell_.open_result = 31;
+  steps_.Press(Step::k1);
+  ASSERT_EQ(shell_.started.size(), 2u);
+  EXPECT_EQ(shell_.started[1],
+            (StartedCommand{"rundll32.exe shell32.dll,OpenAs_RunDLL a:\\koru.txt",
+                            WindowStyle::kNormalFocus}));
+}
+
+TEST_F(WizardStepsTest, OtherShellFailuresAreIgnored) {
+  for (long result : {0L, 2L, 30L, 32L, 33L}) {
+    rt::testing::RecordingShell shell;
+    shell.open_result = result;
+    ShellOpenDocument(shell, "c:\\addusers.csv");
+    EXPECT_EQ(shell.opened.size(), 1u);
+    EXPECT_TRUE(shell.started.empty()) << result;
+  }
+}
+
+TEST_F(WizardStepsTest, ExportThatCannotWriteThePlaceholderFailsBeforeStartingAnything) {
+  rt::FaultInjectingFileSystem faulty(drives_.file_system());
+  faulty.AddRule({rt::FileOperation::kOpen, "exportad", rt::kPathNotFound});
+  rt::Files files(faulty);
+  WizardSteps steps(files, dialogs_, shell_);
+  dialogs_.answers = {"dc01"};
+  try {
+    steps.Press(Step::k1);
+    FAIL() << "no error";
+  } catch (const rt::RuntimeError& error) {
+    EXPECT_EQ(error.number(), rt::kPathNotFound);
+  }
+  EXPECT_TRUE(shell_.started.empty());
+}
+
+TEST_F(WizardStepsTest, GeneratorStartsWithoutProbingOrAsking) {
+  steps_.Press(Step::k2);
+  const std::vector<StartedCommand> expected{{"A:\\acctgen.exe", WindowStyle::kNormalFocus}};
+  EXPECT_EQ(shell_.started, expected);
+  EXPECT_TRUE(dialogs_.messages.empty());
+  EXPECT_FALSE(drives_.HostFileExists("c:\\addusers.csv"));
+}
+
+TEST_F(WizardStepsTest, AccountRowsOfAHundredBytesOpenAfterTheNote) {
+  drives_.WriteHostFile("c:\\addusers.csv", std::string(100, 'x'));
+  bool open_at_box = true;
+  dialogs_.on_message = [&](const ShownMessage&) {
+    open_at_box = false;
+    for (int number = 1; number <= 8; ++number) open_at_box |= files_.IsOpen(number);
+    // Nothing is opened before the box is closed.
+    EXPECT_TRUE(shell_.opened.empty());
+  };
+  steps_.Press(Step::k3);
+  EXPECT_FALSE(open_at_box) << "a file was still open while the note was shown";
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_EQ(dialogs_.messages[0].title, "Please Note");
+  EXPECT_EQ(dialogs_.messages[0].icon, MessageIcon::kInformation);
+  EXPECT_EQ(dialogs_.messages[0].text,
+            "When you click the OK button below, Excel will start (assuming it's installed on "
+            "this computer - if not, you must run Step 3 on another computer).  You must do the "
+            "following:\n\r\n\r(1) Choose File...Save As\n\r(2) Change 'Save as Type' to "
+            "'Microsoft Excel 97-2000 Workbook (*.xls)'\n\r(3) Click the Save button\n\r(4) "
+            "Close Excel\n\r(5) Run Step 4 on the Wizard.\n\r");
+  EXPECT_EQ(shell_.opened, std::vector<std::string>{"c:\\addusers.csv"});
+  EXPECT_TRUE(shell_.started.empty());
+  EXPECT_EQ(drives_.ReadHostFile("c:\\addusers.csv"), std::string(100, 'x'));
+}
+
+TEST_F(WizardStepsTest, AccountRowsWithNoAssociatedProgramGetTheOpenWithDialog) {
+  drives_.WriteHostFile("c:\\addusers.csv", std::string(150, 'x'));
+  shell_.open_result = 31;
+  steps_.Press(Step::k3);
+  const std::vector<StartedCommand> expected{
+      {"rundll32.exe shell32.dll,OpenAs_RunDLL c:\\addusers.csv", WindowStyle::kNormalFocus}};
+  EXPECT_EQ(shell_.started, expected);
+}
+
+TEST_F(WizardStepsTest, ShortOrMissingAccountRowsAreRefusedAndAMissingFileIsLeftEmpty) {
+  drives_.WriteHostFile("c:\\addusers.csv", std::string(99, 'x'));
+  steps_.Press(Step::k3);
+  EXPECT_EQ(drives_.ReadHostFile("c:\\addusers.csv"), std::string(99, 'x'));
+
+  drives_.RemoveHostFile("c:\\addusers.csv");
+  steps_.Press(Step::k3);
+  EXPECT_TRUE(drives_.HostFileExists("c:\\addusers.csv"));
+  EXPECT_EQ(drives_.ReadHostFile("c:\\addusers.csv"), "");
+  // The empty file it made is refused again.
+  steps_.Press(Step::k3);
+
+  const ShownMessage refusal{
+      "There doesn't appear to be a valid ADDUSERS.CSV file on the diskette.  Did you run Step 2 "
+      "successfully?",
+      "Sorry", MessageIcon::kWarning};
+  EXPECT_EQ(dialogs_.messages, std::vector<ShownMessage>(3, refusal));
+  EXPECT_TRUE(shell_.opened.empty());
+  EXPECT_TRUE(shell_.started.empty());
+  for (int number = 1; number <= 8; ++number) EXPECT_FALSE(files_.IsOpen(number));
+}
+
+struct BatchCase {
+  Step step;
+  const char* probed;
+  const char* started;
+  const char* note;
+  const char* refusal;
+};
+
+const BatchCase kBatchCases[] = {
+    {Step::k4, "c:\\addusers.xls", "A:\\STEP4.BAT",
+     "A batch file is about to run which will create all the specified OUs and user accounts in "
+     "the Active Directory.  When it is complete, continue to Step 5.",
+     "There doesn't appear to be a valid ADDUSERS.XLS file on the diskette.  Did you run Step 3 "
+     "successfully?"},
+    {Step::k5, "A:\\step5.bat", "A:\\STEP5.BAT",
+     "A batch file is about to run which will create all the specified user home folders on the "
+     "server.  When it is complete, continue to Step 6.",
+     "There doesn't appear to be a valid STEP5.BAT file on the diskette.  Did you run Step 2 "
+     "successfully?"},
+    {Step::k6, "A:\\step6.bat", "A:\\STEP6.BAT",
+     "A batch file is about to run which will set all the specified permissions to each user's "
+     "home folder on the server.  When it is complete, you should be done!",
+     "There doesn't appear to be a valid STEP6.BAT file on the diskette.  Did you run Step 2 "
+     "successfully?"},
+};
+
+TEST_F(WizardStepsTest, BatchStepsStartTheirBatchOnceTheProbedFileIsLongEnough) {
+  for (const BatchCase& batch : kBatchCases) {
+    SCOPED_TRACE(batch.probed);
+    dialogs_.messages.clear();
+    shell_.started.clear();
+    drives_.WriteHostFile(batch.probed, std::string(100, 'r'));
+    bool open_at_box = false;
+    dialogs_.on_message = [&](const ShownMessage&) {
+      for (int number = 1; number <= 8; ++number) open_at_box |= files_.IsOpen(number);
+      EXPECT_TRUE(shell_.started.empty()) << "started before the note was closed";
+    };
+    steps_.Press(batch.step);
+    EXPECT_FALSE(open_at_box);
+    const std::vector<ShownMessage> note{{batch.note, "Please Note", MessageIcon::kInformation}};
+    EXPECT_EQ(dialogs_.messages, note);
+    const std::vector<StartedCommand> started{{batch.started, WindowStyle::kNormalFocus}};
+    EXPECT_EQ(shell_.started, started);
+  }
+}
+
+TEST_F(WizardStepsTest, BatchStepsRefuseShortAndMissingFiles) {
+  for (const BatchCase& batch : kBatchCases) {
+    SCOPED_TRACE(batch.probed);
+    dialogs_.messages.clear();
+    drives_.WriteHostFile(batch.probed, std::string(99, 'r'));
+    steps_.Press(batch.step);
+    drives_.RemoveHostFile(batch.probed);
+    steps_.Press(batch.step);
+    EXPECT_EQ(drives_.ReadHostFile(batch.probed), "");
+    EXPECT_EQ(dialogs_.messages,
+              std::vector<ShownMessage>(2, {batch.refusal, "Sorry", MessageIcon::kWarning}));
+    EXPECT_TRUE(shell_.started.empty());
+    for (int number = 1; number <= 8; ++number) EXPECT_FALSE(files_.IsOpen(number));
+  }
+}
+
+TEST_F(WizardStepsTest, ProbeOnAMissingFloppyFailsWithoutABox) {
+  drives_.EjectFloppy();
+  EXPECT_THROW(steps_.Press(Step::k5), rt::RuntimeError);
+  drives_.InsertFloppy();
+  EXPECT_TRUE(dialogs_.messages.empty());
+  EXPECT_TRUE(shell_.started.empty());
+}
+
+TEST(FailureReportTest, GivesTheNumberAndTheDescription) {
+  EXPECT_EQ(FailureReportText(53, "File not found"), "Run-time error '53':\r\n\r\nFile not found");
+}
+
+}  // namespace
+}  // namespace wizard
