@@ -1,0 +1,198 @@
+// The real wizard.exe under Wine, driven by the robot: its window, each step's boxes and
+// command lines, the probes' edge cases and the default failure path.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "wizard/logic/wizard_form.h"
+#include "wizard/logic/wizard_steps.h"
+#include "wizard/tests/e2e/wizard_test_support.h"
+
+namespace wizard::testing {
+namespace {
+
+class WizardWindowTest : public WizardProgramTest {};
+
+TEST_F(WizardWindowTest, WindowHasItsSizeButtonsTabOrderAndToolTips) {
+  HWND window = StartWizard();
+  ASSERT_NE(window, nullptr);
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right - client.left, 399);  // 5985 twips at 96 DPI
+  EXPECT_EQ(client.bottom - client.top, 271);  // 4065 twips
+  EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0) << "no icon";
+
+  const std::vector<robot::Control> controls = robot::ListControls(window);
+  ASSERT_EQ(controls.size(), kButtons.size());
+  for (std::size_t i = 0; i < kButtons.size(); ++i) {
+    const ButtonSpec& spec = kButtons[i];
+    const robot::Control& control = controls[i];
+    SCOPED_TRACE(spec.caption);
+    EXPECT_EQ(control.caption, spec.caption);
+    EXPECT_EQ(control.kind, "button");
+    EXPECT_TRUE(control.enabled);
+    EXPECT_EQ(control.rect.left, spec.rect.left / 15);
+    EXPECT_EQ(control.rect.top, spec.rect.top / 15);
+    EXPECT_EQ(control.rect.right - control.rect.left, spec.rect.width / 15);
+    EXPECT_EQ(control.rect.bottom - control.rect.top, spec.rect.height / 15);
+    EXPECT_EQ(robot::ToolTipOf(window, control.handle), spec.tool_tip);
+  }
+  EXPECT_EQ(controls[6].caption, "E&xit");
+  EXPECT_EQ(robot::ToolTipOf(window, controls[1].handle),
+            "Step 2: Run the Trellis Student Account Generator 1.0.0...");
+
+  // The focus starts on Step 1 and Tab walks the buttons in order, round to the start.
+  EXPECT_EQ(robot::FocusedControl(window), controls[0].handle);
+  for (std::size_t i = 1; i <= controls.size(); ++i) {
+    robot::PressTab(window);
+    EXPECT_EQ(robot::FocusedControl(window), controls[i % controls.size()].handle) << i;
+  }
+
+  EXPECT_TRUE(robot::Click(window, "Exit"));
+  EXPECT_TRUE(program.WaitForExit(kWait).has_value());
+}
+
+TEST_F(WizardWindowTest, CancelledServerNameWritesAndStartsNothing) {
+  InstallCsvdeStub();
+  drives.WriteHostFile("C:\\exportad.csv", "earlier export\r\n");
+  HWND window = StartWizard();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(robot::Click(window, "Step 1"));
+  const auto box = robot::AnswerInputBox("Server Name?", std::nullopt, kWait, program.id());
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->prompt, "Please enter the name of your Server - eg. SERVER1");
+  EXPECT_EQ(box->default_answer, "SERVER1");
+  EXPECT_EQ(box->rect.left, 400);  // 6000 twips
+  EXPECT_EQ(box->rect.top, 100);   // 1500 twips
+
+  // An empty answer is Cancel too.
+  ASSERT_TRUE(robot::Click(window, "Step 1"));
+  ASSERT_TRUE(robot::AnswerInputBox("Server Name?", "", kWait, program.id()).has_value());
+
+  EXPECT_TRUE(robot::Click(window, "Exit"));
+  EXPECT_TRUE(program.WaitForExit(kWait).has_value());
+  EXPECT_EQ(drives.ReadHostFile("C:\\exportad.csv"), "earlier export\r\n");
+  EXPECT_EQ(StubLog(), "");
+}
+
+TEST_F(WizardWindowTest, ServerNameWritesThePlaceholderThenStartsTheExport) {
+  InstallCsvdeStub();
+  drives.WriteHostFile("A:\\koru.txt", "How to export the student list from KORU.\r\n");
+  HWND window = StartWizard();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(robot::Click(window, "Step 1"));
+  ASSERT_TRUE(robot::AnswerInputBox("Server Name?", "HCSERVER1", kWait, program.id()));
+  ASSERT_TRUE(WaitForLog("found: "));
+  ASSERT_TRUE(WaitForLog("old.leaver"));
+  const std::string log = StubLog();
+  EXPECT_EQ(log.substr(0, log.find("\r\n")),
+            "a:\\csvde -f c:\\exportad.csv -s HCSERVER1 -c CN=  , -r description=Student -l  "
+            "sn,givenName,sAMAccountName");
+  // The stub saw the placeholder when it started, then wrote its export over it.
+  EXPECT_NE(log.find("found: Fred,Fred,Fred,Fred\r\n"), std::string::npos) << log;
+  EXPECT_EQ(drives.ReadHostFile("C:\\exportad.csv").substr(0, 31),
+            "DN,givenName,sAMAccountName,sn\r");
+  CloseWindowsTitled("koru");
+
+  EXPECT_TRUE(robot::Click(window, "Exit"));
+  EXPECT_TRUE(program.WaitForExit(kWait).has_value());
+}
+
+TEST_F(WizardWindowTest, AccountRowsAreProbedThenOpenedWithTheOpenWithDialog) {
+  HWND window = StartWizard();
+  ASSERT_NE(window, nullptr);
+  const std::string refusal =
+      "There doesn't appear to be a valid ADDUSERS.CSV file on the diskette.  Did you run Step 2 "
+      "successfully?";
+  // Missing: created empty and refused, and refused again.
+  for (int press = 0; press < 2; ++press) {
+    ASSERT_TRUE(robot::Click(window, "Step 3"));
+    ExpectBox("Sorry", "warning", refusal);
+  }
+  EXPECT_TRUE(drives.HostFileExists("c:\\addusers.csv"));
+  EXPECT_EQ(drives.ReadHostFile("c:\\addusers.csv"), "");
+
+  drives.WriteHostFile("c:\\addusers.csv", std::string(99, 'x'));
+  ASSERT_TRUE(robot::Click(window, "Step 3"));
+  ExpectBox("Sorry", "warning", refusal);
+
+  drives.WriteHostFile("c:\\addusers.csv", std::string(100, 'x'));
+  ASSERT_TRUE(robot::Click(window, "Step 3"));
+  ExpectBox("Please Note", "information", ExcelNoteText());
+  // Nothing is associated with .csv here: the Open With dialog's command line is started.
+  EXPECT_TRUE(WaitForLog("OpenAs_RunDLL")) << StubLog();
+  EXPECT_EQ(StubLog(), "rundll32.exe shell32.dll,OpenAs_RunDLL c:\\addusers.csv\r\n");
+  EXPECT_EQ(drives.ReadHostFile("c:\\addusers.csv"), std::string(100, 'x'));
+
+  EXPECT_TRUE(robot::Click(window, "Exit"));
+  EXPECT_TRUE(program.WaitForExit(kWait).has_value());
+}
+
+TEST_F(WizardWindowTest, BatchStepsProbeTheirFilesThenStartTheBatch) {
+  HWND window = StartWizard();
+  ASSERT_NE(window, nullptr);
+  for (Step step : {Step::k4, Step::k5, Step::k6}) {
+    const BatchStep& batch = BatchStepOf(step);
+    const std::string caption = "Step " + std::to_string(static_cast<int>(step));
+    SCOPED_TRACE(caption);
+    drives.RemoveHostFile(batch.probed_file);
+    ASSERT_TRUE(robot::Click(window, caption));
+    ExpectBox("Sorry", "warning", batch.refusal);
+    EXPECT_EQ(drives.ReadHostFile(batch.probed_file), "");
+
+    // A batch file that logs through a stub, padded to 99 bytes and then to 100.
+    std::string script = "@cscript " + caption.substr(5) + " ran\r\n";
+    const std::string batch_file(batch.batch_file);
+    if (step != Step::k4) {
+      drives.WriteHostFile(batch_file, script + std::string(99 - script.size(), ' '));
+      ASSERT_TRUE(robot::Click(window, caption));
+      ExpectBox("Sorry", "warning", batch.refusal);
+      script += std::string(100 - script.size(), ' ');
+    } else {
+      drives.WriteHostFile("c:\\addusers.xls", std::string(99, 'w'));
+      ASSERT_TRUE(robot::Click(window, caption));
+      ExpectBox("Sorry", "warning", batch.refusal);
+      drives.WriteHostFile("c:\\addusers.xls", std::string(100, 'w'));
+    }
+    drives.WriteHostFile(batch_file, script);
+    ASSERT_TRUE(robot::Click(window, caption));
+    ExpectBox("Please Note", "information", batch.note);
+    EXPECT_TRUE(WaitForLog(caption.substr(5) + " ran")) << StubLog();
+  }
+  EXPECT_TRUE(robot::Click(window, "Exit"));
+  EXPECT_TRUE(program.WaitForExit(kWait).has_value());
+}
+
+TEST_F(WizardWindowTest, AMissingProgramEndsTheWizardAfterTheFailureReport) {
+  HWND window = StartWizard();
+  ASSERT_NE(window, nullptr);
+  // The workbook is there but the batch file it would start is not.
+  drives.WriteHostFile("c:\\addusers.xls", std::string(200, 'w'));
+  ASSERT_TRUE(robot::Click(window, "Step 4"));
+  ExpectBox("Please Note", "information", BatchStepOf(Step::k4).note);
+  ExpectBox(kWindowTitle, "critical", "Run-time error '53':\r\n\r\nFile not found");
+  const auto code = program.WaitForExit(kWait);
+  ASSERT_TRUE(code.has_value());
+  EXPECT_NE(*code, 0u);
+
+  // Step 2 with no generator on the disk.
+  window = StartWizard();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(robot::Click(window, "Step 2"));
+  ExpectBox(kWindowTitle, "critical", "Run-time error '53':\r\n\r\nFile not found");
+  EXPECT_TRUE(program.WaitForExit(kWait).has_value());
+}
+
+TEST_F(WizardWindowTest, ClosingTheWindowEndsTheProgram) {
+  HWND window = StartWizard();
+  ASSERT_NE(window, nullptr);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  const auto code = program.WaitForExit(kWait);
+  ASSERT_TRUE(code.has_value());
+  EXPECT_EQ(*code, 0u);
+}
+
+}  // namespace
+}  // namespace wizard::testing
