@@ -4,28 +4,55 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// bcrypt.h needs windows.h ahead of it.
 #include <bcrypt.h>
 #else
-#include <random>
+#include <sys/random.h>
+
+#include <cerrno>
 #endif
+
+#include <array>
+#include <cstddef>
 
 #include "runtime/error.h"
 
 namespace rt {
 
 namespace {
-std::uint64_t RandomBits() {
-  std::uint64_t bits = 0;
+// The system generator is asked for a block at a time: one call per draw cost a system call
+// each, several per password.
+constexpr std::size_t kBlock = 256;
+
+void FillFromSystem(std::uint64_t* block, std::size_t count) {
 #ifdef _WIN32
-  if (BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(&bits), sizeof bits,
+  if (BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(block),
+                      static_cast<ULONG>(count * sizeof *block),
                       BCRYPT_USE_SYSTEM_PREFERRED_RNG) != 0) {
     throw RuntimeError(kDeviceIoError, "BCryptGenRandom");
   }
 #else
-  static std::random_device device;
-  bits = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+  auto* bytes = reinterpret_cast<unsigned char*>(block);
+  std::size_t filled = 0;
+  while (filled < count * sizeof *block) {
+    const ssize_t got = getrandom(bytes + filled, count * sizeof *block - filled, 0);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      throw RuntimeError(kDeviceIoError, "getrandom");
+    }
+    filled += static_cast<std::size_t>(got);
+  }
 #endif
-  return bits;
+}
+
+std::uint64_t RandomBits() {
+  thread_local std::array<std::uint64_t, kBlock> block;
+  thread_local std::size_t next = kBlock;
+  if (next == kBlock) {
+    FillFromSystem(block.data(), block.size());
+    next = 0;
+  }
+  return block[next++];
 }
 }  // namespace
 
