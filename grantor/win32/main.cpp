@@ -1,0 +1,41 @@
+// grantor.exe: checks the student export on the floppy disk, then shows the rights tool's window;
+// "Set Rights" rewrites the intranet package's shortcut file and starts the rights batch.
+
+#include <windows.h>
+
+#include <optional>
+
+#include "grantor/logic/login_maker.h"
+#include "grantor/logic/rights_run.h"
+#include "grantor/logic/startup_checks.h"
+#include "grantor/logic/support_message.h"
+#include "grantor/win32/rights_window.h"
+#include "grantor/win32/win32_platform.h"
+#include "runtime/error.h"
+#include "runtime/files.h"
+#include "runtime/win32/win32_file_system.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+  rt::Win32FileSystem file_system;
+  rt::Files files(file_system);
+  grantor::MessageBoxDialogs dialogs;
+  grantor::ShellStarter shell;
+
+  const grantor::StartupResult startup = grantor::RunStartupChecks(files, dialogs);
+  if (!startup.StudentExport) return 0;
+
+  std::optional<grantor::RightsWindow> window;
+  window.emplace(instance, [&](const std::string& path, grantor::LoginFormat format) {
+    try {
+      const grantor::RunOutcome outcome = grantor::RunSetRights(
+          files, dialogs, shell, path, *startup.StudentExport, grantor::MakeLoginMaker(format));
+      if (outcome == grantor::RunOutcome::kWrongPath) return;
+    } catch (const rt::RuntimeError& error) {
+      dialogs.ShowMessage(grantor::FailureReport(error), grantor::kProgramTitle,
+                          rt::MessageIcon::kCritical);
+    }
+    window->Close();
+  });
+  dialogs.set_owner(window->handle());
+  return window->Run(show_command);
+}
