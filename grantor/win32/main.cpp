@@ -9,17 +9,18 @@
 #include "grantor/logic/rights_run.h"
 #include "grantor/logic/startup_checks.h"
 #include "grantor/logic/support_message.h"
+#include "grantor/win32/message_box_dialogs.h"
 #include "grantor/win32/rights_window.h"
-#include "grantor/win32/win32_platform.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
+#include "runtime/win32/shell_starter.h"
 #include "runtime/win32/win32_file_system.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   rt::Win32FileSystem file_system;
   rt::Files files(file_system);
   grantor::MessageBoxDialogs dialogs;
-  grantor::ShellStarter shell;
+  rt::ShellStarter shell;
 
   const grantor::StartupResult startup = grantor::RunStartupChecks(files, dialogs);
   if (!startup.StudentExport) return 0;

@@ -1,10 +1,9 @@
 #pragma once
-// Message boxes owned by the rights tool's window, and starting the rights batch file.
+// Message boxes owned by the rights tool's window.
 
 #include <windows.h>
 
 #include "runtime/dialogs.h"
-#include "runtime/shell.h"
 
 namespace grantor {
 
@@ -20,12 +19,6 @@ class MessageBoxDialogs : public rt::Dialogs {
 
  private:
   HWND owner_ = nullptr;
-};
-
-class ShellStarter : public rt::Shell {
- public:
-  void Start(std::string_view command_line, rt::WindowStyle style) override;
-  long OpenDocument(std::string_view file) override;
 };
 
 }  // namespace grantor

@@ -1,0 +1,241 @@
+// The real grantor.exe under Wine, driven by the robot as the administrator would drive it:
+// start-up messages, the window, the "Problem" box and a full run on a package on drive S:
+// with a stub xcacls on the floppy disk; the files written are compared with golden files.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "runtime/testing/test_drives.h"
+#include "tools/robot/robot.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kTitle[] = "Ondrel Intranet Rights";
+constexpr char kPackage[] = "S:\\INTRANET\\ONDREL";
+constexpr DWORD kWait = 20000;
+
+// A host path as a program under Wine sees it (the host's root is drive Z:).
+std::string WineView(std::string host_path) {
+  for (char& c : host_path) {
+    if (c == '/') c = '\\';
+  }
+  return "Z:" + host_path;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::string bytes;
+  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+      bytes.append(buffer, got);
+    }
+    std::fclose(file);
+  }
+  return bytes;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr) << path;
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+std::string Sample(const std::string& name) { return ReadFile(WineView(SAMPLES_DIR "/" + name)); }
+
+class GrantorEndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(CopyFileA(WineView(XCACLS_STUB).c_str(), "A:\\xcacls.exe", FALSE));
+    std::error_code ignored;
+    fs::remove_all("S:\\INTRANET", ignored);
+    fs::create_directories(kPackage);
+  }
+
+  void TearDown() override {
+    if (program_.Running()) program_.Kill();
+    std::error_code ignored;
+    fs::remove_all("S:\\INTRANET", ignored);
+  }
+
+  void PutSchool(const std::string& bytes) { drives_.WriteHostFile("A:\\school.txt", bytes); }
+
+  void Start() { program_ = robot::Process::Start(WineView(GRANTOR_EXE), "A:\\"); }
+
+  HWND WaitForForm() {
+    HWND form = robot::WaitForWindow(kTitle, kWait, program_.id());
+    EXPECT_NE(form, nullptr);
+    return form;
+  }
+
+  // The message box the program shows next, answered with OK.
+  robot::MessageBoxSeen Answer() {
+    auto seen = robot::AnswerMessageBox(kWait, program_.id());
+    EXPECT_TRUE(seen.has_value());
+    return seen.value_or(robot::MessageBoxSeen{});
+  }
+
+  void ExpectEnded() { EXPECT_TRUE(program_.WaitForExit(kWait).has_value()); }
+
+  std::string Package(const std::string& name) { return std::string(kPackage) + "\\" + name; }
+
+  rt::testing::TestDrives drives_;
+  robot::Process program_;
+};
+
+TEST_F(GrantorEndToEnd, FloppyPromptRepeatsUntilTheDiskIsInserted) {
+  drives_.EjectFloppy();
+  Start();
+  for (int prompt = 0; prompt < 2; ++prompt) {
+    const robot::MessageBoxSeen seen = Answer();
+    EXPECT_EQ(seen.title, "Where's the Floppy?");
+    EXPECT_EQ(seen.icon, "critical");
+    EXPECT_EQ(seen.text,
+              "The Win2000 floppy disk with your exported school.txt file is not in the floppy "
+              "drive.  Please insert it then click OK.");
+  }
+  auto third = robot::WaitForMessageBox(kWait, program_.id());
+  ASSERT_TRUE(third.has_value());
+  EXPECT_EQ(third->title, "Where's the Floppy?");
+  drives_.InsertFloppy();
+  PutSchool(Sample("school.txt"));
+  Answer();
+  HWND form = WaitForForm();
+  ASSERT_NE(form, nullptr);
+  EXPECT_TRUE(robot::Click(form, "Quit"));
+  ExpectEnded();
+}
+
+TEST_F(GrantorEndToEnd, MissingAndShortExportsAreSevereProblems) {
+  struct Case {
+    bool present;
+    std::size_t bytes;
+    std::string text;
+  };
+  const Case cases[] = {
+      {false, 0,
+       "The school.txt file from Ondrel or the Trellis is not on your floppy disk.  Please put "
+       "the correct diskette in.  This utility will now close."},
+      {true, 99,
+       "It appears that school.txt file has not been exported from KORU correctly.  This utility "
+       "will now close."},
+  };
+  for (const Case& c : cases) {
+    drives_.RemoveHostFile("A:\\school.txt");
+    if (c.present) PutSchool(std::string(c.bytes, 'x'));
+    Start();
+    const robot::MessageBoxSeen seen = Answer();
+    EXPECT_EQ(seen.title, "Severe Problem");
+    EXPECT_EQ(seen.icon, "critical");
+    EXPECT_EQ(seen.text, c.text);
+    ExpectEnded();
+    EXPECT_TRUE(robot::TopLevelTitles(program_.id()).empty());
+  }
+}
+
+TEST_F(GrantorEndToEnd, WindowStartsWithItsControlsTheFocusInThePathAndTheSecondFormat) {
+  PutSchool(Sample("school.txt"));
+  Start();
+  HWND form = WaitForForm();
+  ASSERT_NE(form, nullptr);
+  const std::vector<robot::Control> controls = robot::ListControls(form);
+  std::vector<std::string> captions;
+  for (const auto& control : controls) captions.push_back(control.caption);
+  EXPECT_EQ(captions, (std::vector<std::string>{
+                          "Server Path where Ondrel is installed:", "", "eg. D:\\INTRANET\\ONDREL",
+                          "Individual Logon Name Format Used on Server:", "Firstname.Surname",
+                          "eg. tomas.varga", "Surname.Firstname", "eg. varga.tomas",
+                          "SurnameInitial", "eg. vargat", "FirstnameSurname", "eg. tomasvarga",
+                          "SurnameFirstname", "eg. vargatomas", "&Quit", "&Set Rights"}));
+  for (const auto& control : controls) {
+    if (control.kind == "option") {
+      EXPECT_EQ(control.checked, control.caption == "Firstname.Surname") << control.caption;
+    }
+  }
+  EXPECT_EQ(robot::FocusedControl(form), controls[1].handle);
+  EXPECT_EQ(controls[1].kind, "edit");
+  // Twips at 96 dots an inch: 15 to a pixel. Set Rights stands at 4320, 3360, 1215 by 615.
+  const RECT button = controls[15].rect;
+  EXPECT_EQ(button.left, 288);
+  EXPECT_EQ(button.top, 224);
+  EXPECT_EQ(button.right - button.left, 81);
+  EXPECT_EQ(button.bottom - button.top, 41);
+  // Option2 sits in the frame at 240, 360: 360, 1800 in the form.
+  EXPECT_EQ(controls[4].rect.left, 24);
+  EXPECT_EQ(controls[4].rect.top, 120);
+  RECT client;
+  GetClientRect(form, &client);
+  EXPECT_EQ(client.right, 383);
+  EXPECT_EQ(client.bottom, 274);
+  EXPECT_TRUE(robot::Click(form, "Quit"));
+  ExpectEnded();
+}
+
+TEST_F(GrantorEndToEnd, WrongPathShowsTheProblemBoxAndTheWindowWaits) {
+  PutSchool(Sample("school.txt"));
+  Start();
+  HWND form = WaitForForm();
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(robot::TypeIntoField(form, "Server Path where Ondrel is installed:", kPackage));
+  ASSERT_TRUE(robot::Click(form, "Set Rights"));
+  const robot::MessageBoxSeen seen = Answer();
+  EXPECT_EQ(seen.title, "Problem");
+  EXPECT_EQ(seen.icon, "warning");
+  EXPECT_EQ(seen.text, "Your Ondrel Path is not correct...");
+  EXPECT_TRUE(program_.Running());
+  EXPECT_EQ(ReadFile(Package("odshrtct.dat")), "");  // the probe left an empty file
+  EXPECT_FALSE(fs::exists(Package("odrights.bat")));
+  EXPECT_TRUE(robot::Click(form, "Quit"));
+  ExpectEnded();
+}
+
+TEST_F(GrantorEndToEnd, FullRunRewritesTheShortcutsAndRunsTheRightsBatchThenASecondRunStops) {
+  PutSchool(Sample("school.txt"));
+  WriteFile(Package("odshrtct.dat"), Sample("odshrtct.dat"));
+  WriteFile(Package("odshrtct.ini"), Sample("odshrtct.ini"));
+  Start();
+  HWND form = WaitForForm();
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(robot::TypeIntoField(form, "Server Path where Ondrel is installed:", kPackage));
+  ASSERT_TRUE(robot::Click(form, "Set Rights"));
+  ExpectEnded();
+
+  // The batch file runs on after the tool has ended: wait for its last xcacls call.
+  const std::string expected_log = Sample("golden/xcacls.log");
+  std::string log;
+  for (int tries = 0; tries < 200 && log != expected_log; ++tries) {
+    Sleep(100);
+    log = ReadFile("A:\\xcacls.log");
+  }
+  EXPECT_EQ(log, expected_log);
+  EXPECT_EQ(ReadFile(Package("odrights.bat")), Sample("golden/odrights.bat"));
+  EXPECT_EQ(ReadFile(Package("odshrtct.dat")), Sample("golden/odshrtct.dat"));
+  EXPECT_EQ(ReadFile(Package("odshrtct.org")), Sample("odshrtct.dat"));
+  EXPECT_FALSE(fs::exists(Package("odshrtct.new")));
+
+  // Again over the same path: the backup is there, so the first rename fails.
+  drives_.RemoveHostFile("A:\\xcacls.log");
+  Start();
+  form = WaitForForm();
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(robot::TypeIntoField(form, "Server Path where Ondrel is installed:", kPackage));
+  ASSERT_TRUE(robot::Click(form, "Set Rights"));
+  const robot::MessageBoxSeen seen = Answer();
+  EXPECT_EQ(seen.title, kTitle);
+  EXPECT_EQ(seen.icon, "critical");
+  EXPECT_EQ(seen.text, "Run-time error '58':\r\n\r\nFile already exists");
+  ExpectEnded();
+  EXPECT_EQ(ReadFile(Package("odshrtct.dat")), Sample("golden/odshrtct.dat"));
+  EXPECT_EQ(ReadFile(Package("odshrtct.new")), Sample("golden/odshrtct.dat"));
+  Sleep(500);
+  EXPECT_FALSE(fs::exists("A:\\xcacls.log"));  // the batch was not started
+}
+
+}  // namespace
