@@ -31,20 +31,26 @@ void Check(bool holds) {
   if (!holds) __builtin_trap();
 }
 
-void ReadEveryRecord(std::string_view bytes) {
+// Every record of the file; false when its values run out inside a record.
+bool ReadEveryRecord(std::string_view bytes, std::size_t* count = nullptr) {
   MemoryFileSystem memory;
   memory.files["c:\\pkg\\odshrtct.dat"] = std::string(bytes);
   rt::Files files(memory);
   const rt::FileNumber file = files.OpenInput("C:\\PKG\\odshrtct.dat");
+  std::size_t records = 0;
   try {
     while (!files.AtEnd(file)) {
       const grantor::ShortcutRecord record = grantor::ReadShortcutRecord(files, file);
       Check(record.Name == rt::Trim(record.Name) &&
             record.YearFolder == rt::Trim(record.YearFolder));
+      ++records;
     }
   } catch (const rt::RuntimeError& error) {
     Check(error.number() == rt::kInputPastEndOfFile);
+    return false;
   }
+  if (count != nullptr) *count = records;
+  return true;
 }
 
 std::optional<std::string> FuzzLogin(std::string_view surname, std::string_view given) {
@@ -62,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view school = NextPart(rest);
   const std::string_view settings = NextPart(rest);
   const std::string_view shortcuts = rest;
-  ReadEveryRecord(shortcuts);
+  std::size_t records_before = 0;
+  ReadEveryRecord(shortcuts, &records_before);
 
   MemoryFileSystem memory;
   memory.files["a:\\school.txt"] = std::string(school);
@@ -87,6 +94,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(now.at("c:\\pkg\\odrights.bat").rfind(grantor::ResetRightsLine("C:\\PKG") + "\r\n", 0) ==
           0);
     Check(shell.started.size() == 1);
+    // The package must be able to read its rewritten file: every record, each at least once.
+    std::size_t records_after = 0;
+    Check(ReadEveryRecord(now.at("c:\\pkg\\odshrtct.dat"), &records_after));
+    Check(records_after >= records_before);
   } else {
     Check(now.at("c:\\pkg\\odshrtct.dat") == shortcuts);
     Check(now.count("c:\\pkg\\odshrtct.org") == 0);

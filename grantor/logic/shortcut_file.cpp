@@ -13,14 +13,28 @@ ShortcutRecord ReadShortcutRecord(rt::Files& files, rt::FileNumber file) {
   return record;
 }
 
+namespace {
+
+// A value that holds a comma or a line end would fall apart when the package reads the file
+// again, so it keeps the quotes it was read with; every other value is written bare.
+void AppendValue(std::string& line, std::string_view value) {
+  const bool quoted = value.find_first_of(",\r\n") != std::string_view::npos;
+  if (quoted) line += '"';
+  line += value;
+  if (quoted) line += '"';
+}
+
+}  // namespace
+
 std::string ShortcutLine(std::string_view name, const ShortcutRecord& record) {
-  std::string line(name);
+  std::string line;
+  AppendValue(line, name);
   line += ',';
-  line += record.Folder;
+  AppendValue(line, record.Folder);
   line += ',';
-  line += record.Middle;
+  AppendValue(line, record.Middle);
   line += ',';
-  line += record.YearFolder;
+  AppendValue(line, record.YearFolder);
   return line;
 }
 

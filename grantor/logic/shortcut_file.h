@@ -23,7 +23,8 @@ struct ShortcutRecord {
 // values run out inside a record fails with error 62.
 ShortcutRecord ReadShortcutRecord(rt::Files& files, rt::FileNumber file);
 
-// The record as the rewritten file holds it, with name in place of the display name.
+// The record as the rewritten file holds it, with name in place of the display name: the values
+// joined by commas, bare unless one holds a comma or a line end.
 std::string ShortcutLine(std::string_view name, const ShortcutRecord& record);
 
 // The batch line that first resets the whole tree under the package folder.
