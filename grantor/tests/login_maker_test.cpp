@@ -47,3 +47,33 @@ TEST(LoginMakerTest, EveryRunNumbersAfresh) {
 
 }  // namespace
 }  // namespace grantor
+
+namespace grantor {
+namespace {
+
+// The rights tool names students exactly as the account generator names their accounts.
+TEST(SharedLoginRulesTest, NamesAreTransliteratedLimitedAndUniqueOverTheWholeRun) {
+  EXPECT_EQ(LoginsOf(LoginFormat::kFirstnameDotSurname,
+                     {{"Varga", "Tomas"},
+                      {"Varga", "Tomas"},
+                      {"Lee", "Ann"},
+                      {"Varga", "Tomas"},  // not next to the others, still numbered
+                      {"O'Brien-Smith", "Zo\xEB"},
+                      {"Featherstonehaugh", "Maximilian"},
+                      {"Featherstonehaugh", "Maximilian"},
+                      {"Nash", "Star*"},
+                      {"Varga", "Tomas"}}),
+            (std::vector<std::string>{"tomas.varga", "tomas.varga2", "ann.lee", "tomas.varga3",
+                                      "zoe.o'brien-smith", "maximilian.featherst",
+                                      "maximilian.feathers2", "-", "tomas.varga4"}));
+}
+
+TEST(SharedLoginRulesTest, ACutThatEndsInADotLosesIt) {
+  EXPECT_EQ(LoginsOf(LoginFormat::kSurnameDotFirstname, {{"Abcdefghijklmnopqrs", "Tomas"}})[0],
+            "abcdefghijklmnopqrs");
+  EXPECT_EQ(LoginsOf(LoginFormat::kSurnameDotFirstname, {{"Abcdefghijklmnopq", "Tomas"}})[0],
+            "abcdefghijklmnopq.to");
+}
+
+}  // namespace
+}  // namespace grantor

@@ -1,0 +1,61 @@
+// The bundled sample package through the whole run with the shared login rules, compared with
+// the same golden files that the end-to-end test under Wine compares grantor.exe's output with.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "grantor/logic/login_maker.h"
+#include "grantor/logic/rights_run.h"
+#include "runtime/files.h"
+#include "runtime/posix/posix_file_system.h"
+#include "runtime/testing/fakes.h"
+#include "runtime/testing/test_drives.h"
+
+namespace grantor {
+namespace {
+
+std::string Sample(const std::string& name) {
+  std::ifstream file(std::string(SAMPLES_DIR) + "/" + name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+TEST(SamplePackageTest, FullRunOnAMappedDriveMatchesTheGoldenFiles) {
+  rt::testing::TestDrives drives;
+  auto* posix = dynamic_cast<rt::PosixFileSystem*>(&drives.file_system());
+  ASSERT_NE(posix, nullptr);
+  const std::string share = drives.HostPath("C:\\share");
+  std::filesystem::create_directories(share + "/INTRANET/ONDREL");
+  posix->MapDrive('S', share);
+  drives.WriteHostFile("A:\\school.txt", Sample("school.txt"));
+  const std::string package = drives.HostPath("C:\\share\\INTRANET\\ONDREL\\");
+  for (const char* name : {"odshrtct.dat", "odshrtct.ini"}) {
+    std::ofstream(package + name, std::ios::binary) << Sample(name);
+  }
+
+  rt::testing::RecordingDialogs dialogs;
+  rt::testing::RecordingShell shell;
+  rt::Files files(drives.file_system());
+  const rt::FileNumber student_export = files.OpenInput("A:\\school.txt");
+  ASSERT_EQ(RunSetRights(files, dialogs, shell, "S:\\INTRANET\\ONDREL", student_export,
+                         MakeLoginMaker(LoginFormat::kFirstnameDotSurname)),
+            RunOutcome::kFinished);
+
+  auto read = [&](const char* name) {
+    return drives.ReadHostFile(std::string("C:\\share\\INTRANET\\ONDREL\\") + name);
+  };
+  EXPECT_EQ(read("odrights.bat"), Sample("golden/odrights.bat"));
+  EXPECT_EQ(read("odshrtct.dat"), Sample("golden/odshrtct.dat"));
+  EXPECT_EQ(read("odshrtct.org"), Sample("odshrtct.dat"));
+  // Nothing of the name that makes no login reaches the batch file.
+  EXPECT_EQ(read("odrights.bat").find("Star"), std::string::npos);
+  ASSERT_EQ(shell.started.size(), 1u);
+  EXPECT_EQ(shell.started[0].command_line, "S:\\INTRANET\\ONDREL\\odrights.bat");
+  posix->UnmapDrive('S');
+}
+
+}  // namespace
+}  // namespace grantor
