@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "fuzz/grantor_memory_file_system.h"
+#include "grantor/logic/login_maker.h"
 #include "grantor/logic/rights_run.h"
 #include "grantor/logic/shortcut_file.h"
 #include "runtime/error.h"
@@ -53,14 +54,6 @@ bool ReadEveryRecord(std::string_view bytes, std::size_t* count = nullptr) {
   return true;
 }
 
-std::optional<std::string> FuzzLogin(std::string_view surname, std::string_view given) {
-  std::string login;
-  for (char c : std::string(given) + "." + std::string(surname)) {
-    if (c != ' ') login += rt::ToLower1252(c);
-  }
-  return login;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -82,8 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rt::Files files(memory);
     try {
       const rt::FileNumber student_export = files.OpenInput("A:\\school.txt");
-      finished = grantor::RunSetRights(files, dialogs, shell, "C:\\PKG", student_export,
-                                       FuzzLogin) == grantor::RunOutcome::kFinished;
+      // The format comes from the input's length, so every format meets every input shape.
+      const auto format = static_cast<grantor::LoginFormat>(size % 5);
+      finished =
+          grantor::RunSetRights(files, dialogs, shell, "C:\\PKG", student_export,
+                                grantor::MakeLoginMaker(format)) == grantor::RunOutcome::kFinished;
     } catch (const rt::RuntimeError&) {
     }
   }
