@@ -1,0 +1,79 @@
+// The student pass over a school of 2,000 students with 2,000 existing accounts, and over
+// 100,000 with 100,000: on real files, unique passwords, every OU level and namesakes, half of
+// the students already having their account.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "acctgen/logic/leaving_years.h"
+#include "acctgen/logic/student_pass.h"
+#include "runtime/concat.h"
+#include "runtime/testing/test_drives.h"
+
+namespace {
+
+struct School {
+  std::string text;
+  std::vector<std::string> existing;
+};
+
+School MakeSchool(int students) {
+  School school;
+  school.text = "KORU student export\r\n\r\n";
+  static const char* kYears[] = {"7", "8", "9", "10", "11", "12"};
+  for (int i = 0; i < students; ++i) {
+    // Every fifth student is a namesake of the one before; the rest are distinct.
+    const int n = i % 5 == 4 ? i - 1 : i;
+    const std::string surname = rt::Concat({"Surname", std::to_string(n)});
+    const std::string given = rt::Concat({"Given", std::to_string(n % 977)});
+    const char* year = kYears[n % 6];
+    school.text.append(rt::Concat({surname, "@", given, "#", year, "%", year, "B\r\n"}));
+    // Existing accounts: the odd half of the school plus as many that have left.
+    if (i % 2 == 1) school.existing.push_back(rt::Concat({given, ".", surname}));
+    if (i % 2 == 0) school.existing.push_back(rt::Concat({"left", std::to_string(i)}));
+  }
+  return school;
+}
+
+void BM_StudentPass(benchmark::State& state) {
+  const int students = static_cast<int>(state.range(0));
+  const School school = MakeSchool(students);
+  rt::testing::TestDrives drives;
+  drives.WriteHostFile("A:\\school.txt", school.text);
+  rt::Files files(drives.file_system());
+  acctgen::FormValues form;
+  form.Text2 = std::string("SERVER1");
+  form.Text3 = std::string("s_home");
+  form.Text4 = std::string("Students.bat");
+  form.Text5 = std::string("H");
+  form.Text7 = std::string("D");
+  form.Text8 = std::string("\\\\SERVER1\\profiles");
+  form.Text9 = std::string("HILLCREST");
+  form.Check20 = true;
+  rt::SystemRandomSource random;
+  acctgen::SilentProgress progress;
+  acctgen::StartupState startup;
+  startup.CurrentYear = "2026";
+  startup.ExistingAccounts = school.existing;
+  std::size_t logins = 0;
+  for (auto _ : state) {
+    startup.StudentExport = files.OpenInput("A:\\school.txt");
+    acctgen::OutputFiles out;
+    out.ErrorLog = files.OpenOutput("A:\\errorlog.txt");
+    out.AddUsersCsv = files.OpenOutput("C:\\addusers.csv");
+    out.Step5 = files.OpenOutput("A:\\step5.bat");
+    out.Step6 = files.OpenOutput("A:\\step6.bat");
+    acctgen::RunState run;
+    acctgen::AddLeavingYear(form, startup.CurrentYear, files, out, run);
+    acctgen::ProcessStudents(form, startup, files, out, run, random, progress);
+    files.CloseAll();
+    logins = run.CurrentLogins.size();
+  }
+  if (logins != static_cast<std::size_t>(students)) state.SkipWithError("students were lost");
+  state.SetItemsProcessed(state.iterations() * students);
+}
+BENCHMARK(BM_StudentPass)->Arg(2000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

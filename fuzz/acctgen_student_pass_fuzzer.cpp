@@ -1,0 +1,108 @@
+// Arbitrary bytes as school.txt, the first two bytes choosing the form's options: the line
+// parser and the whole student pass must neither crash nor break their promises (every login
+// unique, plain ASCII and at most 20 characters; no command character in a batch line).
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+
+#include "acctgen/logic/leaving_years.h"
+#include "acctgen/logic/student_line.h"
+#include "acctgen/logic/student_pass.h"
+#include "fuzz/acctgen_memory_file_system.h"
+#include "runtime/files.h"
+
+namespace {
+
+void Require(bool promise) {
+  if (!promise) __builtin_trap();
+}
+
+class FixedRandom : public rt::RandomSource {
+ public:
+  double Next() override {
+    value_ = value_ > 0.9 ? 0.05 : value_ + 0.13;
+    return value_;
+  }
+
+ private:
+  double value_ = 0.0;
+};
+
+acctgen::FormValues FormFrom(std::uint8_t a, std::uint8_t b) {
+  acctgen::FormValues form;
+  form.Text2 = "SERVER1";
+  form.Text3 = "s_home";
+  form.Text4 = "Students.bat";
+  form.Text5 = "H";
+  form.Text6 = "LANTERNS";
+  form.Text7 = "D";
+  form.Text8 = "\\\\SERVER1\\profiles";
+  form.Text9 = "LAKESIDE";
+  const int format = a % 5;
+  form.Option1 = format == 0;
+  form.Option2 = format == 1;
+  form.Option3 = format == 2;
+  form.Option15 = format == 3;
+  form.Option16 = format == 4;
+  form.Check1 = a & 0x08;
+  form.Check2 = a & 0x10;
+  form.Check3 = a & 0x20;
+  form.Check4 = a & 0x40;
+  form.Check19 = a & 0x80;
+  form.Check20 = b & 0x01;
+  form.Option9 = b & 0x02;
+  form.Option10 = !form.Option9;
+  const int type = (b >> 2) % 6;
+  form.Option4 = type == 0;
+  form.Option5 = type == 1;
+  form.Option6 = type == 2;
+  form.Option7 = type == 3;
+  form.Option8 = type == 4;
+  for (int year = 0; year <= 12; ++year) *form.YearBox(year) = ((b >> 5) + year) % 4 != 0;
+  return form;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 2) return 0;
+  const acctgen::FormValues form = FormFrom(data[0], data[1]);
+  const std::string school(reinterpret_cast<const char*>(data + 2), size - 2);
+
+  // The parser alone, on the whole input as one line.
+  const acctgen::StudentLine whole = acctgen::ParseStudentLine(school);
+  Require(whole.Record.RollClass.size() <= 30);
+
+  acctgen::fuzzing::MemoryFileSystem file_system;
+  file_system.files["a:\\school.txt"] = school;
+  rt::Files files(file_system);
+  acctgen::StartupState startup;
+  startup.CurrentYear = "2026";
+  startup.ExistingAccounts = {"tomas.varga", "a.b", "ab"};
+  startup.StudentExport = files.OpenInput("A:\\school.txt");
+  acctgen::OutputFiles out;
+  out.ErrorLog = files.OpenOutput("A:\\errorlog.txt");
+  out.AddUsersCsv = files.OpenOutput("C:\\addusers.csv");
+  out.Step5 = files.OpenOutput("A:\\step5.bat");
+  out.Step6 = files.OpenOutput("A:\\step6.bat");
+  acctgen::RunState run;
+  if (form.Check2) acctgen::AddLeavingYear(form, startup.CurrentYear, files, out, run);
+  FixedRandom random;
+  acctgen::SilentProgress progress;
+  acctgen::ProcessStudents(form, startup, files, out, run, random, progress);
+  files.CloseAll();
+
+  std::unordered_set<std::string> logins;
+  for (const std::string& login : run.CurrentLogins) {
+    Require(!login.empty() && login.size() <= acctgen::kMaxLoginLength);
+    Require(acctgen::UsableInLogin(login) && login.find(' ') == std::string::npos);
+    for (char c : login) Require(static_cast<unsigned char>(c) < 128);
+    Require(logins.insert(login).second);
+  }
+  for (const char* batch : {"a:\\step5.bat", "a:\\step6.bat"}) {
+    Require(file_system.files[batch].find_first_of("&|<>^%\"") == std::string::npos);
+  }
+  return 0;
+}
