@@ -94,6 +94,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t records_after = 0;
     Check(ReadEveryRecord(now.at("c:\\pkg\\odshrtct.dat"), &records_after));
     Check(records_after >= records_before);
+    // Every line of the batch is one xcacls command and nothing else.
+    std::string_view batch = now.at("c:\\pkg\\odrights.bat");
+    while (!batch.empty()) {
+      const std::size_t end = batch.find("\r\n");
+      Check(end != std::string_view::npos);
+      const std::string_view line = batch.substr(0, end);
+      Check(line.rfind("a:\\xcacls C:\\PKG", 0) == 0);
+      Check(line.find_first_of("\r\n&|<>^%\"") == std::string_view::npos);
+      batch.remove_prefix(end + 2);
+    }
   } else {
     Check(now.at("c:\\pkg\\odshrtct.dat") == shortcuts);
     Check(now.count("c:\\pkg\\odshrtct.org") == 0);

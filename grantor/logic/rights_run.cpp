@@ -24,8 +24,9 @@ class StudentIndex {
     }
   }
 
+  static inline const std::vector<const StudentEntry*> kNone;
+
   const std::vector<const StudentEntry*>& Find(const ShortcutRecord& record) const {
-    static const std::vector<const StudentEntry*> kNone;
     auto it = index_.find(Key(record.YearFolder, record.Name));
     return it == index_.end() ? kNone : it->second;
   }
@@ -83,7 +84,9 @@ RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell
   files.PrintLine(batch, ResetRightsLine(package_path));
   while (!files.AtEnd(shortcuts)) {
     const ShortcutRecord record = ReadShortcutRecord(files, shortcuts);
-    const auto& matches = students.Find(record);
+    // A record whose folders would break out of the xcacls command gives no one rights.
+    const auto& matches =
+        FoldersSafeInBatch(student_root, record) ? students.Find(record) : StudentIndex::kNone;
     for (const StudentEntry* student : matches) {
       files.PrintLine(batch, StudentRightsLine(package_path, student_root, record, student->Login));
       files.PrintLine(rewritten, ShortcutLine(student->Login, record));

@@ -38,6 +38,18 @@ std::string ShortcutLine(std::string_view name, const ShortcutRecord& record) {
   return line;
 }
 
+bool FoldersSafeInBatch(std::string_view student_root, const ShortcutRecord& record) {
+  for (std::string_view value :
+       {student_root, std::string_view(record.Folder), std::string_view(record.Middle),
+        std::string_view(record.YearFolder)}) {
+    for (char c : value) {
+      if (static_cast<unsigned char>(c) < 32 || c == 127) return false;
+      if (std::string_view("&|<>^%\"").find(c) != std::string_view::npos) return false;
+    }
+  }
+  return true;
+}
+
 std::string ResetRightsLine(std::string_view package_path) {
   return "a:\\xcacls " + std::string(package_path) +
          " /t /g administrators:F system:F everyone:R /Y";

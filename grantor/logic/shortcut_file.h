@@ -27,6 +27,11 @@ ShortcutRecord ReadShortcutRecord(rt::Files& files, rt::FileNumber file);
 // joined by commas, bare unless one holds a comma or a line end.
 std::string ShortcutLine(std::string_view name, const ShortcutRecord& record);
 
+// Whether the student folder root and the record's folders can stand in a batch line as they
+// are: a control character (a line end above all) or one of & | < > ^ % " would make the command
+// interpreter run or redirect something other than xcacls, with the administrator's rights.
+bool FoldersSafeInBatch(std::string_view student_root, const ShortcutRecord& record);
+
 // The batch line that first resets the whole tree under the package folder.
 std::string ResetRightsLine(std::string_view package_path);
 

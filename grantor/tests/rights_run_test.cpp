@@ -36,7 +36,9 @@ constexpr char kShortcuts[] =
     "\"  Lee Ann Marie \", lee , KA ,Kinder\r\n"
     "Nobody Here,nh,1A,year1\r\n"
     "Nash Star*,ns,12A,year12\r\n"
-    "Smith Jo,sj,x,\r\n";
+    "Smith Jo,sj,x,\r\n"
+    "Varga Tomas,\"tv\r\ndel /q C:\\*\",7B,year7\r\n"
+    "Varga Tomas,tv & del C:\\x,7B,year7\r\n";
 
 constexpr char kExpectedBatch[] =
     "a:\\xcacls C:\\Intranet\\Ondrel /t /g administrators:F system:F everyone:R /Y\r\n"
@@ -59,7 +61,9 @@ constexpr char kExpectedShortcuts[] =
     "annmarie.lee,lee,KA,Kinder\r\n"
     "Nobody Here,nh,1A,year1\r\n"
     "Nash Star*,ns,12A,year12\r\n"
-    "Smith Jo,sj,x,\r\n";
+    "Smith Jo,sj,x,\r\n"
+    "Varga Tomas,\"tv\r\ndel /q C:\\*\",7B,year7\r\n"
+    "Varga Tomas,tv & del C:\\x,7B,year7\r\n";
 
 // Numbers every repeat of a login, so that the two Tomas Vargas can be told apart.
 LoginMaker NumberedLogins() {

@@ -72,5 +72,18 @@ TEST(RightsLinesTest, ResetAndStudentLinesJoinThePathsWithoutSpaces) {
             "system:F tomas.varga:RC everyone:R /Y");
 }
 
+TEST(RightsLinesTest, FoldersThatWouldBreakOutOfTheCommandAreRefused) {
+  const ShortcutRecord plain{"Varga Tomas", "tv", "7B", "year7"};
+  EXPECT_TRUE(FoldersSafeInBatch("Students", plain));
+  EXPECT_TRUE(FoldersSafeInBatch("Students", {"Any & name", "O'Brien-Smith", "7 B", "year_7"}));
+  for (const char* bad :
+       {"a&b", "a|b", "a>b", "a<b", "a^b", "%PATH%", "a\"b", "a\rb", "a\nb", "a\tb"}) {
+    EXPECT_FALSE(FoldersSafeInBatch(bad, plain)) << bad;
+    EXPECT_FALSE(FoldersSafeInBatch("Students", {"Varga Tomas", bad, "7B", "year7"})) << bad;
+    EXPECT_FALSE(FoldersSafeInBatch("Students", {"Varga Tomas", "tv", bad, "year7"})) << bad;
+    EXPECT_FALSE(FoldersSafeInBatch("Students", {"Varga Tomas", "tv", "7B", bad})) << bad;
+  }
+}
+
 }  // namespace
 }  // namespace grantor
