@@ -1,0 +1,139 @@
+#include "acctgen/logic/handout_sheet.h"
+
+#include <algorithm>
+#include <map>
+
+#include "runtime/text.h"
+
+namespace acctgen {
+
+namespace {
+
+constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
+
+std::string DateText(const rt::DateTime& date) {
+  const int month = std::clamp(date.month, 1, 12);
+  return std::to_string(date.day) + " " + kMonths[month - 1] + " " + std::to_string(date.year);
+}
+
+// A name as a class list orders it: case and spaces aside ("Dean" before "de Vries").
+std::string SortKey(std::string_view name) {
+  std::string key;
+  for (char c : name) {
+    if (c != ' ') key.push_back(rt::ToLower1252(c));
+  }
+  return key;
+}
+
+// Exact bytes break ties, so the order never depends on anything but the names.
+bool ComesBefore(const HandoutEntry* a, const HandoutEntry* b) {
+  const std::string a_surname = SortKey(a->Surname);
+  const std::string b_surname = SortKey(b->Surname);
+  if (a_surname != b_surname) return a_surname < b_surname;
+  const std::string a_name = SortKey(a->PreferredName);
+  const std::string b_name = SortKey(b->PreferredName);
+  if (a_name != b_name) return a_name < b_name;
+  if (a->Surname != b->Surname) return a->Surname < b->Surname;
+  return a->PreferredName < b->PreferredName;
+}
+
+constexpr std::string_view kStyle =
+    "body{font-family:Arial,Helvetica,sans-serif;font-size:11pt;margin:1.5cm;color:#000}\r\n"
+    "h1{font-size:16pt;margin:0 0 4pt 0}\r\n"
+    "p.run{margin:0 0 12pt 0;color:#333}\r\n"
+    "section.class{break-before:page;page-break-before:always}\r\n"
+    "section.class:first-of-type{break-before:auto;page-break-before:auto}\r\n"
+    "h2{font-size:14pt;margin:12pt 0 6pt 0}\r\n"
+    "table{border-collapse:collapse;width:100%}\r\n"
+    "th,td{border:1px solid #666;padding:6pt 8pt;text-align:left;vertical-align:top}\r\n"
+    "th{background:#e8e8e8}\r\n"
+    "td.secret{font-family:'Courier New',monospace;font-size:12pt}\r\n"
+    "tr{break-inside:avoid;page-break-inside:avoid}\r\n";
+
+}  // namespace
+
+std::string EscapeHtml(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out.push_back(c);
+    }
+  }
+  return out;
+}
+
+std::string RenderHandoutSheet(std::string_view domain, const rt::DateTime& date,
+                               const std::vector<HandoutEntry>& entries) {
+  const std::string crlf = "\r\n";
+  std::string page;
+  page += "<!DOCTYPE html>" + crlf;
+  page += "<html lang=\"en\">" + crlf;
+  page += "<head>" + crlf;
+  page += "<meta charset=\"windows-1252\">" + crlf;
+  page += "<title>New student accounts for " + EscapeHtml(domain) + "</title>" + crlf;
+  page += "<style>" + crlf;
+  page += kStyle;
+  page += "</style>" + crlf;
+  page += "</head>" + crlf;
+  page += "<body>" + crlf;
+  page += "<h1>New student accounts for " + EscapeHtml(domain) + "</h1>" + crlf;
+  const std::string count = std::to_string(entries.size());
+  page += "<p class=\"run\">Created " + DateText(date) + ": " + count +
+          (entries.size() == 1 ? " new account." : " new accounts.") +
+          " Give each student his or her own login and password; keep this sheet safe and "
+          "destroy it once handed out.</p>" +
+          crlf;
+
+  if (entries.empty()) {
+    page += "<p>No new accounts were created in this run.</p>" + crlf;
+  } else {
+    std::map<std::string, std::vector<const HandoutEntry*>> classes;
+    for (const HandoutEntry& entry : entries) classes[entry.RollClass].push_back(&entry);
+    for (auto& [roll_class, students] : classes) {
+      std::stable_sort(students.begin(), students.end(), ComesBefore);
+      page += "<section class=\"class\">" + crlf;
+      page += "<h2>Roll class " + EscapeHtml(roll_class) + "</h2>" + crlf;
+      page += "<table>" + crlf;
+      page += "<tr><th>Student</th><th>Login</th><th>Password</th><th>Home folder</th></tr>" + crlf;
+      for (const HandoutEntry* student : students) {
+        page += "<tr><td>" + EscapeHtml(student->DisplayName) + "</td><td class=\"secret\">" +
+                EscapeHtml(student->Login) + "</td><td class=\"secret\">" +
+                EscapeHtml(student->Password) + "</td><td>" + EscapeHtml(student->HomeDrive) + " " +
+                EscapeHtml(student->HomePath) + "</td></tr>" + crlf;
+      }
+      page += "</table>" + crlf;
+      page += "</section>" + crlf;
+    }
+  }
+  page += "</body>" + crlf;
+  page += "</html>" + crlf;
+  return page;
+}
+
+void WriteHandoutSheet(rt::Files& files, std::string_view domain, const rt::DateTime& date,
+                       const std::vector<HandoutEntry>& entries) {
+  const rt::FileNumber sheet = files.OpenOutput(kHandoutPath);
+  files.Print(sheet, RenderHandoutSheet(domain, date, entries));
+  files.Close(sheet);
+}
+
+}  // namespace acctgen
