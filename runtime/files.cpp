@@ -7,8 +7,8 @@
 namespace rt {
 
 namespace {
-constexpr std::size_t kReadChunk = 64 * 1024;
-constexpr std::size_t kWriteChunk = 64 * 1024;
+constexpr std::size_t kReadChunk = std::size_t{64} * 1024;
+constexpr std::size_t kWriteChunk = std::size_t{64} * 1024;
 
 bool IsBlank(int c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
