@@ -6,6 +6,8 @@
 #include "acctgen/logic/completion.h"
 #include "acctgen/logic/ds_root.h"
 #include "acctgen/logic/form_checks.h"
+#include "acctgen/logic/handout_sheet.h"
+#include "acctgen/logic/handout_sheet.h"
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/obsolete_accounts.h"
 #include "acctgen/logic/ou_script.h"
@@ -77,6 +79,8 @@ CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
     WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.CurrentLogins,
                                 services.progress, services.shell);
   }
+  // The sheet of new passwords comes once every row is written, before the run ends.
+  WriteHandoutSheet(files, form.Text1, services.clock.Now(), run.NewAccounts);
   SaveSettings(files, form);
   const RunEnding ending =
       CompleteRun(files, out, services.dialogs, services.shell, services.progress);

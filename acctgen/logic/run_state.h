@@ -7,6 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "acctgen/logic/handout_sheet.h"
 #include "acctgen/logic/login_names.h"
 #include "runtime/files.h"
 
@@ -34,6 +35,8 @@ struct RunState {
   std::size_t YearFolderLinesWritten = 0;
   // Every login handed out in this run, so that each student's login is unique.
   LoginNumbering Logins;
+  // Every student who got an account row, for the password hand-out sheet.
+  std::vector<HandoutEntry> NewAccounts;
 };
 
 // Shows progress on the "Processing..." form: the phase on the upper label, the current item

@@ -14,31 +14,21 @@ namespace acctgen {
 namespace {
 
 // One row of addusers.csv; its columns follow the header of the Create run.
+// The Home Path column: "\\server\share\[year\]login".
+std::string HomePath(const FormValues& form, std::string_view leaving_year,
+                     std::string_view login) {
+  std::string path = rt::Concat({"\\\\", rt::Trim(form.Text2), "\\", rt::Trim(form.Text3), "\\"});
+  if (form.Check3) path.append(leaving_year).append("\\");
+  return path.append(login);
+}
+
 std::string AccountRow(const FormValues& form, const StudentRecord& record,
                        const DerivedLogin& login, std::string_view ou_path,
                        std::string_view leaving_year, std::string_view password) {
-  std::string row = rt::Concat({ou_path,
-                                ",",
-                                record.PreferredName,
-                                ",",
-                                login.LastName,
-                                ",",
-                                record.PreferredName,
-                                " ",
-                                record.Surname,
-                                ",Student,",
-                                login.Login,
-                                ",",
-                                password,
-                                ",",
-                                form.Text5,
-                                ":,\\\\",
-                                rt::Trim(form.Text2),
-                                "\\",
-                                rt::Trim(form.Text3),
-                                "\\"});
-  if (form.Check3) row.append(leaving_year).append("\\");
-  row.append(login.Login).append(",").append(rt::Trim(form.Text4));
+  std::string row = rt::Concat(
+      {ou_path, ",", record.PreferredName, ",", login.LastName, ",", record.PreferredName, " ",
+       record.Surname, ",Student,", login.Login, ",", password, ",", form.Text5, ":,",
+       HomePath(form, leaving_year, login.Login), ",", rt::Trim(form.Text4)});
   if (form.Check19) row.append(",").append(rt::Trim(form.Text8));
   return row;
 }
@@ -130,6 +120,10 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
     const std::string password = form.Check4 ? MakeUniquePassword(random) : common_password;
     files.PrintLine(out.AddUsersCsv,
                     AccountRow(form, record, login, ou_path, leaving_year, password));
+    run.NewAccounts.push_back({record.RollClass, record.Surname, record.PreferredName,
+                               rt::Concat({record.PreferredName, " ", record.Surname}), login.Login,
+                               password, form.Text5 + ":",
+                               HomePath(form, leaving_year, login.Login)});
     WriteHomeFolderCommands(form, login.Login, leaving_year, files, out);
   }
 }

@@ -29,9 +29,9 @@ constexpr const char* kSchool =
     "Smith@Jo#10%10B\r\n";
 
 // Every file a run may write, with the path the run uses.
-const char* const kOutputs[] = {"A:\\addusers.vbs", "a:\\step4.bat",   "a:\\errorlog.txt",
-                                "c:\\addusers.csv", "a:\\step5.bat",   "a:\\step6.bat",
-                                "a:\\ou.vbs",       "A:\\deleted.txt", "c:\\trellis.ini"};
+const char* const kOutputs[] = {
+    "A:\\addusers.vbs", "a:\\step4.bat", "a:\\errorlog.txt", "c:\\addusers.csv", "a:\\step5.bat",
+    "a:\\step6.bat",    "a:\\ou.vbs",    "A:\\deleted.txt",  "c:\\handout.htm",  "c:\\trellis.ini"};
 
 FormValues SampleForm() {
   FormValues form;
@@ -70,8 +70,8 @@ class CreateRunTest : public ::testing::Test {
     startup_.CurrentYear = "2026";
   }
   ~CreateRunTest() override {
-    for (const char* path : {"C:\\addusers.csv", "C:\\addusers.xls", "C:\\trellis.ini",
-                             "C:\\trellis.new", "C:\\trellis.old"}) {
+    for (const char* path : {"C:\\addusers.csv", "C:\\addusers.xls", "C:\\handout.htm",
+                             "C:\\trellis.ini", "C:\\trellis.new", "C:\\trellis.old"}) {
       drives_.RemoveHostFile(path);
     }
   }
@@ -213,6 +213,33 @@ TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
     return std::find(log.begin(), log.end(), entry) - log.begin();
   };
   EXPECT_LT(position("close A:\\deleted.txt"), position("open output c:\\trellis.new"));
+}
+
+TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
+  FormValues form = SampleForm();
+  form.Check4 = false;
+  form.Text6 = " Lanterns ";
+  startup_.ExistingAccounts = {"ana.lee"};  // Ana has an account already: no row, no slip
+  startup_.ExistingCount = 1;
+  Run(form);
+  const std::string sheet = Read("c:\\handout.htm");
+  EXPECT_NE(sheet.find("New student accounts for lakeside.school.nz"), std::string::npos);
+  EXPECT_NE(sheet.find("Created 8 December 2026: 2 new accounts."), std::string::npos);
+  EXPECT_NE(sheet.find("<h2>Roll class 10B</h2>"), std::string::npos);
+  EXPECT_NE(sheet.find("<tr><td>Tomas Varga</td><td class=\"secret\">tomas.varga</td>"
+                       "<td class=\"secret\">lanterns</td>"
+                       "<td>H: \\\\fileserver\\s_home\\2031\\tomas.varga</td></tr>"),
+            std::string::npos);
+  EXPECT_EQ(sheet.find("Ana Lee"), std::string::npos);
+  EXPECT_EQ(sheet.find("Moana"), std::string::npos);  // a faulty record gets no row
+
+  const auto& log = faulty_.log();
+  const auto position = [&](const std::string& entry) {
+    return std::find(log.begin(), log.end(), entry) - log.begin();
+  };
+  EXPECT_LT(position("close c:\\handout.htm"), position("open output c:\\trellis.new"));
+  EXPECT_LT(position("close c:\\handout.htm"),
+            position("close a:\\step6.bat"));  // before the ending
 }
 
 // Every file operation of a run can fail with any of the errors the disks give: the run then
