@@ -1,9 +1,8 @@
 // The form checks of a Create run under Wine: each refusal's message, title and icon, the focus
 // on the field at fault, the trimmed DNS name in its field, and not a file written.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -47,9 +46,9 @@ class AcctgenChecksE2eTest : public ::testing::Test {
   void SetUp() override { Clean(); }
   void TearDown() override { Clean(); }
   static void Clean() {
-    for (const char* path : {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv",
-                             "C:\\trellis.ini", "C:\\trellis.new", "C:\\trellis.old",
-                             "C:\\addusers.csv", "C:\\addusers.xls"}) {
+    for (const char* path :
+         {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv", "C:\\trellis.ini",
+          "C:\\trellis.new", "C:\\trellis.old", "C:\\addusers.csv", "C:\\addusers.xls"}) {
       RemoveFile(path);
     }
   }
@@ -112,9 +111,9 @@ TEST_F(AcctgenChecksE2eTest, EachRefusalShowsItsMessageFocusesItsFieldAndWritesN
   EXPECT_EQ(program.WaitForExit(20000), std::optional<DWORD>(0));
 
   // Nothing was written, deleted or saved.
-  for (const char* path : {"A:\\addusers.vbs", "A:\\step4.bat", "A:\\errorlog.txt",
-                           "C:\\addusers.csv", "A:\\step5.bat", "A:\\step6.bat", "A:\\ou.vbs",
-                           "A:\\deleted.txt"}) {
+  for (const char* path :
+       {"A:\\addusers.vbs", "A:\\step4.bat", "A:\\errorlog.txt", "C:\\addusers.csv",
+        "A:\\step5.bat", "A:\\step6.bat", "A:\\ou.vbs", "A:\\deleted.txt"}) {
     EXPECT_FALSE(FileExists(path)) << path;
   }
   EXPECT_EQ(ReadWholeFile("C:\\addusers.xls"), "last year's workbook");
@@ -122,13 +121,13 @@ TEST_F(AcctgenChecksE2eTest, EachRefusalShowsItsMessageFocusesItsFieldAndWritesN
 }
 
 // A file that cannot be written takes the default failure path: the error's number and
-// description, then the program ends; what was written before stays.
-TEST_F(AcctgenChecksE2eTest, AWriteProtectedStepFourEndsWithTheErrorReport) {
+// description, then the program ends; what was written before stays. A folder in the place of
+// step 4 makes its creation fail (read-only attributes do not stop a root-run Wine).
+TEST_F(AcctgenChecksE2eTest, AStepFourThatCannotBeCreatedEndsWithTheErrorReport) {
   WriteWholeFile("A:\\school.txt", ExampleFile("floppy\\school.txt"));
   WriteWholeFile("C:\\exportad.csv", ExampleFile("c\\exportad.csv"));
   WriteWholeFile("C:\\trellis.ini", ExampleFile("c\\trellis.ini"));
-  WriteWholeFile("A:\\step4.bat", "old step 4\r\n");
-  SetFileAttributesA("A:\\step4.bat", FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(CreateDirectoryA("A:\\step4.bat", nullptr));
 
   robot::Process program = robot::Process::Start("\"" + AcctgenExe() + "\"", "C:\\");
   HWND form = robot::WaitForWindow(std::string(acctgen::ui::kMainFormTitle), 30000, program.id());
@@ -141,11 +140,12 @@ TEST_F(AcctgenChecksE2eTest, AWriteProtectedStepFourEndsWithTheErrorReport) {
   EXPECT_EQ(box->text.rfind("Run-time error '", 0), 0u) << box->text;
   EXPECT_NE(program.WaitForExit(20000), std::nullopt);
 
-  EXPECT_EQ(ReadWholeFile("A:\\step4.bat"), "old step 4\r\n");
+  EXPECT_TRUE(GetFileAttributesA("A:\\step4.bat") & FILE_ATTRIBUTE_DIRECTORY);
   EXPECT_TRUE(FileExists("A:\\addusers.vbs"));  // written and closed before step 4
   EXPECT_FALSE(FileExists("A:\\step5.bat"));
   EXPECT_EQ(ReadWholeFile("C:\\trellis.ini"), ExampleFile("c\\trellis.ini"));
-  SetFileAttributesA("A:\\step4.bat", FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(NotepadTitles().empty());
+  RemoveDirectoryA("A:\\step4.bat");
 }
 
 }  // namespace

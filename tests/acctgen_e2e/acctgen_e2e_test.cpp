@@ -3,9 +3,8 @@
 // windows checked and closed. What it writes is compared byte for byte with reviewed golden
 // files; the generated batch files are then run by Wine's command interpreter.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <functional>
@@ -25,12 +24,15 @@ namespace {
 namespace fs = std::filesystem;
 
 // Every file a run may write, with the name of its golden file.
-const std::pair<const char*, const char*> kOutputs[] = {
-    {"A:\\addusers.vbs", "addusers.vbs"}, {"A:\\step4.bat", "step4.bat"},
-    {"A:\\errorlog.txt", "errorlog.txt"}, {"C:\\addusers.csv", "addusers.csv"},
-    {"A:\\step5.bat", "step5.bat"},       {"A:\\step6.bat", "step6.bat"},
-    {"A:\\ou.vbs", "ou.vbs"},             {"A:\\deleted.txt", "deleted.txt"},
-    {"C:\\trellis.ini", "trellis.ini"}};
+const std::pair<const char*, const char*> kOutputs[] = {{"A:\\addusers.vbs", "addusers.vbs"},
+                                                        {"A:\\step4.bat", "step4.bat"},
+                                                        {"A:\\errorlog.txt", "errorlog.txt"},
+                                                        {"C:\\addusers.csv", "addusers.csv"},
+                                                        {"A:\\step5.bat", "step5.bat"},
+                                                        {"A:\\step6.bat", "step6.bat"},
+                                                        {"A:\\ou.vbs", "ou.vbs"},
+                                                        {"A:\\deleted.txt", "deleted.txt"},
+                                                        {"C:\\trellis.ini", "trellis.ini"}};
 
 // The files of C: that a run or a test may leave behind.
 const char* const kCFiles[] = {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv",
@@ -180,8 +182,12 @@ class AcctgenE2eTest : public ::testing::Test {
 };
 
 RunCase Sample(const char* name, std::vector<std::pair<int, std::string>> fields = {}) {
-  return {name, SampleSettingsWith(fields), ExampleFile("c\\exportad.csv"),
-          ExampleFile("floppy\\school.txt"), true, false};
+  return {name,
+          SampleSettingsWith(fields),
+          ExampleFile("c\\exportad.csv"),
+          ExampleFile("floppy\\school.txt"),
+          true,
+          false};
 }
 
 // Settings fields, counted from 1.
@@ -233,7 +239,6 @@ TEST_F(AcctgenE2eTest, AFirstRunWithNoExportAndNoDataErrors) {
   run.data_errors = false;
   RunAndCompare(run);
 }
-
 
 // Runs a batch file in Wine's command interpreter, in the folder that holds the stub tools (the
 // interpreter looks there first), and waits for it.
@@ -314,7 +319,7 @@ TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
 
   EXPECT_EQ(RunBatch("a:\\step5.bat", tools, 300000), 0u);
   const std::vector<Account> accounts = Accounts();
-  ASSERT_GT(accounts.size(), 250u);
+  ASSERT_GT(accounts.size(), 150u);  // the sample's existing accounts get no row
   const std::string share = "\\\\HCSERVER1\\s_home\\";
   for (const Account& account : accounts) {
     ASSERT_EQ(account.home_path.rfind(share, 0), 0u) << account.home_path;
@@ -331,7 +336,11 @@ TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
     expected.push_back("subinacl.exe /subdirectories \\\\HCSERVER1\\s_home\\" + below_share +
                        " /setowner=HILLCREST\\" + account.login);
   }
-  EXPECT_EQ(SplitLines(ReadWholeFile("C:\\tools.log")), expected);
+  const std::vector<std::string> logged = SplitLines(ReadWholeFile("C:\\tools.log"));
+  EXPECT_EQ(logged.size(), expected.size());
+  for (std::size_t i = 0; i < logged.size() && i < expected.size(); ++i) {
+    ASSERT_EQ(logged[i], expected[i]) << "tool call " << i;
+  }
   // Its last lines delete the directory export and its sorted copies.
   EXPECT_FALSE(FileExists("C:\\exportad.csv"));
   EXPECT_FALSE(FileExists("C:\\exportad.srt"));

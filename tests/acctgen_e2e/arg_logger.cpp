@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 int main() {
   char path[MAX_PATH];
@@ -20,9 +20,20 @@ int main() {
     while (*line != '\0' && *line != ' ') ++line;
   }
   while (*line == ' ') ++line;
-  FILE* log = std::fopen("C:\\tools.log", "ab");
-  if (log == nullptr) return 1;
-  std::fprintf(log, "%s %s\r\n", name, line);
-  std::fclose(log);
-  return 0;
+  const std::string entry = std::string(name) + " " + line + "\r\n";
+  // Appends go to the end whoever else holds the log; a moment's lock by the previous call is
+  // waited out rather than losing the line.
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    HANDLE log = CreateFileA("C:\\tools.log", FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (log != INVALID_HANDLE_VALUE) {
+      DWORD written = 0;
+      const BOOL ok =
+          WriteFile(log, entry.data(), static_cast<DWORD>(entry.size()), &written, nullptr);
+      CloseHandle(log);
+      return ok && written == entry.size() ? 0 : 1;
+    }
+    Sleep(50);
+  }
+  return 1;
 }

@@ -197,8 +197,7 @@ std::string Normalized(std::string_view file_name, std::string_view text) {
 }
 
 std::string GoldenPath(std::string_view case_name, std::string_view file_name) {
-  return WineView(GOLDEN_DIR_HOST) + "\\" + std::string(case_name) + "\\" +
-         std::string(file_name);
+  return WineView(GOLDEN_DIR_HOST) + "\\" + std::string(case_name) + "\\" + std::string(file_name);
 }
 
 bool UpdatingGoldenFiles() {

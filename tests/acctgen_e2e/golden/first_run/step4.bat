@@ -1,0 +1,4 @@
+If Not Exist C:\Accounts\*.* md c:\Accounts
+Copy c:\addusers.xls c:\Accounts\accounts<yyyy-mm-dd-ss>.xls
+cscript a:\OU.vbs
+cscript a:\addusers.vbs c:\addusers.xls

@@ -1,0 +1,6 @@
+On Error Resume Next
+ 
+'Bind
+ 
+Set dom = GetObject("LDAP://DC=hillcrest,DC=school,DC=example")
+ 
