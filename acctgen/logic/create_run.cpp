@@ -7,7 +7,6 @@
 #include "acctgen/logic/ds_root.h"
 #include "acctgen/logic/form_checks.h"
 #include "acctgen/logic/handout_sheet.h"
-#include "acctgen/logic/handout_sheet.h"
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/obsolete_accounts.h"
 #include "acctgen/logic/ou_script.h"

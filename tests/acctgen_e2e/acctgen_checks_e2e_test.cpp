@@ -46,9 +46,9 @@ class AcctgenChecksE2eTest : public ::testing::Test {
   void SetUp() override { Clean(); }
   void TearDown() override { Clean(); }
   static void Clean() {
-    for (const char* path :
-         {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv", "C:\\trellis.ini",
-          "C:\\trellis.new", "C:\\trellis.old", "C:\\addusers.csv", "C:\\addusers.xls"}) {
+    for (const char* path : {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv",
+                             "C:\\trellis.ini", "C:\\trellis.new", "C:\\trellis.old",
+                             "C:\\addusers.csv", "C:\\addusers.xls", "C:\\handout.htm"}) {
       RemoveFile(path);
     }
   }

@@ -37,7 +37,8 @@ const std::pair<const char*, const char*> kOutputs[] = {{"A:\\addusers.vbs", "ad
 // The files of C: that a run or a test may leave behind.
 const char* const kCFiles[] = {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv",
                                "C:\\trellis.ini",  "C:\\trellis.new",  "C:\\trellis.old",
-                               "C:\\addusers.csv", "C:\\addusers.xls", "C:\\tools.log"};
+                               "C:\\addusers.csv", "C:\\addusers.xls", "C:\\handout.htm",
+                               "C:\\tools.log"};
 
 std::string MainTitle() { return std::string(acctgen::ui::kMainFormTitle); }
 
