@@ -46,10 +46,12 @@ constexpr std::string_view kStyle =
     "section.class{break-before:page;page-break-before:always}\r\n"
     "section.class:first-of-type{break-before:auto;page-break-before:auto}\r\n"
     "h2{font-size:14pt;margin:12pt 0 6pt 0}\r\n"
-    "table{border-collapse:collapse;width:100%}\r\n"
+    "table{border-collapse:collapse;width:100%;table-layout:fixed}\r\n"
+    "col.student{width:23%}col.login{width:25%}col.password{width:11%}col.home{width:41%}\r\n"
     "th,td{border:1px solid #666;padding:6pt 8pt;text-align:left;vertical-align:top}\r\n"
     "th{background:#e8e8e8}\r\n"
-    "td.secret{font-family:'Courier New',monospace;font-size:12pt}\r\n"
+    "td.secret{font-family:'Courier New',monospace;font-size:11pt;white-space:nowrap}\r\n"
+    "td.home{overflow-wrap:anywhere;font-size:9pt}\r\n"
     "tr{break-inside:avoid;page-break-inside:avoid}\r\n";
 
 }  // namespace
@@ -113,12 +115,17 @@ std::string RenderHandoutSheet(std::string_view domain, const rt::DateTime& date
       page += "<section class=\"class\">" + crlf;
       page += "<h2>Roll class " + EscapeHtml(roll_class) + "</h2>" + crlf;
       page += "<table>" + crlf;
+      page +=
+          "<col class=\"student\"><col class=\"login\"><col class=\"password\">"
+          "<col class=\"home\">" +
+          crlf;
       page += "<tr><th>Student</th><th>Login</th><th>Password</th><th>Home folder</th></tr>" + crlf;
       for (const HandoutEntry* student : students) {
         page += "<tr><td>" + EscapeHtml(student->DisplayName) + "</td><td class=\"secret\">" +
                 EscapeHtml(student->Login) + "</td><td class=\"secret\">" +
-                EscapeHtml(student->Password) + "</td><td>" + EscapeHtml(student->HomeDrive) + " " +
-                EscapeHtml(student->HomePath) + "</td></tr>" + crlf;
+                EscapeHtml(student->Password) + "</td><td class=\"home\">" +
+                EscapeHtml(student->HomeDrive) + " " + EscapeHtml(student->HomePath) +
+                "</td></tr>" + crlf;
       }
       page += "</table>" + crlf;
       page += "</section>" + crlf;

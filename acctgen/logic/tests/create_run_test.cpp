@@ -228,7 +228,7 @@ TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
   EXPECT_NE(sheet.find("<h2>Roll class 10B</h2>"), std::string::npos);
   EXPECT_NE(sheet.find("<tr><td>Tomas Varga</td><td class=\"secret\">tomas.varga</td>"
                        "<td class=\"secret\">lanterns</td>"
-                       "<td>H: \\\\fileserver\\s_home\\2031\\tomas.varga</td></tr>"),
+                       "<td class=\"home\">H: \\\\fileserver\\s_home\\2031\\tomas.varga</td></tr>"),
             std::string::npos);
   EXPECT_EQ(sheet.find("Ana Lee"), std::string::npos);
   EXPECT_EQ(sheet.find("Moana"), std::string::npos);  // a faulty record gets no row

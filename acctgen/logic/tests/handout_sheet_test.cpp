@@ -66,7 +66,7 @@ TEST(HandoutSheetTest, ClassesAscendEachOnItsOwnPageWithRowsBySurnameThenName) {
   At(page, "Created 8 December 2026: 7 new accounts.");
   At(page,
      "<td class=\"secret\">kim.lee</td><td class=\"secret\">abc123</td>"
-     "<td>H: \\\\srv\\s_home\\2030\\kim.lee</td>");
+     "<td class=\"home\">H: \\\\srv\\s_home\\2030\\kim.lee</td>");
 }
 
 TEST(HandoutSheetTest, IsSelfContainedAndEndsEveryLineWithCrLf) {
