@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <new>
 #include <stdexcept>
 
 #include "runtime/error.h"
@@ -13,6 +14,7 @@ namespace wizard {
 namespace {
 
 constexpr char kClassName[] = "TrellisSetupWizard";
+constexpr int kOutOfMemory = 7;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 int ScreenDpi() {
@@ -56,6 +58,9 @@ HWND WizardWindow::Create() {
                             (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr,
                             nullptr, instance_, this);
   if (window_ == nullptr) throw std::runtime_error("the wizard's window cannot be made");
+  // Also set on the window itself, where the task bar and other programs ask for it.
+  SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(window_class.hIcon));
+  SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(window_class.hIcon));
   CreateButtons();
   return window_;
 }
@@ -123,6 +128,9 @@ void WizardWindow::Run(Step step) {
     steps_.Press(step);
   } catch (const rt::RuntimeError& error) {
     on_failure_(window_, error.number(), error.description());
+    return;
+  } catch (const std::bad_alloc&) {
+    on_failure_(window_, kOutOfMemory, rt::DescribeError(kOutOfMemory));
     return;
   }
   if (step == Step::kExit) DestroyWindow(window_);

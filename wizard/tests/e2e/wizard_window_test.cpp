@@ -22,7 +22,7 @@ TEST_F(WizardWindowTest, WindowHasItsSizeButtonsTabOrderAndToolTips) {
   GetClientRect(window, &client);
   EXPECT_EQ(client.right - client.left, 399);  // 5985 twips at 96 DPI
   EXPECT_EQ(client.bottom - client.top, 271);  // 4065 twips
-  EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0) << "no icon";
+  EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0) << "no icon";
 
   const std::vector<robot::Control> controls = robot::ListControls(window);
   ASSERT_EQ(controls.size(), kButtons.size());
