@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "runtime/testing/test_drives.h"
+#include "tools/robot/e2e_support.h"
 #include "tools/robot/robot.h"
 
 namespace {
@@ -20,14 +21,6 @@ namespace fs = std::filesystem;
 constexpr char kTitle[] = "Ondrel Intranet Rights";
 constexpr char kPackage[] = "S:\\INTRANET\\ONDREL";
 constexpr DWORD kWait = 20000;
-
-// A host path as a program under Wine sees it (the host's root is drive Z:).
-std::string WineView(std::string host_path) {
-  for (char& c : host_path) {
-    if (c == '/') c = '\\';
-  }
-  return "Z:" + host_path;
-}
 
 std::string ReadFile(const std::string& path) {
   std::string bytes;
@@ -48,12 +41,15 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   std::fclose(file);
 }
 
-std::string Sample(const std::string& name) { return ReadFile(WineView(SAMPLES_DIR "/" + name)); }
+std::string Sample(const std::string& name) {
+  return ReadFile(robot::WineView(SAMPLES_DIR "/" + name));
+}
 
 class GrantorEndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(CopyFileA(WineView(XCACLS_STUB).c_str(), "A:\\xcacls.exe", FALSE));
+    ASSERT_TRUE(
+        CopyFileA(robot::TreeFile("grantor/tests/xcacls.exe").c_str(), "A:\\xcacls.exe", FALSE));
     std::error_code ignored;
     fs::remove_all("S:\\INTRANET", ignored);
     fs::create_directories(kPackage);
@@ -67,7 +63,7 @@ class GrantorEndToEnd : public ::testing::Test {
 
   void PutSchool(const std::string& bytes) { drives_.WriteHostFile("A:\\school.txt", bytes); }
 
-  void Start() { program_ = robot::Process::Start(WineView(GRANTOR_EXE), "A:\\"); }
+  void Start() { program_ = robot::Process::Start(robot::TreeFile("grantor/grantor.exe")); }
 
   HWND WaitForForm() {
     HWND form = robot::WaitForWindow(kTitle, kWait, program_.id());
@@ -151,9 +147,9 @@ TEST_F(GrantorEndToEnd, WindowStartsWithItsControlsTheFocusInThePathAndTheSecond
   EXPECT_EQ(captions, (std::vector<std::string>{
                           "Server Path where Ondrel is installed:", "", "eg. D:\\INTRANET\\ONDREL",
                           "Individual Logon Name Format Used on Server:", "Firstname.Surname",
-                          "eg. tomas.varga", "Surname.Firstname", "eg. varga.tomas",
-                          "SurnameInitial", "eg. vargat", "FirstnameSurname", "eg. tomasvarga",
-                          "SurnameFirstname", "eg. vargatomas", "&Quit", "&Set Rights"}));
+                          "Surname.Firstname", "SurnameInitial", "FirstnameSurname",
+                          "SurnameFirstname", "eg. tomas.varga", "eg. varga.tomas", "eg. vargat",
+                          "eg. tomasvarga", "eg. vargatomas", "&Quit", "&Set Rights"}));
   for (const auto& control : controls) {
     if (control.kind == "option") {
       EXPECT_EQ(control.checked, control.caption == "Firstname.Surname") << control.caption;

@@ -9,18 +9,18 @@
 #include "grantor/logic/rights_run.h"
 #include "grantor/logic/startup_checks.h"
 #include "grantor/logic/support_message.h"
-#include "grantor/win32/message_box_dialogs.h"
 #include "grantor/win32/rights_window.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
-#include "runtime/win32/shell_starter.h"
+#include "runtime/win32/win32_dialogs.h"
 #include "runtime/win32/win32_file_system.h"
+#include "runtime/win32/win32_shell.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   rt::Win32FileSystem file_system;
   rt::Files files(file_system);
-  grantor::MessageBoxDialogs dialogs;
-  rt::ShellStarter shell;
+  rt::Win32Dialogs dialogs;
+  rt::Win32Shell shell;
 
   const grantor::StartupResult startup = grantor::RunStartupChecks(files, dialogs);
   if (!startup.StudentExport) return 0;
@@ -32,11 +32,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
           files, dialogs, shell, path, *startup.StudentExport, grantor::MakeLoginMaker(format));
       if (outcome == grantor::RunOutcome::kWrongPath) return;
     } catch (const rt::RuntimeError& error) {
+      // The default failure path: the error's number and description, then the program ends.
       dialogs.ShowMessage(grantor::FailureReport(error), grantor::kProgramTitle,
                           rt::MessageIcon::kCritical);
     }
     window->Close();
   });
-  dialogs.set_owner(window->handle());
   return window->Run(show_command);
 }

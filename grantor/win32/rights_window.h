@@ -20,7 +20,6 @@ class RightsWindow {
   RightsWindow(const RightsWindow&) = delete;
   RightsWindow& operator=(const RightsWindow&) = delete;
 
-  HWND handle() const { return window_; }
   // Shows the window with the focus in the path box and runs its messages until it closes.
   int Run(int show_command);
   // Ends the program once the current message is handled.
@@ -30,19 +29,13 @@ class RightsWindow {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void CreateControls();
-  HWND AddControl(const char* class_name, const char* caption, DWORD style, int id, int left,
-                  int top, int width, int height);
-  int Pixels(int twips, bool horizontal) const;
   LoginFormat SelectedFormat() const;
 
   HINSTANCE instance_;
   SetRightsHandler on_set_rights_;
   HWND window_ = nullptr;
   HWND path_box_ = nullptr;
-  HFONT font_ = nullptr;
   HFONT bold_font_ = nullptr;
-  int dpi_x_ = 96;
-  int dpi_y_ = 96;
 };
 
 }  // namespace grantor
