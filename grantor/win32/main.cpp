@@ -38,5 +38,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     }
     window->Close();
   });
+  dialogs.set_owner(window->handle());
   return window->Run(show_command);
 }

@@ -20,6 +20,7 @@ class RightsWindow {
   RightsWindow(const RightsWindow&) = delete;
   RightsWindow& operator=(const RightsWindow&) = delete;
 
+  HWND handle() const { return window_; }
   // Shows the window with the focus in the path box and runs its messages until it closes.
   int Run(int show_command);
   // Ends the program once the current message is handled.
