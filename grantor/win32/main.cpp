@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <new>
 #include <optional>
 
 #include "grantor/logic/login_maker.h"
@@ -34,6 +35,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     } catch (const rt::RuntimeError& error) {
       // The default failure path: the error's number and description, then the program ends.
       dialogs.ShowMessage(grantor::FailureReport(error), grantor::kProgramTitle,
+                          rt::MessageIcon::kCritical);
+    } catch (const std::bad_alloc&) {
+      dialogs.ShowMessage(grantor::FailureReport(rt::RuntimeError(7)), grantor::kProgramTitle,
                           rt::MessageIcon::kCritical);
     }
     window->Close();
