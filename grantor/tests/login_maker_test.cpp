@@ -27,24 +27,6 @@ TEST(LoginMakerTest, EachFrameOptionGivesItsFormat) {
   EXPECT_EQ(LoginsOf(LoginFormat::kSurnameFirstname, varga)[0], "vargatomas");
 }
 
-TEST(LoginMakerTest, SpacesGoAndConsecutiveNamesakesAreNumbered) {
-  EXPECT_EQ(LoginsOf(LoginFormat::kFirstnameDotSurname, {{"Van Der Berg", "Mary Anne"},
-                                                         {"Varga", "Tomas"},
-                                                         {"Varga", "Tomas"},
-                                                         {"Varga", "Tomas"},
-                                                         {"O'Brien-Smith", "Jo"}}),
-            (std::vector<std::string>{"maryanne.vanderberg", "tomas.varga", "tomas.varga2",
-                                      "tomas.varga3", "jo.o'brien-smith"}));
-}
-
-TEST(LoginMakerTest, EveryRunNumbersAfresh) {
-  const Names twins = {{"Varga", "Tomas"}, {"Varga", "Tomas"}};
-  EXPECT_EQ(LoginsOf(LoginFormat::kSurnameInitial, twins),
-            (std::vector<std::string>{"vargat", "vargat2"}));
-  EXPECT_EQ(LoginsOf(LoginFormat::kSurnameInitial, twins),
-            (std::vector<std::string>{"vargat", "vargat2"}));
-}
-
 }  // namespace
 }  // namespace grantor
 
