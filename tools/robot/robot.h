@@ -80,6 +80,9 @@ std::string ReadField(HWND window, std::string_view label);
 HWND FocusedControl(HWND window);
 // Presses Tab in window (moves the focus to the next control of the tab order).
 void PressTab(HWND window);
+// Presses Alt+letter in window: the control whose caption has "&letter" acts (a button is
+// clicked, a label gives the focus to the control after it).
+void PressAccessKey(HWND window, char letter);
 // The tool tip text registered for a control; empty when there is none.
 std::string ToolTipOf(HWND window, HWND control);
 

@@ -1,0 +1,143 @@
+// A small window of the robot's own tests: a few buttons, an option group in a frame, a check
+// box, edit boxes after labels, a grey hint, a tool tip, and buttons that open message boxes
+// and an input box. Every reaction writes what it saw into the status label, so a test can
+// read it back.
+
+#include <windows.h>
+
+#include <string>
+
+#include "runtime/win32/controls.h"
+#include "runtime/win32/win32_dialogs.h"
+
+namespace {
+
+using rt::win32::TwipsRect;
+
+constexpr char kTitle[] = "Robot Test Window";
+
+enum ControlId {
+  kGreet = 100,
+  kFrame,
+  kSmall,
+  kLarge,
+  kVerbose,
+  kNameLabel,
+  kName,
+  kCodeLabel,
+  kCode,
+  kHint,
+  kWarn,
+  kBoxes,
+  kAsk,
+  kDisabled,
+  kExit,
+  kStatus,
+  kEcho,
+};
+
+HWND g_form = nullptr;
+
+void SetStatus(const std::string& text) { rt::win32::SetText(GetDlgItem(g_form, kStatus), text); }
+
+void OnCommand(int id, int code) {
+  rt::Win32Dialogs dialogs;
+  switch (id) {
+    case kGreet:
+      SetStatus("Hello");
+      break;
+    case kName:
+      if (code == EN_CHANGE) {
+        rt::win32::SetText(GetDlgItem(g_form, kEcho),
+                           "echo:" + rt::win32::GetText(GetDlgItem(g_form, kName)));
+      }
+      break;
+    case kWarn:
+      dialogs.ShowMessage("The disk is nearly full.", "Please Note", rt::MessageIcon::kWarning);
+      SetStatus("warned");
+      break;
+    case kBoxes:
+      dialogs.ShowMessage("First", "Severe Problem", rt::MessageIcon::kCritical);
+      dialogs.ShowMessage("Second", "Success!", rt::MessageIcon::kInformation);
+      dialogs.ShowMessage("Third", "Check Data", rt::MessageIcon::kNone);
+      SetStatus("three boxes");
+      break;
+    case kAsk:
+      SetStatus("answer:" + dialogs.AskText("Please enter the name of your Server - eg. HC1",
+                                            "Server Name?", "HC1", rt::TwipsPoint{1500, 3000}));
+      break;
+    case kExit:
+      DestroyWindow(g_form);
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      if (HBRUSH brush = rt::win32::HandleHintColour(wparam, lparam)) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_NEXTDLGCTL:
+      rt::win32::HandleNextControl(window, wparam, lparam);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+void CreateControls(HWND form) {
+  using namespace rt::win32;
+  CreateButton(form, kGreet, "&Greet", TwipsRect{120, 120, 1200, 375}, true);
+  CreateFrame(form, kFrame, "Size", TwipsRect{120, 600, 2400, 1000});
+  CreateOptionButton(form, kSmall, "&Small", TwipsRect{240, 840, 2000, 300}, true);
+  CreateOptionButton(form, kLarge, "&Large", TwipsRect{240, 1200, 2000, 300}, false);
+  HWND verbose = CreateCheckBox(form, kVerbose, "&Verbose", TwipsRect{120, 1700, 2000, 300});
+  CreateLabel(form, kNameLabel, "&Name:", TwipsRect{120, 2100, 1000, 300});
+  CreateEditBox(form, kName, "", TwipsRect{1200, 2100, 2000, 300});
+  CreateLabel(form, kCodeLabel, "Code:", TwipsRect{120, 2500, 1000, 300});
+  CreateEditBox(form, kCode, "", TwipsRect{1200, 2500, 2000, 300},
+                EditOptions{5, /*upper_case=*/true, false});
+  CreateHintLabel(form, kHint, "five letters at most", TwipsRect{3300, 2500, 2000, 300});
+  CreateButton(form, kWarn, "&Warn", TwipsRect{120, 2900, 1200, 375});
+  CreateButton(form, kBoxes, "&Boxes", TwipsRect{1400, 2900, 1200, 375});
+  CreateButton(form, kAsk, "&Ask", TwipsRect{2680, 2900, 1200, 375});
+  HWND disabled = CreateButton(form, kDisabled, "Disabled", TwipsRect{3960, 2900, 1200, 375});
+  EnableWindow(disabled, FALSE);
+  CreateButton(form, kExit, "E&xit", TwipsRect{5240, 2900, 1200, 375});
+  CreateLabel(form, kStatus, "", TwipsRect{120, 3400, 4000, 300});
+  CreateLabel(form, kEcho, "", TwipsRect{120, 3800, 4000, 300});
+  SendMessageA(GetDlgItem(form, kSmall), BM_SETCHECK, BST_CHECKED, 0);
+  AddToolTip(CreateToolTips(form), verbose, "Tell more while working");
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  WNDCLASSA form_class{};
+  form_class.lpfnWndProc = FormProc;
+  form_class.hInstance = instance;
+  form_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  form_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  form_class.lpszClassName = "RobotTestWindow";
+  RegisterClassA(&form_class);
+  g_form = CreateWindowExA(WS_EX_CONTROLPARENT, form_class.lpszClassName, kTitle,
+                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
+                           rt::win32::TwipsToPixelsX(6800), rt::win32::TwipsToPixelsY(4800),
+                           nullptr, nullptr, instance, nullptr);
+  if (g_form == nullptr) return 1;
+  CreateControls(g_form);
+  ShowWindow(g_form, show);
+  SetFocus(GetDlgItem(g_form, kGreet));
+  return rt::win32::RunMessageLoop(g_form);
+}
