@@ -122,10 +122,14 @@ UINT MessageBoxStyle(MessageIcon icon) {
   return MB_OK;
 }
 
+HWND Win32Dialogs::Owner() const {
+  return owner_ != nullptr && IsWindow(owner_) ? owner_ : GetActiveWindow();
+}
+
 void Win32Dialogs::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) {
   const std::string body(text);
   const std::string caption(title);
-  MessageBoxA(GetActiveWindow(), body.c_str(), caption.c_str(), MessageBoxStyle(icon));
+  MessageBoxA(Owner(), body.c_str(), caption.c_str(), MessageBoxStyle(icon));
 }
 
 std::string Win32Dialogs::AskText(std::string_view prompt, std::string_view title,
@@ -142,9 +146,8 @@ std::string Win32Dialogs::AskText(std::string_view prompt, std::string_view titl
   box.Add(kButton, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 193, 25, 50, 14);
   box.Add(kEdit, kInputBoxAnswerId, ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 7,
           66, 236, 12);
-  const INT_PTR result =
-      DialogBoxIndirectParamA(GetModuleHandleA(nullptr), box.get(), GetActiveWindow(), InputBoxProc,
-                              reinterpret_cast<LPARAM>(&state));
+  const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), box.get(), Owner(),
+                                                 InputBoxProc, reinterpret_cast<LPARAM>(&state));
   return result == IDOK ? state.answer : std::string();
 }
 

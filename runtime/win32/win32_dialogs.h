@@ -9,7 +9,9 @@ namespace rt {
 
 class Win32Dialogs : public Dialogs {
  public:
-  // The boxes belong to the thread's active window (none when the thread has no window).
+  // The boxes belong to the owner, else to the thread's active window (none when the thread
+  // has no window). The owner is disabled while a box is open.
+  void set_owner(HWND owner) { owner_ = owner; }
   void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
   // A small dialog: the prompt, one edit box holding the default answer (selected), OK and
   // Cancel. Stands at position (twips from the screen's top-left), centred when none. Returns
@@ -17,6 +19,11 @@ class Win32Dialogs : public Dialogs {
   std::string AskText(std::string_view prompt, std::string_view title,
                       std::string_view default_answer,
                       std::optional<TwipsPoint> position = std::nullopt) override;
+
+ private:
+  HWND Owner() const;
+
+  HWND owner_ = nullptr;
 };
 
 // The style bits of a message box with an OK button and this icon.
