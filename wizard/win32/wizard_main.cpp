@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/win32/shell_starter.h"
 #include "runtime/win32/win32_dialogs.h"
