@@ -413,29 +413,37 @@ std::string ToolTipOf(HWND window, HWND control) {
   HANDLE target =
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
   if (target == nullptr) return {};
-  // The tool tip window reads and writes the tool's record in its own process's memory.
-  constexpr SIZE_T kTextSize = 1024;
+  // The tool tip window reads and writes the tool's record in its own process's memory. The
+  // wide form: Wine cuts the 8-bit one at 80 characters.
+  constexpr SIZE_T kTextChars = 1024;
   char* remote = static_cast<char*>(
-      VirtualAllocEx(target, nullptr, sizeof(TTTOOLINFOA) + kTextSize, MEM_COMMIT, PAGE_READWRITE));
+      VirtualAllocEx(target, nullptr, sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t),
+                     MEM_COMMIT, PAGE_READWRITE));
   std::string tip;
   if (remote != nullptr) {
+    auto* remote_text = reinterpret_cast<wchar_t*>(remote + sizeof(TTTOOLINFOW));
     for (HWND tips : TopLevelWindows(process, false)) {
       if (lstrcmpiA(ClassOf(tips).c_str(), TOOLTIPS_CLASSA) != 0) continue;
-      TTTOOLINFOA tool{};
-      tool.cbSize = TTTOOLINFOA_V2_SIZE;
+      TTTOOLINFOW tool{};
+      tool.cbSize = TTTOOLINFOW_V2_SIZE;
       tool.uFlags = TTF_IDISHWND;
       tool.hwnd = GetParent(control);
       tool.uId = reinterpret_cast<UINT_PTR>(control);
-      tool.lpszText = remote + sizeof(TTTOOLINFOA);
-      const char nothing[1] = {0};
+      tool.lpszText = remote_text;
+      const wchar_t nothing[1] = {0};
       WriteProcessMemory(target, remote, &tool, sizeof tool, nullptr);
-      WriteProcessMemory(target, tool.lpszText, nothing, 1, nullptr);
+      WriteProcessMemory(target, remote_text, nothing, sizeof nothing, nullptr);
       DWORD_PTR ignored = 0;
-      SendMessageTimeoutA(tips, TTM_GETTEXTA, kTextSize, reinterpret_cast<LPARAM>(remote),
+      SendMessageTimeoutW(tips, TTM_GETTEXTW, kTextChars, reinterpret_cast<LPARAM>(remote),
                           SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
-      char text[kTextSize] = {};
-      if (ReadProcessMemory(target, tool.lpszText, text, kTextSize - 1, nullptr) && text[0]) {
-        tip = text;
+      wchar_t text[kTextChars] = {};
+      if (ReadProcessMemory(target, remote_text, text, (kTextChars - 1) * sizeof(wchar_t),
+                            nullptr) &&
+          text[0] != 0) {
+        char bytes[kTextChars * 2] = {};
+        const int got =
+            WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+        tip.assign(bytes, got > 0 ? static_cast<std::size_t>(got - 1) : 0);
         break;
       }
     }

@@ -76,7 +76,10 @@ TEST_F(RobotTest, ListsTheControlsInCreationOrderWithKindAndState) {
   EXPECT_EQ(ControlOf("Greet").caption, "&Greet");
   EXPECT_EQ(ControlOf("E&xit").caption, "E&xit");
   EXPECT_FALSE(FindControl(window, "Nothing like this").has_value());
-  EXPECT_EQ(ToolTipOf(window, ControlOf("Verbose").handle), "Tell more while working");
+  // Longer than the 80 characters of the 8-bit tool tip text.
+  EXPECT_EQ(ToolTipOf(window, ControlOf("Verbose").handle),
+            "Tell more while working: every step, every file written and every account made, "
+            "with the time it took");
   EXPECT_EQ(ToolTipOf(window, ControlOf("Greet").handle), "");
   EXPECT_EQ(TopLevelTitles(program.id()), std::vector<std::string>{kTitle});
   EXPECT_EQ(WaitForWindow("No Such Window", 200, program.id()), nullptr);
@@ -180,6 +183,10 @@ TEST_F(RobotTest, TabFollowsTheCreationOrderAndAccessKeysAct) {
   // Every control that takes the focus, as created: the disabled button is passed over, and
   // after Exit the focus comes round to Greet. (Each option button is a tab stop of its own.)
   EXPECT_EQ(order, (std::vector<int>{100, 102, 103, 104, 106, 108, 110, 111, 112, 114, 100}));
+
+  // Tabbing onto an option that is not selected selects it, as the dialog manager does.
+  EXPECT_TRUE(ControlOf("Large").checked);
+  EXPECT_FALSE(ControlOf("Small").checked);
 
   PressAccessKey(window, 'n');  // the label's key gives the focus to its edit box
   EXPECT_EQ(FocusedControl(window), GetDlgItem(window, 106));

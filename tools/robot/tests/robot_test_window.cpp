@@ -118,7 +118,9 @@ void CreateControls(HWND form) {
   CreateLabel(form, kStatus, "", TwipsRect{120, 3400, 4000, 300});
   CreateLabel(form, kEcho, "", TwipsRect{120, 3800, 4000, 300});
   SendMessageA(GetDlgItem(form, kSmall), BM_SETCHECK, BST_CHECKED, 0);
-  AddToolTip(CreateToolTips(form), verbose, "Tell more while working");
+  AddToolTip(CreateToolTips(form), verbose,
+             "Tell more while working: every step, every file written and every account made, "
+             "with the time it took");
 }
 
 }  // namespace
