@@ -184,16 +184,16 @@ TEST_F(RobotTest, TabFollowsTheCreationOrderAndAccessKeysAct) {
   // after Exit the focus comes round to Greet. (Each option button is a tab stop of its own.)
   EXPECT_EQ(order, (std::vector<int>{100, 102, 103, 104, 106, 108, 110, 111, 112, 114, 100}));
 
-  // Tabbing onto an option that is not selected selects it, as the dialog manager does.
-  EXPECT_TRUE(ControlOf("Large").checked);
-  EXPECT_FALSE(ControlOf("Small").checked);
+  // Tab only moves the focus: passing over an option does not select it.
+  EXPECT_FALSE(ControlOf("Large").checked);
+  EXPECT_TRUE(ControlOf("Small").checked);
 
   PressAccessKey(window, 'n');  // the label's key gives the focus to its edit box
   EXPECT_EQ(FocusedControl(window), GetDlgItem(window, 106));
   PressAccessKey(window, 'g');
   for (int i = 0; i < 100 && Status() != "Hello"; ++i) Sleep(20);
   EXPECT_EQ(Status(), "Hello");
-  PressAccessKey(window, 'l');
+  PressAccessKey(window, 'l');  // the option's key selects it
   for (int i = 0; i < 100 && !ControlOf("Large").checked; ++i) Sleep(20);
   EXPECT_TRUE(ControlOf("Large").checked);
 }
