@@ -18,13 +18,20 @@ else()
 endif()
 include(GoogleTest)
 
-# add_gtest(name SOURCES ... LIBS ...): one test program; every test case is a ctest test.
+# add_gtest(name SOURCES ... LIBS ... [EMULATOR command...]): one test program; every test case
+# is a ctest test. EMULATOR replaces the Wine helper for a Windows program that needs more set up
+# (it must be known here: test discovery takes the emulator when the tests are declared).
 function(add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;EMULATOR" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
   if(WIN32)
-    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_CROSSCOMPILING_EMULATOR}")
+    if(ARG_EMULATOR)
+      set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${ARG_EMULATOR}")
+    else()
+      set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+                                               "${CMAKE_CROSSCOMPILING_EMULATOR}")
+    endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                          PROPERTIES TIMEOUT 120 ENVIRONMENT "TEST_TREE=${CMAKE_BINARY_DIR}")
   else()

@@ -71,7 +71,7 @@ TEST_F(WizardRoadTest, OneSchoolFromExportToPermissions) {
   // Step 1: the export of the fake directory replaces the placeholder.
   ASSERT_TRUE(robot::Click(window, "Step 1"));
   ASSERT_TRUE(robot::AnswerInputBox("Server Name?", "HCSERVER1", kWait, program.id()));
-  ASSERT_TRUE(WaitForLog("old.leaver")) << StubLog();
+  ASSERT_TRUE(WaitForFileText("C:\\exportad.csv", "old.leaver")) << StubLog();
   CloseWindowsTitled("koru");
 
   // Step 2: the real generator, one Create run.

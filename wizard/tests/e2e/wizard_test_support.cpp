@@ -89,6 +89,15 @@ bool WizardProgramTest::WaitForLog(std::string_view text, DWORD timeout_ms) cons
   return false;
 }
 
+bool WizardProgramTest::WaitForFileText(std::string_view path, std::string_view text,
+                                        DWORD timeout_ms) const {
+  for (DWORD waited = 0; waited < timeout_ms; waited += 50) {
+    if (drives.ReadHostFile(path).find(text) != std::string::npos) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
 void WizardProgramTest::ExpectBox(std::string_view title, std::string_view icon,
                                   std::string_view text) {
   const auto box = robot::AnswerMessageBox(kWait, program.id());

@@ -37,6 +37,9 @@ class WizardProgramTest : public ::testing::Test {
   std::string StubLog() const;
   // Waits until the log holds text (a started program runs on its own).
   bool WaitForLog(std::string_view text, DWORD timeout_ms = kWait) const;
+  // Waits until the file on A: or C: holds text.
+  bool WaitForFileText(std::string_view path, std::string_view text,
+                       DWORD timeout_ms = kWait) const;
   // Expects one message box of the wizard and presses OK.
   void ExpectBox(std::string_view title, std::string_view icon, std::string_view text);
   // Closes every top-level window whose title contains part (a program the shell opened).
