@@ -1,15 +1,12 @@
 #pragma once
-// Who the administrator contacts about an unexpected failure, kept in this one place.
+// The generator reports what it cannot recover from with the texts all the programs share.
 
-#include <string>
-#include <string_view>
+#include "runtime/support_texts.h"
 
 namespace acctgen {
 
-inline constexpr std::string_view kSupportContactName = "the Trellis Help Desk";
-inline constexpr std::string_view kSupportContactEmail = "helpdesk@trellis.example";
-
-// "An Error Code  75 has occurred.  Please contact ... This utility will now close."
-std::string GenericSupportMessage(int error_number);
+using rt::GenericSupportMessage;
+using rt::kSupportContactEmail;
+using rt::kSupportContactName;
 
 }  // namespace acctgen

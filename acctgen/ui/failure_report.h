@@ -1,11 +1,10 @@
 #pragma once
-// The text of the default failure report for an error outside start-up.
+// The default failure report of a click reaction, as every program words it.
 
-#include <string>
+#include "runtime/support_texts.h"
 
 namespace acctgen::ui {
 
-// "Run-time error '61':" a blank line, then the description.
-std::string FailureReportText(int error_number, const std::string& description);
+using rt::FailureReportText;
 
 }  // namespace acctgen::ui

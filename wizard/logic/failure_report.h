@@ -1,11 +1,10 @@
 #pragma once
-// The default failure report of a button that fails: the error's number and description.
+// The default failure report of a step, as every program words it.
 
-#include <string>
+#include "runtime/support_texts.h"
 
 namespace wizard {
 
-// "Run-time error '53':", a blank line, then the description.
-std::string FailureReportText(int error_number, const std::string& description);
+using rt::FailureReportText;
 
 }  // namespace wizard

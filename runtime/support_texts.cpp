@@ -1,12 +1,12 @@
-#include "acctgen/logic/support_message.h"
+#include "runtime/support_texts.h"
 
 #include "runtime/text.h"
 
-namespace acctgen {
+namespace rt {
 
 std::string GenericSupportMessage(int error_number) {
   std::string text = "An Error Code ";
-  text += rt::NumberWithSign(error_number);
+  text += NumberWithSign(error_number);
   text += " has occurred.  Please contact ";
   text += kSupportContactName;
   text += " at ";
@@ -15,4 +15,12 @@ std::string GenericSupportMessage(int error_number) {
   return text;
 }
 
-}  // namespace acctgen
+std::string FailureReportText(int error_number, const std::string& description) {
+  std::string text = "Run-time error '";
+  text += NumberText(error_number);
+  text += "':\r\n\r\n";
+  text += description;
+  return text;
+}
+
+}  // namespace rt
