@@ -6,187 +6,582 @@ namespace acctgen::ui {
 
 namespace {
 
-Control Frame(const char* name, const char* caption) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kFrame;
-  c.caption = caption;
-  return c;
+using Kind = ControlKind;
+using V = FormValues;
+
+// One control: what it is, where it stands (twips), where Tab visits it (from 1; 0 for never)
+// and the field of the form's record it mirrors; then how it behaves and how it starts.
+struct Row {
+  const char* name;
+  Kind kind;
+  std::string_view caption = {};
+  rt::TwipsRect place = {};
+  int tab = 0;
+  std::string V::*text = nullptr;
+  bool V::*flag = nullptr;
+  const char* frame = "";
+  const char* group = "";  // the option group
+  const char* label = "";  // the caption label created before the control
+  const char* hint = "";   // the grey example created after the control
+  std::string_view tool_tip = {};
+  bool checked = false;
+  bool enabled = true;
+  int max_length = 0;
+  bool upper_case = false;
+  bool hint_label = false;
+  bool warning_label = false;
+  const char* text_at_start = "";
+};
+
+// The rows of the domain and home-folder fields: caption label, text box, grey example.
+constexpr rt::TwipsRect Caption(int row) { return {150, 210 + row * 420, 3150, 270}; }
+constexpr rt::TwipsRect Field(int row, int width = 2250) {
+  return {3375, 180 + row * 420, width, 315};
+}
+constexpr rt::TwipsRect Example(int row) { return {5775, 210 + row * 420, 2550, 270}; }
+// The login formats: option and example.
+constexpr rt::TwipsRect Login(int row) { return {8700, 480 + row * 390, 2400, 300}; }
+constexpr rt::TwipsRect LoginExample(int row) { return {11175, 510 + row * 390, 2025, 270}; }
+constexpr rt::TwipsRect SchoolType(int row) { return {375, 3420 + row * 330, 1800, 300}; }
+// The year boxes: "K" to "6" in the first row, "7" to "12" in the second.
+constexpr rt::TwipsRect Year(int year) {
+  return year <= 6 ? rt::TwipsRect{2775 + year * 825, 3930, 750, 300}
+                   : rt::TwipsRect{2775 + (year - 7) * 825, 4380, 750, 300};
 }
 
-Control Label(const char* name, std::string_view caption, const char* frame = "") {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kLabel;
-  c.caption = std::string(caption);
-  c.frame = frame;
-  return c;
-}
+const Row kRows[] = {
+    {"Frame1", Kind::kFrame, "Preferred User Login Name Format:", {8475, 120, 4875, 2400}},
+    {"Frame2", Kind::kFrame, "Select your School Type:", {150, 3075, 2250, 2025}},
+    {"Frame3",
+     Kind::kFrame,
+     "Select School Years that require Individual Logins (tick all that apply):",
+     {2550, 3075, 6300, 2025}},
+    {"Frame4",
+     Kind::kFrame,
+     "Preferred Organizational Unit (OU) Allocation (tick all that apply):",
+     {150, 5250, 6300, 1500}},
+    {"Frame5", Kind::kFrame, "Home Folder Access:", {9000, 3075, 4350, 900}},
+    {"Frame6", Kind::kFrame, "Password Options:", {6600, 5250, 6750, 1500}},
+    {"Frame7", Kind::kFrame, "User Profile:", {150, 6900, 6300, 1170}},
 
-Control Hint(const char* name, std::string_view caption, const char* frame = "") {
-  Control c = Label(name, caption, frame);
-  c.hint_label = true;
-  return c;
-}
+    // The domain and home-folder fields.
+    {"Label2", Kind::kLabel, "Full DNS Name for School Domain:", Caption(0)},
+    {.name = "Label21",
+     .kind = Kind::kLabel,
+     .caption = kExampleDnsName,
+     .place = Example(0),
+     .hint_label = true},
+    {.name = "Text1",
+     .kind = Kind::kText,
+     .place = Field(0),
+     .tab = 1,
+     .text = &V::Text1,
+     .label = "Label2",
+     .hint = "Label21",
+     .tool_tip = kExampleDnsName},
+    {"Label1", Kind::kLabel, "NetBIOS Domain Name:", Caption(1)},
+    {.name = "Label12",
+     .kind = Kind::kLabel,
+     .caption = kExampleNetBiosName,
+     .place = Example(1),
+     .hint_label = true},
+    {.name = "Text9",
+     .kind = Kind::kText,
+     .place = Field(1),
+     .tab = 44,
+     .text = &V::Text9,
+     .label = "Label1",
+     .hint = "Label12",
+     .max_length = 25},
+    {"Label3", Kind::kLabel, "Server Name:", Caption(2)},
+    {.name = "Label4",
+     .kind = Kind::kLabel,
+     .caption = kExampleServerName,
+     .place = Example(2),
+     .hint_label = true},
+    {.name = "Text2",
+     .kind = Kind::kText,
+     .place = Field(2),
+     .tab = 2,
+     .text = &V::Text2,
+     .label = "Label3",
+     .hint = "Label4",
+     .max_length = 25},
+    {"Label5", Kind::kLabel, "Folder Name for Home Folders:", Caption(3)},
+    {.name = "Label6",
+     .kind = Kind::kLabel,
+     .caption = "eg. s_home",
+     .place = Example(3),
+     .hint_label = true},
+    {.name = "Text3",
+     .kind = Kind::kText,
+     .place = Field(3),
+     .tab = 4,
+     .text = &V::Text3,
+     .label = "Label5",
+     .hint = "Label6"},
+    {"Label17", Kind::kLabel, "Server Drive Letter for Home Folders:", Caption(4)},
+    {.name = "Label18",
+     .kind = Kind::kLabel,
+     .caption = "eg. D",
+     .place = Example(4),
+     .hint_label = true},
+    {.name = "Text7",
+     .kind = Kind::kText,
+     .place = Field(4, 450),
+     .tab = 3,
+     .text = &V::Text7,
+     .label = "Label17",
+     .hint = "Label18",
+     .max_length = 1,
+     .upper_case = true},
+    {"Label9", Kind::kLabel, "Drive Letter for Student's Home Folder:", Caption(5)},
+    {.name = "Label10",
+     .kind = Kind::kLabel,
+     .caption = "eg. H",
+     .place = Example(5),
+     .hint_label = true},
+    {.name = "Text5",
+     .kind = Kind::kText,
+     .place = Field(5, 450),
+     .tab = 5,
+     .text = &V::Text5,
+     .label = "Label9",
+     .hint = "Label10",
+     .max_length = 1,
+     .upper_case = true},
+    {"Label8", Kind::kLabel, "Logon Script Filename:", Caption(6)},
+    {.name = "Label7",
+     .kind = Kind::kLabel,
+     .caption = "eg. Students.bat",
+     .place = Example(6),
+     .hint_label = true},
+    {.name = "Text4",
+     .kind = Kind::kText,
+     .place = Field(6),
+     .tab = 8,
+     .text = &V::Text4,
+     .label = "Label8",
+     .hint = "Label7"},
 
-Control TextBox(const char* name, const char* label, const char* hint, int max_length = 0,
-                const char* frame = "") {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kText;
-  c.label = label;
-  c.hint = hint;
-  c.max_length = max_length;
-  c.frame = frame;
-  return c;
-}
+    // Login name format.
+    {.name = "Option1",
+     .kind = Kind::kOption,
+     .caption = "FirstName.Surname",
+     .place = Login(0),
+     .tab = 9,
+     .flag = &V::Option1,
+     .frame = "Frame1",
+     .group = "login",
+     .hint = "Label11",
+     .checked = true},
+    {.name = "Label11",
+     .kind = Kind::kLabel,
+     .caption = "eg. tomas.varga",
+     .place = LoginExample(0),
+     .frame = "Frame1",
+     .hint_label = true},
+    {.name = "Option2",
+     .kind = Kind::kOption,
+     .caption = "Surname.FirstName",
+     .place = Login(1),
+     .tab = 10,
+     .flag = &V::Option2,
+     .frame = "Frame1",
+     .group = "login",
+     .hint = "Label13"},
+    {.name = "Label13",
+     .kind = Kind::kLabel,
+     .caption = "eg. varga.tomas",
+     .place = LoginExample(1),
+     .frame = "Frame1",
+     .hint_label = true},
+    {.name = "Option3",
+     .kind = Kind::kOption,
+     .caption = "SurnameInitial",
+     .place = Login(2),
+     .tab = 11,
+     .flag = &V::Option3,
+     .frame = "Frame1",
+     .group = "login",
+     .hint = "Label14"},
+    {.name = "Label14",
+     .kind = Kind::kLabel,
+     .caption = "eg. vargat",
+     .place = LoginExample(2),
+     .frame = "Frame1",
+     .hint_label = true},
+    {.name = "Option15",
+     .kind = Kind::kOption,
+     .caption = "FirstNameSurname",
+     .place = Login(3),
+     .tab = 46,
+     .flag = &V::Option15,
+     .frame = "Frame1",
+     .group = "login",
+     .hint = "Label22"},
+    {.name = "Label22",
+     .kind = Kind::kLabel,
+     .caption = "eg. tomasvarga",
+     .place = LoginExample(3),
+     .frame = "Frame1",
+     .hint_label = true},
+    {.name = "Option16",
+     .kind = Kind::kOption,
+     .caption = "SurnameFirstName",
+     .place = Login(4),
+     .tab = 47,
+     .flag = &V::Option16,
+     .frame = "Frame1",
+     .group = "login",
+     .hint = "Label23"},
+    {.name = "Label23",
+     .kind = Kind::kLabel,
+     .caption = "eg. vargatomas",
+     .place = LoginExample(4),
+     .frame = "Frame1",
+     .hint_label = true},
 
-Control Option(const char* name, const char* caption, const char* group, const char* frame,
-               bool selected = false, const char* hint = "") {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kOption;
-  c.caption = caption;
-  c.option_group = group;
-  c.frame = frame;
-  c.checked = selected;
-  c.hint = hint;
-  return c;
-}
+    // School type.
+    {.name = "Option4",
+     .kind = Kind::kOption,
+     .caption = "K-2",
+     .place = SchoolType(0),
+     .tab = 15,
+     .flag = &V::Option4,
+     .frame = "Frame2",
+     .group = "type"},
+    {.name = "Option5",
+     .kind = Kind::kOption,
+     .caption = "K-6",
+     .place = SchoolType(1),
+     .tab = 16,
+     .flag = &V::Option5,
+     .frame = "Frame2",
+     .group = "type"},
+    {.name = "Option6",
+     .kind = Kind::kOption,
+     .caption = "K-12",
+     .place = SchoolType(2),
+     .tab = 17,
+     .flag = &V::Option6,
+     .frame = "Frame2",
+     .group = "type"},
+    {.name = "Option7",
+     .kind = Kind::kOption,
+     .caption = "7-10",
+     .place = SchoolType(3),
+     .tab = 18,
+     .flag = &V::Option7,
+     .frame = "Frame2",
+     .group = "type"},
+    {.name = "Option8",
+     .kind = Kind::kOption,
+     .caption = "7-12",
+     .place = SchoolType(4),
+     .tab = 19,
+     .flag = &V::Option8,
+     .frame = "Frame2",
+     .group = "type",
+     .checked = true},
 
-Control Check(const char* name, const char* caption, const char* frame, bool ticked) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kCheck;
-  c.caption = caption;
-  c.frame = frame;
-  c.checked = ticked;
-  return c;
-}
+    // Years: the mode and the thirteen boxes, locked while "All Years" is chosen.
+    {.name = "Option11",
+     .kind = Kind::kOption,
+     .caption = "All Years",
+     .place = {2775, 3420, 1650, 300},
+     .tab = 22,
+     .flag = &V::Option11,
+     .frame = "Frame3",
+     .group = "years",
+     .checked = true},
+    {.name = "Option12",
+     .kind = Kind::kOption,
+     .caption = "Selected Years",
+     .place = {4500, 3420, 1950, 300},
+     .tab = 23,
+     .flag = &V::Option12,
+     .frame = "Frame3",
+     .group = "years"},
+    {.name = "Check5",
+     .kind = Kind::kCheck,
+     .caption = "K",
+     .place = Year(0),
+     .tab = 24,
+     .flag = &V::Check5,
+     .frame = "Frame3",
+     .enabled = false},
+    {.name = "Check6",
+     .kind = Kind::kCheck,
+     .caption = "1",
+     .place = Year(1),
+     .tab = 41,
+     .flag = &V::Check6,
+     .frame = "Frame3",
+     .enabled = false},
+    {.name = "Check7",
+     .kind = Kind::kCheck,
+     .caption = "2",
+     .place = Year(2),
+     .tab = 25,
+     .flag = &V::Check7,
+     .frame = "Frame3",
+     .enabled = false},
+    {.name = "Check8",
+     .kind = Kind::kCheck,
+     .caption = "3",
+     .place = Year(3),
+     .tab = 26,
+     .flag = &V::Check8,
+     .frame = "Frame3",
+     .enabled = false},
+    {.name = "Check9",
+     .kind = Kind::kCheck,
+     .caption = "4",
+     .place = Year(4),
+     .tab = 27,
+     .flag = &V::Check9,
+     .frame = "Frame3",
+     .enabled = false},
+    {.name = "Check10",
+     .kind = Kind::kCheck,
+     .caption = "5",
+     .place = Year(5),
+     .tab = 28,
+     .flag = &V::Check10,
+     .frame = "Frame3",
+     .enabled = false},
+    {.name = "Check11",
+     .kind = Kind::kCheck,
+     .caption = "6",
+     .place = Year(6),
+     .tab = 29,
+     .flag = &V::Check11,
+     .frame = "Frame3",
+     .enabled = false},
+    {.name = "Check12",
+     .kind = Kind::kCheck,
+     .caption = "7",
+     .place = Year(7),
+     .tab = 30,
+     .flag = &V::Check12,
+     .frame = "Frame3",
+     .checked = true,
+     .enabled = false},
+    {.name = "Check13",
+     .kind = Kind::kCheck,
+     .caption = "8",
+     .place = Year(8),
+     .tab = 31,
+     .flag = &V::Check13,
+     .frame = "Frame3",
+     .checked = true,
+     .enabled = false},
+    {.name = "Check14",
+     .kind = Kind::kCheck,
+     .caption = "9",
+     .place = Year(9),
+     .tab = 32,
+     .flag = &V::Check14,
+     .frame = "Frame3",
+     .checked = true,
+     .enabled = false},
+    {.name = "Check15",
+     .kind = Kind::kCheck,
+     .caption = "10",
+     .place = Year(10),
+     .tab = 33,
+     .flag = &V::Check15,
+     .frame = "Frame3",
+     .checked = true,
+     .enabled = false},
+    {.name = "Check16",
+     .kind = Kind::kCheck,
+     .caption = "11",
+     .place = Year(11),
+     .tab = 34,
+     .flag = &V::Check16,
+     .frame = "Frame3",
+     .checked = true,
+     .enabled = false},
+    {.name = "Check17",
+     .kind = Kind::kCheck,
+     .caption = "12",
+     .place = Year(12),
+     .tab = 35,
+     .flag = &V::Check17,
+     .frame = "Frame3",
+     .checked = true,
+     .enabled = false},
 
-Control Button(const char* name, const char* caption) {
-  Control c;
-  c.name = name;
-  c.kind = ControlKind::kButton;
-  c.caption = caption;
-  return c;
-}
+    // OU allocation.
+    {.name = "Check1",
+     .kind = Kind::kCheck,
+     .caption = "School",
+     .place = {375, 5580, 5850, 300},
+     .tab = 12,
+     .flag = &V::Check1,
+     .frame = "Frame4",
+     .checked = true},
+    {.name = "Check2",
+     .kind = Kind::kCheck,
+     .caption = "Students",
+     .place = {375, 5940, 5850, 300},
+     .tab = 13,
+     .flag = &V::Check2,
+     .frame = "Frame4",
+     .checked = true},
+    {.name = "Check3",
+     .kind = Kind::kCheck,
+     .caption = "Calculate and set an OU for each student's leaving year",
+     .place = {375, 6300, 5850, 300},
+     .tab = 14,
+     .flag = &V::Check3,
+     .frame = "Frame4",
+     .checked = true},
+
+    // Home folder access.
+    {.name = "Option9",
+     .kind = Kind::kOption,
+     .caption = "Full",
+     .place = {9225, 3450, 1350, 300},
+     .tab = 6,
+     .flag = &V::Option9,
+     .frame = "Frame5",
+     .group = "access"},
+    {.name = "Option10",
+     .kind = Kind::kOption,
+     .caption = "Modify",
+     .place = {10725, 3450, 1500, 300},
+     .tab = 7,
+     .flag = &V::Option10,
+     .frame = "Frame5",
+     .group = "access",
+     .checked = true},
+
+    // Password.
+    {.name = "Check4",
+     .kind = Kind::kCheck,
+     .caption = "Set Unique Passwords for each user in the form abc123                       - OR",
+     .place = {6825, 5580, 6450, 300},
+     .tab = 37,
+     .flag = &V::Check4,
+     .frame = "Frame6",
+     .checked = true},
+    {.name = "Label15",
+     .kind = Kind::kLabel,
+     .caption = "Common Password:",
+     .place = {6825, 5985, 1575, 270},
+     .frame = "Frame6",
+     .enabled = false},
+    {.name = "Text6",
+     .kind = Kind::kText,
+     .place = {8475, 5940, 1950, 315},
+     .tab = 38,
+     .text = &V::Text6,
+     .frame = "Frame6",
+     .label = "Label15",
+     .enabled = false,
+     .text_at_start = "LANTERNS"},
+    {.name = "Option13",
+     .kind = Kind::kOption,
+     .caption = "Never Expires",
+     .place = {6825, 6330, 2100, 300},
+     .tab = 39,
+     .flag = &V::Option13,
+     .frame = "Frame6",
+     .group = "expiry",
+     .tool_tip = "Password Never Expires",
+     .checked = true},
+    {.name = "Option14",
+     .kind = Kind::kOption,
+     .caption = "Request Change",
+     .place = {9000, 6330, 2250, 300},
+     .tab = 40,
+     .flag = &V::Option14,
+     .frame = "Frame6",
+     .group = "expiry",
+     .tool_tip = "User MUST change password on first logon"},
+
+    // Profile.
+    {.name = "Check19",
+     .kind = Kind::kCheck,
+     .caption = "Set User Profile Location",
+     .place = {375, 7230, 3750, 300},
+     .tab = 42,
+     .flag = &V::Check19,
+     .frame = "Frame7",
+     .checked = true},
+    {.name = "Label20",
+     .kind = Kind::kLabel,
+     .caption = "UNC Path:",
+     .place = {375, 7635, 1050, 270},
+     .frame = "Frame7",
+     .tool_tip = kExampleUncPath},
+    {.name = "Text8",
+     .kind = Kind::kText,
+     .place = {1500, 7590, 4725, 315},
+     .tab = 43,
+     .text = &V::Text8,
+     .frame = "Frame7",
+     .label = "Label20",
+     .tool_tip = kExampleUncPath},
+
+    // Leavers and home-folder owner.
+    {.name = "Label19",
+     .kind = Kind::kLabel,
+     .caption = "BE CAREFUL!",
+     .place = {6600, 6930, 3000, 270},
+     .warning_label = true},
+    {.name = "Check18",
+     .kind = Kind::kCheck,
+     .caption = "Delete accounts of students that have left school",
+     .place = {6600, 7200, 6750, 300},
+     .tab = 36,
+     .flag = &V::Check18,
+     .label = "Label19",
+     .tool_tip = "This option can only be used if you are importing ALL Years"},
+    {.name = "Check20",
+     .kind = Kind::kCheck,
+     .caption = "Set student account as owner of their Home Folder instead of the "
+                "Admininstrator",
+     .place = {6600, 7620, 6750, 300},
+     .tab = 45,
+     .flag = &V::Check20},
+
+    {"Command1", Kind::kButton, "&Create!", {9000, 8220, 2025, 480}, 20},
+    {"Command2", Kind::kButton, "E&xit", {11250, 8220, 2025, 480}, 21},
+};
 
 }  // namespace
 
 std::vector<Control> StartControls() {
-  std::vector<Control> c;
-
-  c.push_back(Frame("Frame1", "Preferred User Login Name Format:"));
-  c.push_back(Frame("Frame2", "Select your School Type:"));
-  c.push_back(
-      Frame("Frame3", "Select School Years that require Individual Logins (tick all that apply):"));
-  c.push_back(
-      Frame("Frame4", "Preferred Organizational Unit (OU) Allocation (tick all that apply):"));
-  c.push_back(Frame("Frame5", "Home Folder Access:"));
-  c.push_back(Frame("Frame6", "Password Options:"));
-  c.push_back(Frame("Frame7", "User Profile:"));
-
-  // The domain and home-folder fields.
-  c.push_back(Label("Label2", "Full DNS Name for School Domain:"));
-  c.push_back(Hint("Label21", kExampleDnsName));
-  c.push_back(TextBox("Text1", "Label2", "Label21"));
-  c.back().tool_tip = std::string(kExampleDnsName);
-  c.push_back(Label("Label1", "NetBIOS Domain Name:"));
-  c.push_back(Hint("Label12", kExampleNetBiosName));
-  c.push_back(TextBox("Text9", "Label1", "Label12", 25));
-  c.push_back(Label("Label3", "Server Name:"));
-  c.push_back(Hint("Label4", kExampleServerName));
-  c.push_back(TextBox("Text2", "Label3", "Label4", 25));
-  c.push_back(Label("Label5", "Folder Name for Home Folders:"));
-  c.push_back(Hint("Label6", "eg. s_home"));
-  c.push_back(TextBox("Text3", "Label5", "Label6"));
-  c.push_back(Label("Label17", "Server Drive Letter for Home Folders:"));
-  c.push_back(Hint("Label18", "eg. D"));
-  c.push_back(TextBox("Text7", "Label17", "Label18", 1));
-  c.back().upper_case = true;
-  c.push_back(Label("Label9", "Drive Letter for Student's Home Folder:"));
-  c.push_back(Hint("Label10", "eg. H"));
-  c.push_back(TextBox("Text5", "Label9", "Label10", 1));
-  c.back().upper_case = true;
-  c.push_back(Label("Label8", "Logon Script Filename:"));
-  c.push_back(Hint("Label7", "eg. Students.bat"));
-  c.push_back(TextBox("Text4", "Label8", "Label7"));
-
-  // Login name format.
-  c.push_back(Option("Option1", "FirstName.Surname", "login", "Frame1", true, "Label11"));
-  c.push_back(Hint("Label11", "eg. tomas.varga", "Frame1"));
-  c.push_back(Option("Option2", "Surname.FirstName", "login", "Frame1", false, "Label13"));
-  c.push_back(Hint("Label13", "eg. varga.tomas", "Frame1"));
-  c.push_back(Option("Option3", "SurnameInitial", "login", "Frame1", false, "Label14"));
-  c.push_back(Hint("Label14", "eg. vargat", "Frame1"));
-  c.push_back(Option("Option15", "FirstNameSurname", "login", "Frame1", false, "Label22"));
-  c.push_back(Hint("Label22", "eg. tomasvarga", "Frame1"));
-  c.push_back(Option("Option16", "SurnameFirstName", "login", "Frame1", false, "Label23"));
-  c.push_back(Hint("Label23", "eg. vargatomas", "Frame1"));
-
-  // School type.
-  c.push_back(Option("Option4", "K-2", "type", "Frame2"));
-  c.push_back(Option("Option5", "K-6", "type", "Frame2"));
-  c.push_back(Option("Option6", "K-12", "type", "Frame2"));
-  c.push_back(Option("Option7", "7-10", "type", "Frame2"));
-  c.push_back(Option("Option8", "7-12", "type", "Frame2", true));
-
-  // Years: the mode and the thirteen boxes, locked while "All Years" is chosen.
-  c.push_back(Option("Option11", "All Years", "years", "Frame3", true));
-  c.push_back(Option("Option12", "Selected Years", "years", "Frame3"));
-  const char* year_captions[] = {"K", "1", "2", "3",  "4",  "5", "6",
-                                 "7", "8", "9", "10", "11", "12"};
-  for (int year = 0; year <= 12; ++year) {
-    c.push_back(Check(kYearBoxes[year].data(), year_captions[year], "Frame3", year >= 7));
-    c.back().enabled = false;
+  std::vector<Control> controls;
+  for (const Row& row : kRows) {
+    Control c;
+    c.name = row.name;
+    c.id = ControlId(row.name);
+    c.kind = row.kind;
+    c.caption = std::string(row.caption);
+    c.place = row.place;
+    c.tab = row.tab;
+    c.text_field = row.text;
+    c.flag_field = row.flag;
+    c.frame = row.frame;
+    c.option_group = row.group;
+    c.label = row.label;
+    c.hint = row.hint;
+    c.tool_tip = std::string(row.tool_tip);
+    c.hint_label = row.hint_label;
+    c.warning_label = row.warning_label;
+    c.max_length = row.max_length;
+    c.upper_case = row.upper_case;
+    c.text = row.text_at_start;
+    c.checked = row.checked;
+    c.enabled = row.enabled;
+    controls.push_back(std::move(c));
   }
-
-  // OU allocation.
-  c.push_back(Check("Check1", "School", "Frame4", true));
-  c.push_back(Check("Check2", "Students", "Frame4", true));
-  c.push_back(
-      Check("Check3", "Calculate and set an OU for each student's leaving year", "Frame4", true));
-
-  // Home folder access.
-  c.push_back(Option("Option9", "Full", "access", "Frame5"));
-  c.push_back(Option("Option10", "Modify", "access", "Frame5", true));
-
-  // Password.
-  c.push_back(Check("Check4",
-                    "Set Unique Passwords for each user in the form abc123                       "
-                    "- OR",
-                    "Frame6", true));
-  c.push_back(Label("Label15", "Common Password:", "Frame6"));
-  c.back().enabled = false;
-  c.push_back(TextBox("Text6", "Label15", "", 0, "Frame6"));
-  c.back().text = "LANTERNS";
-  c.back().enabled = false;
-  c.push_back(Option("Option13", "Never Expires", "expiry", "Frame6", true));
-  c.back().tool_tip = "Password Never Expires";
-  c.push_back(Option("Option14", "Request Change", "expiry", "Frame6"));
-  c.back().tool_tip = "User MUST change password on first logon";
-
-  // Profile.
-  c.push_back(Check("Check19", "Set User Profile Location", "Frame7", true));
-  c.push_back(Label("Label20", "UNC Path:", "Frame7"));
-  c.back().tool_tip = std::string(kExampleUncPath);
-  c.push_back(TextBox("Text8", "Label20", "", 0, "Frame7"));
-  c.back().tool_tip = std::string(kExampleUncPath);
-
-  // Leavers and home-folder owner.
-  c.push_back(Label("Label19", "BE CAREFUL!"));
-  c.back().warning_label = true;
-  c.push_back(Check("Check18", "Delete accounts of students that have left school", "", false));
-  c.back().tool_tip = "This option can only be used if you are importing ALL Years";
-  c.push_back(Check("Check20",
-                    "Set student account as owner of their Home Folder instead of the "
-                    "Admininstrator",
-                    "", false));
-
-  c.push_back(Button("Command1", "&Create!"));
-  c.push_back(Button("Command2", "E&xit"));
-  return c;
+  return controls;
 }
 
 }  // namespace acctgen::ui

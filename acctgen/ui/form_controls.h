@@ -1,5 +1,6 @@
 #pragma once
-// The main form's controls as the program opens, before the saved settings are restored.
+// The main form's controls as the program opens, before the saved settings are restored: one
+// table from which the window's layout, the tab order and the form model's controls all come.
 
 #include <string_view>
 #include <vector>
@@ -9,6 +10,20 @@
 namespace acctgen::ui {
 
 std::vector<Control> StartControls();
+
+// A control's identifier in the window, from its name: the hundred of its kind plus its
+// number ("Text1" is 101, "Option4" 204, "Check18" 318, "Label15" 415, "Frame2" 502,
+// "Command1" 601), so that the window and the reactions tell controls apart by number.
+constexpr int ControlId(std::string_view name) {
+  constexpr std::string_view kKinds[] = {"Text", "Option", "Check", "Label", "Frame", "Command"};
+  for (int kind = 0; kind < 6; ++kind) {
+    if (name.substr(0, kKinds[kind].size()) != kKinds[kind]) continue;
+    int number = 0;
+    for (char digit : name.substr(kKinds[kind].size())) number = number * 10 + (digit - '0');
+    return (kind + 1) * 100 + number;
+  }
+  return 0;
+}
 
 // The thirteen year boxes, "K" and "1" to "12".
 inline constexpr std::string_view kYearBoxes[] = {

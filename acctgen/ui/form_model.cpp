@@ -1,8 +1,8 @@
 #include "acctgen/ui/form_model.h"
 
+#include <algorithm>
 #include <stdexcept>
 
-#include "acctgen/logic/form_fields.h"
 #include "acctgen/ui/form_controls.h"
 #include "runtime/text.h"
 
@@ -19,6 +19,13 @@ Control& FormModel::Find(std::string_view name) {
 
 const Control& FormModel::Get(std::string_view name) const {
   return const_cast<FormModel*>(this)->Find(name);
+}
+
+const Control* FormModel::FindById(int id) const {
+  for (const Control& control : controls_) {
+    if (control.id == id) return &control;
+  }
+  return nullptr;
 }
 
 void FormModel::Changed(const Control& control) {
@@ -70,8 +77,8 @@ void FormModel::Click(std::string_view name) {
       SetFlag(name, !control.checked);
       break;
     case ControlKind::kButton:
-      if (name == "Command1" && on_create) on_create(Snapshot());
-      if (name == "Command2" && on_exit) on_exit();
+      if (control.id == ControlId("Command1") && on_create) on_create(Snapshot());
+      if (control.id == ControlId("Command2") && on_exit) on_exit();
       break;
     default:
       break;
@@ -79,32 +86,37 @@ void FormModel::Click(std::string_view name) {
 }
 
 void FormModel::React(Control& control) {
-  const std::string& name = control.name;
   if (control.kind == ControlKind::kOption) {
     if (control.option_group == "type") {
-      ReactToSchoolType(name);
-    } else if (name == "Option11") {
+      ReactToSchoolType(control.name);
+    } else if (control.id == ControlId("Option11")) {
       SetYearBoxesEnabled(false);
-    } else if (name == "Option12") {
+    } else if (control.id == ControlId("Option12")) {
       SetYearBoxesEnabled(true);
     }
     return;
   }
-  if (name == "Check18") {
-    ReactToDeleteLeavers(control.checked);
-  } else if (name == "Check4") {
-    SetEnabled("Label15", !control.checked);
-    SetEnabled("Text6", !control.checked);
-  } else if (name == "Check19") {
-    SetEnabled("Label20", control.checked);
-    SetEnabled("Text8", control.checked);
-  } else if (name == "Check20") {
-    if (control.checked && rt::Trim(Get("Text9").text).empty()) {
-      dialogs_.ShowMessage(kNetBiosNameNeeded, kPleaseNoteTitle, rt::MessageIcon::kWarning);
-      SetFlag("Check20", false);
-    }
-  } else if (control.upper_case) {
-    SetText(name, rt::ToUpper1252(control.text));
+  switch (control.id) {
+    case ControlId("Check18"):
+      ReactToDeleteLeavers(control.checked);
+      break;
+    case ControlId("Check4"):
+      SetEnabled("Label15", !control.checked);
+      SetEnabled("Text6", !control.checked);
+      break;
+    case ControlId("Check19"):
+      SetEnabled("Label20", control.checked);
+      SetEnabled("Text8", control.checked);
+      break;
+    case ControlId("Check20"):
+      if (control.checked && rt::Trim(Get("Text9").text).empty()) {
+        dialogs_.ShowMessage(kNetBiosNameNeeded, kPleaseNoteTitle, rt::MessageIcon::kWarning);
+        SetFlag("Check20", false);
+      }
+      break;
+    default:
+      if (control.upper_case) SetText(control.name, rt::ToUpper1252(control.text));
+      break;
   }
 }
 
@@ -151,25 +163,23 @@ void FormModel::ClearYearBoxes() {
 
 FormValues FormModel::Snapshot() const {
   FormValues values;
-  for (const FormField& field : FormFields()) {
-    const Control& control = Get(field.control);
-    if (field.text != nullptr) {
-      values.*field.text = control.text;
-    } else {
-      values.*field.flag = control.checked;
-    }
+  for (const Control& control : controls_) {
+    if (control.text_field != nullptr) values.*control.text_field = control.text;
+    if (control.flag_field != nullptr) values.*control.flag_field = control.checked;
   }
   return values;
 }
 
 const std::vector<std::string>& FormModel::TabOrder() {
-  static const std::vector<std::string> order = {
-      "Text1",   "Text2",   "Text7",   "Text3",    "Text5",    "Option9",  "Option10", "Text4",
-      "Option1", "Option2", "Option3", "Check1",   "Check2",   "Check3",   "Option4",  "Option5",
-      "Option6", "Option7", "Option8", "Command1", "Command2", "Option11", "Option12", "Check5",
-      "Check7",  "Check8",  "Check9",  "Check10",  "Check11",  "Check12",  "Check13",  "Check14",
-      "Check15", "Check16", "Check17", "Check18",  "Check4",   "Text6",    "Option13", "Option14",
-      "Check6",  "Check19", "Text8",   "Text9",    "Check20",  "Option15", "Option16"};
+  static const std::vector<std::string> order = [] {
+    std::vector<Control> controls = StartControls();
+    std::erase_if(controls, [](const Control& control) { return control.tab == 0; });
+    std::sort(controls.begin(), controls.end(),
+              [](const Control& a, const Control& b) { return a.tab < b.tab; });
+    std::vector<std::string> names;
+    for (const Control& control : controls) names.push_back(control.name);
+    return names;
+  }();
   return order;
 }
 

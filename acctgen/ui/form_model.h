@@ -13,6 +13,7 @@
 #include "acctgen/logic/form_values.h"
 #include "acctgen/logic/settings_file.h"
 #include "runtime/dialogs.h"
+#include "runtime/twips.h"
 
 namespace acctgen::ui {
 
@@ -20,12 +21,18 @@ enum class ControlKind { kText, kOption, kCheck, kButton, kLabel, kFrame };
 
 struct Control {
   std::string name;  // "Text1", "Option4", "Label15", "Frame2"
+  int id = 0;        // the window's identifier of the control: ControlId(name)
   ControlKind kind = ControlKind::kLabel;
   std::string caption;  // of options, boxes, buttons, labels and frames
-  std::string frame;    // the framed group the control stands in; empty for none
+  rt::TwipsRect place{};
+  int tab = 0;  // the control's place in the tab order, from 1; 0 for a control Tab skips
+  // Where the form's record keeps the control's value (text boxes; options and boxes).
+  std::string FormValues::*text_field = nullptr;
+  bool FormValues::*flag_field = nullptr;
+  std::string frame;  // the framed group the control stands in; empty for none
   // Options of one group exclude one another ("login", "type", "years", "access", "expiry").
   std::string option_group;
-  std::string label;  // a text box's caption label
+  std::string label;  // the caption label standing before the control
   std::string hint;   // the grey example label beside the control
   std::string tool_tip;
   bool hint_label = false;     // a grey example label
@@ -50,6 +57,8 @@ class FormModel : public SettingsTarget {
   const std::vector<Control>& controls() const { return controls_; }
   // Throws std::out_of_range for a name that is no control of the form.
   const Control& Get(std::string_view name) const;
+  // The control with this identifier; nullptr for none.
+  const Control* FindById(int id) const;
 
   // Changes made by the program or forwarded from the window; each runs the reaction of the
   // control whose state it changed.
@@ -67,6 +76,9 @@ class FormModel : public SettingsTarget {
 
   // The order in which Tab moves through the form.
   static const std::vector<std::string>& TabOrder();
+  // The client area of the form, in twips.
+  static constexpr int kWidth = 13500;
+  static constexpr int kHeight = 8850;
 
   // Called after every change of a control's text, tick or enabled state, with its name.
   std::function<void(const std::string& name)> on_change;

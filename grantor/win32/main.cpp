@@ -13,15 +13,15 @@
 #include "grantor/win32/rights_window.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
+#include "runtime/win32/shell_starter.h"
 #include "runtime/win32/win32_dialogs.h"
 #include "runtime/win32/win32_file_system.h"
-#include "runtime/win32/win32_shell.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   rt::Win32FileSystem file_system;
   rt::Files files(file_system);
   rt::Win32Dialogs dialogs;
-  rt::Win32Shell shell;
+  rt::ShellStarter shell;
 
   const grantor::StartupResult startup = grantor::RunStartupChecks(files, dialogs);
   if (!startup.StudentExport) return 0;

@@ -10,6 +10,9 @@ namespace rt::win32 {
 namespace {
 
 constexpr char kHintProperty[] = "rt.hint";
+constexpr char kColourProperty[] = "rt.colour";
+// The longest line of a tool tip, in pixels at 96 DPI.
+constexpr int kToolTipWidth = 400;
 
 int ScreenDotsPerInch(int axis) {
   HDC screen = GetDC(nullptr);
@@ -18,43 +21,68 @@ int ScreenDotsPerInch(int axis) {
   return dots > 0 ? dots : 96;
 }
 
-HWND CreateChild(HWND parent, int id, const char* window_class, std::string_view caption,
-                 DWORD style, DWORD extended_style, TwipsRect where) {
+}  // namespace
+
+int DotsPerInch(HWND window) {
+  if (window == nullptr) return ScreenDotsPerInch(LOGPIXELSY);
+  HDC dc = GetDC(window);
+  const int dots = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
+  if (dc != nullptr) ReleaseDC(window, dc);
+  return dots > 0 ? dots : ScreenDotsPerInch(LOGPIXELSY);
+}
+
+int TwipsToPixelsX(int twips) { return TwipsToPixels(twips, ScreenDotsPerInch(LOGPIXELSX)); }
+int TwipsToPixelsY(int twips) { return TwipsToPixels(twips, ScreenDotsPerInch(LOGPIXELSY)); }
+
+RECT TwipsToPixels(TwipsRect where, int dots_per_inch) {
+  return {TwipsToPixels(where.left, dots_per_inch), TwipsToPixels(where.top, dots_per_inch),
+          TwipsToPixels(where.left + where.width, dots_per_inch),
+          TwipsToPixels(where.top + where.height, dots_per_inch)};
+}
+
+HFONT DialogFont(int dots_per_inch, bool bold) {
+  // A few resolutions at most in one program's life.
+  struct Made {
+    int dots_per_inch;
+    bool bold;
+    HFONT font;
+  };
+  static Made made[8];
+  static int count = 0;
+  for (int i = 0; i < count; ++i) {
+    if (made[i].dots_per_inch == dots_per_inch && made[i].bold == bold) return made[i].font;
+  }
+  LOGFONTA description{};
+  description.lfHeight = -MulDiv(8, dots_per_inch, 72);
+  description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  description.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(description.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+  HFONT font = CreateFontIndirectA(&description);
+  if (font == nullptr) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  if (count < 8) made[count++] = {dots_per_inch, bold, font};
+  return font;
+}
+
+void ApplyDialogFont(HWND control) {
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(DotsPerInch(control))),
+               FALSE);
+}
+
+HWND CreateControl(HWND parent, int id, const char* window_class, std::string_view caption,
+                   DWORD style, DWORD extended_style, TwipsRect where) {
   const std::string text(caption);
+  const RECT place = TwipsToPixels(where, DotsPerInch(parent));
   HWND control = CreateWindowExA(
-      extended_style, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-      TwipsToPixelsX(where.left), TwipsToPixelsY(where.top), TwipsToPixelsX(where.width),
-      TwipsToPixelsY(where.height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      extended_style, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+      place.top, place.right - place.left, place.bottom - place.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
   if (control != nullptr) ApplyDialogFont(control);
   return control;
 }
 
-}  // namespace
-
-int TwipsToPixels(int twips, int dots_per_inch) { return MulDiv(twips, dots_per_inch, 1440); }
-int TwipsToPixelsX(int twips) { return TwipsToPixels(twips, ScreenDotsPerInch(LOGPIXELSX)); }
-int TwipsToPixelsY(int twips) { return TwipsToPixels(twips, ScreenDotsPerInch(LOGPIXELSY)); }
-
-HFONT DialogFont() {
-  static HFONT font = [] {
-    LOGFONTA description{};
-    description.lfHeight = -MulDiv(8, ScreenDotsPerInch(LOGPIXELSY), 72);
-    description.lfWeight = FW_NORMAL;
-    description.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(description.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
-    HFONT made = CreateFontIndirectA(&description);
-    return made != nullptr ? made : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }();
-  return font;
-}
-
-void ApplyDialogFont(HWND control) {
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
-}
-
 HWND CreateLabel(HWND parent, int id, std::string_view caption, TwipsRect where) {
-  return CreateChild(parent, id, "Static", caption, SS_LEFT | WS_GROUP, 0, where);
+  return CreateControl(parent, id, "Static", caption, SS_LEFT | WS_GROUP, 0, where);
 }
 
 HWND CreateHintLabel(HWND parent, int id, std::string_view caption, TwipsRect where) {
@@ -65,23 +93,23 @@ HWND CreateHintLabel(HWND parent, int id, std::string_view caption, TwipsRect wh
 
 HWND CreateButton(HWND parent, int id, std::string_view caption, TwipsRect where, bool is_default) {
   const DWORD kind = is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-  return CreateChild(parent, id, "Button", caption, kind | WS_TABSTOP | WS_GROUP, 0, where);
+  return CreateControl(parent, id, "Button", caption, kind | WS_TABSTOP | WS_GROUP, 0, where);
 }
 
 HWND CreateOptionButton(HWND parent, int id, std::string_view caption, TwipsRect where,
                         bool first_of_group) {
   const DWORD group = first_of_group ? WS_GROUP : 0;
-  return CreateChild(parent, id, "Button", caption, BS_AUTORADIOBUTTON | WS_TABSTOP | group, 0,
-                     where);
+  return CreateControl(parent, id, "Button", caption, BS_AUTORADIOBUTTON | WS_TABSTOP | group, 0,
+                       where);
 }
 
 HWND CreateCheckBox(HWND parent, int id, std::string_view caption, TwipsRect where) {
-  return CreateChild(parent, id, "Button", caption, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0,
-                     where);
+  return CreateControl(parent, id, "Button", caption, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0,
+                       where);
 }
 
 HWND CreateFrame(HWND parent, int id, std::string_view caption, TwipsRect where) {
-  return CreateChild(parent, id, "Button", caption, BS_GROUPBOX | WS_GROUP, 0, where);
+  return CreateControl(parent, id, "Button", caption, BS_GROUPBOX | WS_GROUP, 0, where);
 }
 
 HWND CreateEditBox(HWND parent, int id, std::string_view text, TwipsRect where,
@@ -89,7 +117,7 @@ HWND CreateEditBox(HWND parent, int id, std::string_view text, TwipsRect where,
   DWORD style = ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP;
   if (options.upper_case) style |= ES_UPPERCASE;
   if (options.password) style |= ES_PASSWORD;
-  HWND edit = CreateChild(parent, id, "Edit", text, style, WS_EX_CLIENTEDGE, where);
+  HWND edit = CreateControl(parent, id, "Edit", text, style, WS_EX_CLIENTEDGE, where);
   if (edit != nullptr && options.max_length > 0) {
     SendMessageA(edit, EM_LIMITTEXT, static_cast<WPARAM>(options.max_length), 0);
   }
@@ -103,10 +131,12 @@ HWND CreateToolTips(HWND form) {
   }();
   (void)registered;
   HWND tips = CreateWindowExA(
-      WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr,
+      WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr,
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(form, GWLP_HINSTANCE)), nullptr);
-  if (tips != nullptr) SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, 400);
+  if (tips != nullptr) {
+    SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, MulDiv(kToolTipWidth, DotsPerInch(form), 96));
+  }
   return tips;
 }
 
@@ -126,11 +156,17 @@ void MarkAsHint(HWND label) { SetPropA(label, kHintProperty, reinterpret_cast<HA
 
 bool IsHint(HWND label) { return GetPropA(label, kHintProperty) != nullptr; }
 
+void SetTextColour(HWND label, COLORREF colour) {
+  // Kept one above the colour, so that black is no colour of its own.
+  SetPropA(label, kColourProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(colour) + 1));
+}
+
 HBRUSH HandleHintColour(WPARAM wparam, LPARAM lparam) {
   HWND label = reinterpret_cast<HWND>(lparam);
-  if (!IsHint(label)) return nullptr;
+  const auto own = reinterpret_cast<UINT_PTR>(GetPropA(label, kColourProperty));
+  if (own == 0 && !IsHint(label)) return nullptr;
   HDC dc = reinterpret_cast<HDC>(wparam);
-  SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+  SetTextColor(dc, own != 0 ? static_cast<COLORREF>(own - 1) : GetSysColor(COLOR_GRAYTEXT));
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   return GetSysColorBrush(COLOR_BTNFACE);
 }

@@ -2,7 +2,8 @@
 // window, a box) and exits with 1 when it does not appear, with 2 on a wrong command line.
 //
 //   robot.exe wait-window TITLE [SECONDS]
-//   robot.exe list TITLE                 one line a control: class, kind, caption, state
+//   robot.exe list TITLE                 one line a control: class, kind, caption, state and
+//                                        rectangle (left top right bottom, client pixels)
 //   robot.exe click TITLE CAPTION
 //   robot.exe type TITLE LABEL TEXT      into the edit box after the label
 //   robot.exe read TITLE LABEL           prints the text of the edit box after the label
@@ -51,9 +52,10 @@ HWND WindowOrComplain(const std::string& title, DWORD timeout_ms) {
 
 int List(HWND window) {
   for (const robot::Control& control : robot::ListControls(window)) {
-    std::printf("%s\t%s\t%s\t%s\t%s\n", control.class_name.c_str(), control.kind.c_str(),
-                control.caption.c_str(), control.enabled ? "enabled" : "disabled",
-                control.checked ? "checked" : "unchecked");
+    std::printf("%s\t%s\t%s\t%s\t%s\t%ld %ld %ld %ld\n", control.class_name.c_str(),
+                control.kind.c_str(), control.caption.c_str(),
+                control.enabled ? "enabled" : "disabled", control.checked ? "checked" : "unchecked",
+                control.rect.left, control.rect.top, control.rect.right, control.rect.bottom);
   }
   return 0;
 }

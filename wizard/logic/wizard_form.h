@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "runtime/twips.h"
+
 #ifndef TRELLIS_VERSION
 #define TRELLIS_VERSION "0.0.0"
 #endif
@@ -17,16 +19,8 @@ inline constexpr std::string_view kWindowTitle = "Trellis Student Accounts Setup
 inline constexpr std::string_view kGeneratorTitle =
     "Trellis Student Account Generator " TRELLIS_VERSION;
 
-inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kClientWidthTwips = 5985;
 inline constexpr int kClientHeightTwips = 4065;
-
-struct TwipsRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
 
 enum class Step { k1 = 1, k2, k3, k4, k5, k6, kExit };
 
@@ -35,7 +29,7 @@ struct ButtonSpec {
   int id;  // the control id: 101 for Command1 ... 107 for Command7
   std::string_view caption;
   std::string_view tool_tip;
-  TwipsRect rect;
+  rt::TwipsRect rect;
 };
 
 inline constexpr std::string_view kStep2ToolTip =
@@ -75,11 +69,6 @@ inline constexpr std::array<ButtonSpec, 7> kButtons = {{
      {3600, 2160, 1575, 375}},
     {Step::kExit, 107, "E&xit", "Click to close this Wizard", {2400, 3000, 1095, 375}},
 }};
-
-// Twips to pixels at the screen's resolution, rounded to the nearest pixel.
-constexpr int TwipsToPixels(int twips, int dots_per_inch) {
-  return (twips * dots_per_inch + kTwipsPerInch / 2) / kTwipsPerInch;
-}
 
 const ButtonSpec* FindButton(int id);
 

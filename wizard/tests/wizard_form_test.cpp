@@ -1,4 +1,4 @@
-// The window table: sizes in pixels and the order of the buttons.
+// The window table: the buttons inside the client area, found by their ids.
 
 #include "wizard/logic/wizard_form.h"
 
@@ -7,25 +7,15 @@
 namespace wizard {
 namespace {
 
-TEST(WizardFormTest, TwipsBecomePixelsAtTheScreensResolution) {
-  EXPECT_EQ(TwipsToPixels(kClientWidthTwips, 96), 399);
-  EXPECT_EQ(TwipsToPixels(kClientHeightTwips, 96), 271);
-  EXPECT_EQ(TwipsToPixels(1575, 96), 105);
-  EXPECT_EQ(TwipsToPixels(375, 96), 25);
-  EXPECT_EQ(TwipsToPixels(1575, 120), 131);  // 131.25
-  EXPECT_EQ(TwipsToPixels(7, 96), 0);        // 0.47
-  EXPECT_EQ(TwipsToPixels(8, 96), 1);        // 0.53
-}
-
 TEST(WizardFormTest, ButtonsSitInsideTheClientAreaWithoutOverlapping) {
   for (std::size_t i = 0; i < kButtons.size(); ++i) {
-    const TwipsRect& a = kButtons[i].rect;
+    const rt::TwipsRect& a = kButtons[i].rect;
     EXPECT_GE(a.left, 0);
     EXPECT_GE(a.top, 0);
     EXPECT_LE(a.left + a.width, kClientWidthTwips);
     EXPECT_LE(a.top + a.height, kClientHeightTwips);
     for (std::size_t j = i + 1; j < kButtons.size(); ++j) {
-      const TwipsRect& b = kButtons[j].rect;
+      const rt::TwipsRect& b = kButtons[j].rect;
       const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
                          a.top + a.height <= b.top || b.top + b.height <= a.top;
       EXPECT_TRUE(apart) << kButtons[i].caption << " overlaps " << kButtons[j].caption;

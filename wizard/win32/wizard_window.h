@@ -7,38 +7,31 @@
 #include <functional>
 #include <string>
 
+#include "runtime/win32/window.h"
 #include "wizard/logic/wizard_steps.h"
 
 namespace wizard {
 
-class WizardWindow {
+class WizardWindow : public rt::win32::Window {
  public:
   using FailureHandler = std::function<void(HWND owner, int number, const std::string& text)>;
 
   WizardWindow(HINSTANCE instance, WizardSteps& steps, FailureHandler on_failure);
-  ~WizardWindow();
-  WizardWindow(const WizardWindow&) = delete;
-  WizardWindow& operator=(const WizardWindow&) = delete;
+  ~WizardWindow() override;
 
   HWND Create();
+  // Shows the window with the focus on the first step.
   void Show();
-  // Tab and the access keys move between and press the buttons.
-  bool HandleDialogMessage(MSG& message);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);
-  LRESULT Handle(HWND window, UINT message, WPARAM w, LPARAM l);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
   void CreateButtons();
   void PaintBackground(HDC dc);
   void Run(Step step);
 
-  HINSTANCE instance_;
   WizardSteps& steps_;
   FailureHandler on_failure_;
-  HWND window_ = nullptr;
-  HWND tool_tips_ = nullptr;
   HBITMAP background_ = nullptr;
-  HFONT font_ = nullptr;
 };
 
 }  // namespace wizard

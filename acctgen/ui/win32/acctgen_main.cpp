@@ -1,26 +1,24 @@
 // acctgen.exe: start-up under its error trap with the "Processing..." form, then the main form.
 
 #include <windows.h>
-// windows.h first: commctrl.h builds on it.
-#include <commctrl.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "acctgen/logic/create_run.h"
 #include "acctgen/logic/startup.h"
 #include "acctgen/sortlib/sort_library.h"
-#include "acctgen/ui/failure_report.h"
 #include "acctgen/ui/form_model.h"
 #include "acctgen/ui/product.h"
 #include "acctgen/ui/win32/main_form_view.h"
-#include "acctgen/ui/win32/message_box_dialogs.h"
 #include "acctgen/ui/win32/progress_form_view.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/random_source.h"
 #include "runtime/system_clock.h"
+#include "runtime/win32/controls.h"
+#include "runtime/win32/failure_exit.h"
 #include "runtime/win32/shell_starter.h"
+#include "runtime/win32/win32_dialogs.h"
 #include "runtime/win32/win32_file_system.h"
 
 namespace {
@@ -33,7 +31,7 @@ struct Program {
   rt::Files files{file_system};
   acctgen::LibraryLineSorter sorter;
   rt::SystemClock clock;
-  acctgen::ui::MessageBoxDialogs dialogs;
+  rt::Win32Dialogs dialogs;
   FormModel form{dialogs};
   acctgen::StartupState startup;
   rt::ShellStarter shell;
@@ -50,19 +48,13 @@ void CloseEveryFile(rt::Files& files) {
 // The default failure path: the error's number and description, then the program ends.
 [[noreturn]] void FailAndEnd(Program& program, HWND owner, int number,
                              const std::string& description) {
-  const std::string text = acctgen::ui::FailureReportText(number, description);
-  const std::string title(acctgen::ui::kFailureTitle);
-  MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
-  CloseEveryFile(program.files);
-  ExitProcess(1);
+  rt::win32::ReportFailureAndEnd(owner, acctgen::ui::kFailureTitle, number, description,
+                                 program.files);
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  INITCOMMONCONTROLSEX common{sizeof common, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&common);
-
   static Program program;  // lives until the process ends
   acctgen::ui::ProgressFormView progress(instance);
   progress.Show();
@@ -93,7 +85,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (outcome.end == acctgen::CreateEnd::kRefused) {
       view.Focus(outcome.focus_field);
     } else if (outcome.end == acctgen::CreateEnd::kFailed) {
-      FailAndEnd(program, view.window(), outcome.error, outcome.error_description);
+      FailAndEnd(program, view.handle(), outcome.error, outcome.error_description);
     } else {
       PostQuitMessage(0);
     }
@@ -104,12 +96,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   };
   program.dialogs.set_owner(view.Create());
   view.Show();
-
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (view.HandleDialogMessage(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
+  return rt::win32::RunMessageLoop(view.handle());
 }

@@ -5,15 +5,14 @@
 #include <windows.h>
 
 #include "acctgen/logic/run_state.h"
+#include "runtime/win32/window.h"
 
 namespace acctgen::ui {
 
-class ProgressFormView : public ProgressSink {
+class ProgressFormView : public rt::win32::Window, public ProgressSink {
  public:
-  explicit ProgressFormView(HINSTANCE instance) : instance_(instance) {}
+  explicit ProgressFormView(HINSTANCE instance) : Window(instance) {}
   ~ProgressFormView() override;
-  ProgressFormView(const ProgressFormView&) = delete;
-  ProgressFormView& operator=(const ProgressFormView&) = delete;
 
   // Created on first use; shown without taking the keyboard.
   void Show();
@@ -22,12 +21,11 @@ class ProgressFormView : public ProgressSink {
   void ShowItem(std::string_view text) override;
 
  private:
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
   void Create();
   void SetLabel(HWND label, std::string_view text);
   void Repaint();
 
-  HINSTANCE instance_;
-  HWND window_ = nullptr;
   HWND phase_ = nullptr;  // Label2
   HWND item_ = nullptr;   // Label1
 };

