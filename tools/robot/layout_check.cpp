@@ -1,0 +1,121 @@
+#include "tools/robot/layout_check.h"
+
+#include <cmath>
+#include <string>
+
+namespace robot {
+
+namespace {
+
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+
+std::string Describe(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+
+// Each edge within a pixel of base's scaled by ratio.
+bool Scaled(const RECT& base, const RECT& scaled, double ratio) {
+  const LONG b[] = {base.left, base.top, base.right, base.bottom};
+  const LONG s[] = {scaled.left, scaled.top, scaled.right, scaled.bottom};
+  for (int i = 0; i < 4; ++i) {
+    if (std::fabs(s[i] - b[i] * ratio) > 1.0) return false;
+  }
+  return true;
+}
+
+// The room the control leaves around its caption, in pixels at 96 DPI: a push button's
+// border, a box's or option's mark and the gap after it, a frame's indent on either side.
+int Margin(const std::string& kind) {
+  if (kind == "button") return 6;
+  if (kind == "check" || kind == "option") return 17;
+  if (kind == "frame") return 16;
+  return 0;
+}
+
+// Why the caption does not fit the control; empty when it does.
+std::string CaptionFault(const Control& control, HDC dc, int dots_per_inch) {
+  const int width = control.rect.right - control.rect.left;
+  const int height = control.rect.bottom - control.rect.top;
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  if (control.kind == "edit") {
+    // A line of text inside the box's sunken edge.
+    const int room = height - MulDiv(4, dots_per_inch, 96);
+    return metrics.tmHeight <= room ? "" : "a line of text is taller than the box";
+  }
+  if (control.caption.empty()) return "";
+  const bool label = control.kind == "label";
+  UINT format = DT_CALCRECT | (label ? DT_WORDBREAK : DT_SINGLELINE);
+  if (label && (GetWindowLongA(control.handle, GWL_STYLE) & SS_NOPREFIX) != 0) {
+    format |= DT_NOPREFIX;
+  }
+  const int room = width - MulDiv(Margin(control.kind), dots_per_inch, 96);
+  RECT text{0, 0, room, 0};
+  DrawTextA(dc, control.caption.c_str(), static_cast<int>(control.caption.size()), &text, format);
+  if (text.right > room) {
+    return "the caption needs " + std::to_string(text.right) + " pixels of " + std::to_string(room);
+  }
+  // A frame's caption stands on its top edge.
+  if (control.kind != "frame" && text.bottom > height) {
+    return "the caption is " + std::to_string(text.bottom) + " pixels high in " +
+           std::to_string(height);
+  }
+  return "";
+}
+
+}  // namespace
+
+bool SetScreenDotsPerInch(int dots_per_inch) {
+  const DWORD value = static_cast<DWORD>(dots_per_inch);
+  return RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &value,
+                         sizeof value) == ERROR_SUCCESS;
+}
+
+Layout LayoutOf(HWND window, int dots_per_inch) {
+  Layout layout{dots_per_inch, {}, ListControls(window)};
+  GetClientRect(window, &layout.client);
+  return layout;
+}
+
+std::vector<std::string> ScalingFaults(const Layout& base, const Layout& scaled) {
+  std::vector<std::string> faults;
+  const double ratio = static_cast<double>(scaled.dots_per_inch) / base.dots_per_inch;
+  // The system cuts a window larger than the screen down to it; its controls keep their places.
+  const bool fits_screen = base.client.right * ratio <= GetSystemMetrics(SM_CXSCREEN) &&
+                           base.client.bottom * ratio <= GetSystemMetrics(SM_CYSCREEN);
+  if (fits_screen && !Scaled(base.client, scaled.client, ratio)) {
+    faults.push_back("client area " + Describe(scaled.client) + " from " + Describe(base.client));
+  }
+  if (base.controls.size() != scaled.controls.size()) {
+    faults.push_back(std::to_string(scaled.controls.size()) + " controls instead of " +
+                     std::to_string(base.controls.size()));
+    return faults;
+  }
+  // The classic 8-point dialog font at the scaled resolution.
+  HFONT font = CreateFontA(-MulDiv(8, scaled.dots_per_inch, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH, "MS Shell Dlg");
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  for (std::size_t i = 0; i < base.controls.size(); ++i) {
+    const Control& was = base.controls[i];
+    const Control& is = scaled.controls[i];
+    const std::string name = "[" + is.caption + "] (" + is.kind + ")";
+    if (was.kind != is.kind || was.caption != is.caption) {
+      faults.push_back(name + " stands where [" + was.caption + "] stood");
+      continue;
+    }
+    if (!Scaled(was.rect, is.rect, ratio)) {
+      faults.push_back(name + " at " + Describe(is.rect) + " from " + Describe(was.rect));
+    }
+    const std::string clipped = CaptionFault(is, dc, scaled.dots_per_inch);
+    if (!clipped.empty()) faults.push_back(name + ": " + clipped);
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(font);
+  return faults;
+}
+
+}  // namespace robot
