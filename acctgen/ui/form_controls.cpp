@@ -8,17 +8,19 @@ namespace {
 
 using Kind = ControlKind;
 using V = FormValues;
+using rt::TwipsRect;
 
 // One control: what it is, where it stands (twips), where Tab visits it (from 1; 0 for never)
-// and the field of the form's record it mirrors; then how it behaves and how it starts.
+// and the field of the form's record it mirrors; then how it behaves and how it starts. The
+// helpers below make a row of each kind; the modifiers add the rest.
 struct Row {
   const char* name;
   Kind kind;
-  std::string_view caption = {};
-  rt::TwipsRect place = {};
+  std::string_view caption;
+  TwipsRect place;
   int tab = 0;
-  std::string V::*text = nullptr;
-  bool V::*flag = nullptr;
+  std::string V::*text_field = nullptr;
+  bool V::*flag_field = nullptr;
   const char* frame = "";
   const char* group = "";  // the option group
   const char* label = "";  // the caption label created before the control
@@ -30,527 +32,195 @@ struct Row {
   bool upper_case = false;
   bool hint_label = false;
   bool warning_label = false;
-  const char* text_at_start = "";
+  const char* text = "";
+
+  constexpr Row In(const char* framed_by) const { return With(&Row::frame, framed_by); }
+  constexpr Row After(const char* caption_label) const { return With(&Row::label, caption_label); }
+  constexpr Row Example(const char* example) const { return With(&Row::hint, example); }
+  constexpr Row Tip(std::string_view tip) const { return With(&Row::tool_tip, tip); }
+  constexpr Row Selected() const { return With(&Row::checked, true); }
+  constexpr Row Ticked() const { return Selected(); }
+  constexpr Row Locked() const { return With(&Row::enabled, false); }
+  constexpr Row Limit(int characters) const { return With(&Row::max_length, characters); }
+  constexpr Row Upper() const { return With(&Row::upper_case, true); }
+  constexpr Row Warning() const { return With(&Row::warning_label, true); }
+  constexpr Row Starting(const char* typed) const { return With(&Row::text, typed); }
+
+  template <typename T, typename U>
+  constexpr Row With(T Row::*member, U value) const {
+    Row row = *this;
+    row.*member = value;
+    return row;
+  }
 };
 
-// The rows of the domain and home-folder fields: caption label, text box, grey example.
-constexpr rt::TwipsRect Caption(int row) { return {150, 210 + row * 420, 3150, 270}; }
-constexpr rt::TwipsRect Field(int row, int width = 2250) {
-  return {3375, 180 + row * 420, width, 315};
+constexpr Row Frame(const char* name, std::string_view caption, TwipsRect place) {
+  return {name, Kind::kFrame, caption, place};
 }
-constexpr rt::TwipsRect Example(int row) { return {5775, 210 + row * 420, 2550, 270}; }
-// The login formats: option and example.
-constexpr rt::TwipsRect Login(int row) { return {8700, 480 + row * 390, 2400, 300}; }
-constexpr rt::TwipsRect LoginExample(int row) { return {11175, 510 + row * 390, 2025, 270}; }
-constexpr rt::TwipsRect SchoolType(int row) { return {375, 3420 + row * 330, 1800, 300}; }
-// The year boxes: "K" to "6" in the first row, "7" to "12" in the second.
-constexpr rt::TwipsRect Year(int year) {
-  return year <= 6 ? rt::TwipsRect{2775 + year * 825, 3930, 750, 300}
-                   : rt::TwipsRect{2775 + (year - 7) * 825, 4380, 750, 300};
+constexpr Row Label(const char* name, std::string_view caption, TwipsRect place) {
+  return {name, Kind::kLabel, caption, place};
+}
+constexpr Row Hint(const char* name, std::string_view caption, TwipsRect place) {
+  return Label(name, caption, place).With(&Row::hint_label, true);
+}
+constexpr Row TextBox(const char* name, TwipsRect place, int tab, std::string V::*field,
+                      const char* label) {
+  return Row{name, Kind::kText, {}, place, tab, field}.After(label);
+}
+constexpr Row Option(const char* name, std::string_view caption, TwipsRect place, int tab,
+                     bool V::*field, const char* frame, const char* group) {
+  return Row{name, Kind::kOption, caption, place, tab, nullptr, field, frame, group};
+}
+constexpr Row Check(const char* name, std::string_view caption, TwipsRect place, int tab,
+                    bool V::*field, const char* frame = "") {
+  return Row{name, Kind::kCheck, caption, place, tab, nullptr, field, frame};
+}
+constexpr Row Button(const char* name, std::string_view caption, TwipsRect place, int tab) {
+  return {name, Kind::kButton, caption, place, tab};
 }
 
-const Row kRows[] = {
-    {"Frame1", Kind::kFrame, "Preferred User Login Name Format:", {8475, 120, 4875, 2400}},
-    {"Frame2", Kind::kFrame, "Select your School Type:", {150, 3075, 2250, 2025}},
-    {"Frame3",
-     Kind::kFrame,
-     "Select School Years that require Individual Logins (tick all that apply):",
-     {2550, 3075, 6300, 2025}},
-    {"Frame4",
-     Kind::kFrame,
-     "Preferred Organizational Unit (OU) Allocation (tick all that apply):",
-     {150, 5250, 6300, 1500}},
-    {"Frame5", Kind::kFrame, "Home Folder Access:", {9000, 3075, 4350, 900}},
-    {"Frame6", Kind::kFrame, "Password Options:", {6600, 5250, 6750, 1500}},
-    {"Frame7", Kind::kFrame, "User Profile:", {150, 6900, 6300, 1170}},
+// The rows of the domain and home-folder fields: caption label, text box, grey example.
+constexpr TwipsRect Caption(int row) { return {150, 210 + row * 420, 3150, 270}; }
+constexpr TwipsRect Field(int row, int width = 2250) { return {3375, 180 + row * 420, width, 315}; }
+constexpr TwipsRect Example(int row) { return {5775, 210 + row * 420, 2550, 270}; }
+// The login formats: option and example.
+constexpr TwipsRect Login(int row) { return {8700, 480 + row * 390, 2400, 300}; }
+constexpr TwipsRect LoginExample(int row) { return {11175, 510 + row * 390, 2025, 270}; }
+constexpr TwipsRect SchoolType(int row) { return {375, 3420 + row * 330, 1800, 300}; }
+// The year boxes: "K" to "6" in the first row, "7" to "12" in the second.
+constexpr TwipsRect Year(int year) {
+  return year <= 6 ? TwipsRect{2775 + year * 825, 3930, 750, 300}
+                   : TwipsRect{2775 + (year - 7) * 825, 4380, 750, 300};
+}
+
+constexpr Row kRows[] = {
+    Frame("Frame1", "Preferred User Login Name Format:", {8475, 120, 4875, 2400}),
+    Frame("Frame2", "Select your School Type:", {150, 3075, 2250, 2025}),
+    Frame("Frame3", "Select School Years that require Individual Logins (tick all that apply):",
+          {2550, 3075, 6300, 2025}),
+    Frame("Frame4", "Preferred Organizational Unit (OU) Allocation (tick all that apply):",
+          {150, 5250, 6300, 1500}),
+    Frame("Frame5", "Home Folder Access:", {9000, 3075, 4350, 900}),
+    Frame("Frame6", "Password Options:", {6600, 5250, 6750, 1500}),
+    Frame("Frame7", "User Profile:", {150, 6900, 6300, 1170}),
 
     // The domain and home-folder fields.
-    {"Label2", Kind::kLabel, "Full DNS Name for School Domain:", Caption(0)},
-    {.name = "Label21",
-     .kind = Kind::kLabel,
-     .caption = kExampleDnsName,
-     .place = Example(0),
-     .hint_label = true},
-    {.name = "Text1",
-     .kind = Kind::kText,
-     .place = Field(0),
-     .tab = 1,
-     .text = &V::Text1,
-     .label = "Label2",
-     .hint = "Label21",
-     .tool_tip = kExampleDnsName},
-    {"Label1", Kind::kLabel, "NetBIOS Domain Name:", Caption(1)},
-    {.name = "Label12",
-     .kind = Kind::kLabel,
-     .caption = kExampleNetBiosName,
-     .place = Example(1),
-     .hint_label = true},
-    {.name = "Text9",
-     .kind = Kind::kText,
-     .place = Field(1),
-     .tab = 44,
-     .text = &V::Text9,
-     .label = "Label1",
-     .hint = "Label12",
-     .max_length = 25},
-    {"Label3", Kind::kLabel, "Server Name:", Caption(2)},
-    {.name = "Label4",
-     .kind = Kind::kLabel,
-     .caption = kExampleServerName,
-     .place = Example(2),
-     .hint_label = true},
-    {.name = "Text2",
-     .kind = Kind::kText,
-     .place = Field(2),
-     .tab = 2,
-     .text = &V::Text2,
-     .label = "Label3",
-     .hint = "Label4",
-     .max_length = 25},
-    {"Label5", Kind::kLabel, "Folder Name for Home Folders:", Caption(3)},
-    {.name = "Label6",
-     .kind = Kind::kLabel,
-     .caption = "eg. s_home",
-     .place = Example(3),
-     .hint_label = true},
-    {.name = "Text3",
-     .kind = Kind::kText,
-     .place = Field(3),
-     .tab = 4,
-     .text = &V::Text3,
-     .label = "Label5",
-     .hint = "Label6"},
-    {"Label17", Kind::kLabel, "Server Drive Letter for Home Folders:", Caption(4)},
-    {.name = "Label18",
-     .kind = Kind::kLabel,
-     .caption = "eg. D",
-     .place = Example(4),
-     .hint_label = true},
-    {.name = "Text7",
-     .kind = Kind::kText,
-     .place = Field(4, 450),
-     .tab = 3,
-     .text = &V::Text7,
-     .label = "Label17",
-     .hint = "Label18",
-     .max_length = 1,
-     .upper_case = true},
-    {"Label9", Kind::kLabel, "Drive Letter for Student's Home Folder:", Caption(5)},
-    {.name = "Label10",
-     .kind = Kind::kLabel,
-     .caption = "eg. H",
-     .place = Example(5),
-     .hint_label = true},
-    {.name = "Text5",
-     .kind = Kind::kText,
-     .place = Field(5, 450),
-     .tab = 5,
-     .text = &V::Text5,
-     .label = "Label9",
-     .hint = "Label10",
-     .max_length = 1,
-     .upper_case = true},
-    {"Label8", Kind::kLabel, "Logon Script Filename:", Caption(6)},
-    {.name = "Label7",
-     .kind = Kind::kLabel,
-     .caption = "eg. Students.bat",
-     .place = Example(6),
-     .hint_label = true},
-    {.name = "Text4",
-     .kind = Kind::kText,
-     .place = Field(6),
-     .tab = 8,
-     .text = &V::Text4,
-     .label = "Label8",
-     .hint = "Label7"},
+    Label("Label2", "Full DNS Name for School Domain:", Caption(0)),
+    Hint("Label21", kExampleDnsName, Example(0)),
+    TextBox("Text1", Field(0), 1, &V::Text1, "Label2").Example("Label21").Tip(kExampleDnsName),
+    Label("Label1", "NetBIOS Domain Name:", Caption(1)),
+    Hint("Label12", kExampleNetBiosName, Example(1)),
+    TextBox("Text9", Field(1), 44, &V::Text9, "Label1").Example("Label12").Limit(25),
+    Label("Label3", "Server Name:", Caption(2)),
+    Hint("Label4", kExampleServerName, Example(2)),
+    TextBox("Text2", Field(2), 2, &V::Text2, "Label3").Example("Label4").Limit(25),
+    Label("Label5", "Folder Name for Home Folders:", Caption(3)),
+    Hint("Label6", "eg. s_home", Example(3)),
+    TextBox("Text3", Field(3), 4, &V::Text3, "Label5").Example("Label6"),
+    Label("Label17", "Server Drive Letter for Home Folders:", Caption(4)),
+    Hint("Label18", "eg. D", Example(4)),
+    TextBox("Text7", Field(4, 450), 3, &V::Text7, "Label17").Example("Label18").Limit(1).Upper(),
+    Label("Label9", "Drive Letter for Student's Home Folder:", Caption(5)),
+    Hint("Label10", "eg. H", Example(5)),
+    TextBox("Text5", Field(5, 450), 5, &V::Text5, "Label9").Example("Label10").Limit(1).Upper(),
+    Label("Label8", "Logon Script Filename:", Caption(6)),
+    Hint("Label7", "eg. Students.bat", Example(6)),
+    TextBox("Text4", Field(6), 8, &V::Text4, "Label8").Example("Label7"),
 
     // Login name format.
-    {.name = "Option1",
-     .kind = Kind::kOption,
-     .caption = "FirstName.Surname",
-     .place = Login(0),
-     .tab = 9,
-     .flag = &V::Option1,
-     .frame = "Frame1",
-     .group = "login",
-     .hint = "Label11",
-     .checked = true},
-    {.name = "Label11",
-     .kind = Kind::kLabel,
-     .caption = "eg. tomas.varga",
-     .place = LoginExample(0),
-     .frame = "Frame1",
-     .hint_label = true},
-    {.name = "Option2",
-     .kind = Kind::kOption,
-     .caption = "Surname.FirstName",
-     .place = Login(1),
-     .tab = 10,
-     .flag = &V::Option2,
-     .frame = "Frame1",
-     .group = "login",
-     .hint = "Label13"},
-    {.name = "Label13",
-     .kind = Kind::kLabel,
-     .caption = "eg. varga.tomas",
-     .place = LoginExample(1),
-     .frame = "Frame1",
-     .hint_label = true},
-    {.name = "Option3",
-     .kind = Kind::kOption,
-     .caption = "SurnameInitial",
-     .place = Login(2),
-     .tab = 11,
-     .flag = &V::Option3,
-     .frame = "Frame1",
-     .group = "login",
-     .hint = "Label14"},
-    {.name = "Label14",
-     .kind = Kind::kLabel,
-     .caption = "eg. vargat",
-     .place = LoginExample(2),
-     .frame = "Frame1",
-     .hint_label = true},
-    {.name = "Option15",
-     .kind = Kind::kOption,
-     .caption = "FirstNameSurname",
-     .place = Login(3),
-     .tab = 46,
-     .flag = &V::Option15,
-     .frame = "Frame1",
-     .group = "login",
-     .hint = "Label22"},
-    {.name = "Label22",
-     .kind = Kind::kLabel,
-     .caption = "eg. tomasvarga",
-     .place = LoginExample(3),
-     .frame = "Frame1",
-     .hint_label = true},
-    {.name = "Option16",
-     .kind = Kind::kOption,
-     .caption = "SurnameFirstName",
-     .place = Login(4),
-     .tab = 47,
-     .flag = &V::Option16,
-     .frame = "Frame1",
-     .group = "login",
-     .hint = "Label23"},
-    {.name = "Label23",
-     .kind = Kind::kLabel,
-     .caption = "eg. vargatomas",
-     .place = LoginExample(4),
-     .frame = "Frame1",
-     .hint_label = true},
+    Option("Option1", "FirstName.Surname", Login(0), 9, &V::Option1, "Frame1", "login")
+        .Example("Label11")
+        .Selected(),
+    Hint("Label11", "eg. tomas.varga", LoginExample(0)).In("Frame1"),
+    Option("Option2", "Surname.FirstName", Login(1), 10, &V::Option2, "Frame1", "login")
+        .Example("Label13"),
+    Hint("Label13", "eg. varga.tomas", LoginExample(1)).In("Frame1"),
+    Option("Option3", "SurnameInitial", Login(2), 11, &V::Option3, "Frame1", "login")
+        .Example("Label14"),
+    Hint("Label14", "eg. vargat", LoginExample(2)).In("Frame1"),
+    Option("Option15", "FirstNameSurname", Login(3), 46, &V::Option15, "Frame1", "login")
+        .Example("Label22"),
+    Hint("Label22", "eg. tomasvarga", LoginExample(3)).In("Frame1"),
+    Option("Option16", "SurnameFirstName", Login(4), 47, &V::Option16, "Frame1", "login")
+        .Example("Label23"),
+    Hint("Label23", "eg. vargatomas", LoginExample(4)).In("Frame1"),
 
     // School type.
-    {.name = "Option4",
-     .kind = Kind::kOption,
-     .caption = "K-2",
-     .place = SchoolType(0),
-     .tab = 15,
-     .flag = &V::Option4,
-     .frame = "Frame2",
-     .group = "type"},
-    {.name = "Option5",
-     .kind = Kind::kOption,
-     .caption = "K-6",
-     .place = SchoolType(1),
-     .tab = 16,
-     .flag = &V::Option5,
-     .frame = "Frame2",
-     .group = "type"},
-    {.name = "Option6",
-     .kind = Kind::kOption,
-     .caption = "K-12",
-     .place = SchoolType(2),
-     .tab = 17,
-     .flag = &V::Option6,
-     .frame = "Frame2",
-     .group = "type"},
-    {.name = "Option7",
-     .kind = Kind::kOption,
-     .caption = "7-10",
-     .place = SchoolType(3),
-     .tab = 18,
-     .flag = &V::Option7,
-     .frame = "Frame2",
-     .group = "type"},
-    {.name = "Option8",
-     .kind = Kind::kOption,
-     .caption = "7-12",
-     .place = SchoolType(4),
-     .tab = 19,
-     .flag = &V::Option8,
-     .frame = "Frame2",
-     .group = "type",
-     .checked = true},
+    Option("Option4", "K-2", SchoolType(0), 15, &V::Option4, "Frame2", "type"),
+    Option("Option5", "K-6", SchoolType(1), 16, &V::Option5, "Frame2", "type"),
+    Option("Option6", "K-12", SchoolType(2), 17, &V::Option6, "Frame2", "type"),
+    Option("Option7", "7-10", SchoolType(3), 18, &V::Option7, "Frame2", "type"),
+    Option("Option8", "7-12", SchoolType(4), 19, &V::Option8, "Frame2", "type").Selected(),
 
     // Years: the mode and the thirteen boxes, locked while "All Years" is chosen.
-    {.name = "Option11",
-     .kind = Kind::kOption,
-     .caption = "All Years",
-     .place = {2775, 3420, 1650, 300},
-     .tab = 22,
-     .flag = &V::Option11,
-     .frame = "Frame3",
-     .group = "years",
-     .checked = true},
-    {.name = "Option12",
-     .kind = Kind::kOption,
-     .caption = "Selected Years",
-     .place = {4500, 3420, 1950, 300},
-     .tab = 23,
-     .flag = &V::Option12,
-     .frame = "Frame3",
-     .group = "years"},
-    {.name = "Check5",
-     .kind = Kind::kCheck,
-     .caption = "K",
-     .place = Year(0),
-     .tab = 24,
-     .flag = &V::Check5,
-     .frame = "Frame3",
-     .enabled = false},
-    {.name = "Check6",
-     .kind = Kind::kCheck,
-     .caption = "1",
-     .place = Year(1),
-     .tab = 41,
-     .flag = &V::Check6,
-     .frame = "Frame3",
-     .enabled = false},
-    {.name = "Check7",
-     .kind = Kind::kCheck,
-     .caption = "2",
-     .place = Year(2),
-     .tab = 25,
-     .flag = &V::Check7,
-     .frame = "Frame3",
-     .enabled = false},
-    {.name = "Check8",
-     .kind = Kind::kCheck,
-     .caption = "3",
-     .place = Year(3),
-     .tab = 26,
-     .flag = &V::Check8,
-     .frame = "Frame3",
-     .enabled = false},
-    {.name = "Check9",
-     .kind = Kind::kCheck,
-     .caption = "4",
-     .place = Year(4),
-     .tab = 27,
-     .flag = &V::Check9,
-     .frame = "Frame3",
-     .enabled = false},
-    {.name = "Check10",
-     .kind = Kind::kCheck,
-     .caption = "5",
-     .place = Year(5),
-     .tab = 28,
-     .flag = &V::Check10,
-     .frame = "Frame3",
-     .enabled = false},
-    {.name = "Check11",
-     .kind = Kind::kCheck,
-     .caption = "6",
-     .place = Year(6),
-     .tab = 29,
-     .flag = &V::Check11,
-     .frame = "Frame3",
-     .enabled = false},
-    {.name = "Check12",
-     .kind = Kind::kCheck,
-     .caption = "7",
-     .place = Year(7),
-     .tab = 30,
-     .flag = &V::Check12,
-     .frame = "Frame3",
-     .checked = true,
-     .enabled = false},
-    {.name = "Check13",
-     .kind = Kind::kCheck,
-     .caption = "8",
-     .place = Year(8),
-     .tab = 31,
-     .flag = &V::Check13,
-     .frame = "Frame3",
-     .checked = true,
-     .enabled = false},
-    {.name = "Check14",
-     .kind = Kind::kCheck,
-     .caption = "9",
-     .place = Year(9),
-     .tab = 32,
-     .flag = &V::Check14,
-     .frame = "Frame3",
-     .checked = true,
-     .enabled = false},
-    {.name = "Check15",
-     .kind = Kind::kCheck,
-     .caption = "10",
-     .place = Year(10),
-     .tab = 33,
-     .flag = &V::Check15,
-     .frame = "Frame3",
-     .checked = true,
-     .enabled = false},
-    {.name = "Check16",
-     .kind = Kind::kCheck,
-     .caption = "11",
-     .place = Year(11),
-     .tab = 34,
-     .flag = &V::Check16,
-     .frame = "Frame3",
-     .checked = true,
-     .enabled = false},
-    {.name = "Check17",
-     .kind = Kind::kCheck,
-     .caption = "12",
-     .place = Year(12),
-     .tab = 35,
-     .flag = &V::Check17,
-     .frame = "Frame3",
-     .checked = true,
-     .enabled = false},
+    Option("Option11", "All Years", {2775, 3420, 1650, 300}, 22, &V::Option11, "Frame3", "years")
+        .Selected(),
+    Option("Option12", "Selected Years", {4500, 3420, 1950, 300}, 23, &V::Option12, "Frame3",
+           "years"),
+    Check("Check5", "K", Year(0), 24, &V::Check5, "Frame3").Locked(),
+    Check("Check6", "1", Year(1), 41, &V::Check6, "Frame3").Locked(),
+    Check("Check7", "2", Year(2), 25, &V::Check7, "Frame3").Locked(),
+    Check("Check8", "3", Year(3), 26, &V::Check8, "Frame3").Locked(),
+    Check("Check9", "4", Year(4), 27, &V::Check9, "Frame3").Locked(),
+    Check("Check10", "5", Year(5), 28, &V::Check10, "Frame3").Locked(),
+    Check("Check11", "6", Year(6), 29, &V::Check11, "Frame3").Locked(),
+    Check("Check12", "7", Year(7), 30, &V::Check12, "Frame3").Locked().Ticked(),
+    Check("Check13", "8", Year(8), 31, &V::Check13, "Frame3").Locked().Ticked(),
+    Check("Check14", "9", Year(9), 32, &V::Check14, "Frame3").Locked().Ticked(),
+    Check("Check15", "10", Year(10), 33, &V::Check15, "Frame3").Locked().Ticked(),
+    Check("Check16", "11", Year(11), 34, &V::Check16, "Frame3").Locked().Ticked(),
+    Check("Check17", "12", Year(12), 35, &V::Check17, "Frame3").Locked().Ticked(),
 
     // OU allocation.
-    {.name = "Check1",
-     .kind = Kind::kCheck,
-     .caption = "School",
-     .place = {375, 5580, 5850, 300},
-     .tab = 12,
-     .flag = &V::Check1,
-     .frame = "Frame4",
-     .checked = true},
-    {.name = "Check2",
-     .kind = Kind::kCheck,
-     .caption = "Students",
-     .place = {375, 5940, 5850, 300},
-     .tab = 13,
-     .flag = &V::Check2,
-     .frame = "Frame4",
-     .checked = true},
-    {.name = "Check3",
-     .kind = Kind::kCheck,
-     .caption = "Calculate and set an OU for each student's leaving year",
-     .place = {375, 6300, 5850, 300},
-     .tab = 14,
-     .flag = &V::Check3,
-     .frame = "Frame4",
-     .checked = true},
+    Check("Check1", "School", {375, 5580, 5850, 300}, 12, &V::Check1, "Frame4").Ticked(),
+    Check("Check2", "Students", {375, 5940, 5850, 300}, 13, &V::Check2, "Frame4").Ticked(),
+    Check("Check3", "Calculate and set an OU for each student's leaving year",
+          {375, 6300, 5850, 300}, 14, &V::Check3, "Frame4")
+        .Ticked(),
 
     // Home folder access.
-    {.name = "Option9",
-     .kind = Kind::kOption,
-     .caption = "Full",
-     .place = {9225, 3450, 1350, 300},
-     .tab = 6,
-     .flag = &V::Option9,
-     .frame = "Frame5",
-     .group = "access"},
-    {.name = "Option10",
-     .kind = Kind::kOption,
-     .caption = "Modify",
-     .place = {10725, 3450, 1500, 300},
-     .tab = 7,
-     .flag = &V::Option10,
-     .frame = "Frame5",
-     .group = "access",
-     .checked = true},
+    Option("Option9", "Full", {9225, 3450, 1350, 300}, 6, &V::Option9, "Frame5", "access"),
+    Option("Option10", "Modify", {10725, 3450, 1500, 300}, 7, &V::Option10, "Frame5", "access")
+        .Selected(),
 
     // Password.
-    {.name = "Check4",
-     .kind = Kind::kCheck,
-     .caption = "Set Unique Passwords for each user in the form abc123                       - OR",
-     .place = {6825, 5580, 6450, 300},
-     .tab = 37,
-     .flag = &V::Check4,
-     .frame = "Frame6",
-     .checked = true},
-    {.name = "Label15",
-     .kind = Kind::kLabel,
-     .caption = "Common Password:",
-     .place = {6825, 5985, 1575, 270},
-     .frame = "Frame6",
-     .enabled = false},
-    {.name = "Text6",
-     .kind = Kind::kText,
-     .place = {8475, 5940, 1950, 315},
-     .tab = 38,
-     .text = &V::Text6,
-     .frame = "Frame6",
-     .label = "Label15",
-     .enabled = false,
-     .text_at_start = "LANTERNS"},
-    {.name = "Option13",
-     .kind = Kind::kOption,
-     .caption = "Never Expires",
-     .place = {6825, 6330, 2100, 300},
-     .tab = 39,
-     .flag = &V::Option13,
-     .frame = "Frame6",
-     .group = "expiry",
-     .tool_tip = "Password Never Expires",
-     .checked = true},
-    {.name = "Option14",
-     .kind = Kind::kOption,
-     .caption = "Request Change",
-     .place = {9000, 6330, 2250, 300},
-     .tab = 40,
-     .flag = &V::Option14,
-     .frame = "Frame6",
-     .group = "expiry",
-     .tool_tip = "User MUST change password on first logon"},
+    Check("Check4",
+          "Set Unique Passwords for each user in the form abc123                       - OR",
+          {6825, 5580, 6450, 300}, 37, &V::Check4, "Frame6")
+        .Ticked(),
+    Label("Label15", "Common Password:", {6825, 5985, 1575, 270}).In("Frame6").Locked(),
+    TextBox("Text6", {8475, 5940, 1950, 315}, 38, &V::Text6, "Label15")
+        .In("Frame6")
+        .Locked()
+        .Starting("LANTERNS"),
+    Option("Option13", "Never Expires", {6825, 6330, 2100, 300}, 39, &V::Option13, "Frame6",
+           "expiry")
+        .Tip("Password Never Expires")
+        .Selected(),
+    Option("Option14", "Request Change", {9000, 6330, 2250, 300}, 40, &V::Option14, "Frame6",
+           "expiry")
+        .Tip("User MUST change password on first logon"),
 
     // Profile.
-    {.name = "Check19",
-     .kind = Kind::kCheck,
-     .caption = "Set User Profile Location",
-     .place = {375, 7230, 3750, 300},
-     .tab = 42,
-     .flag = &V::Check19,
-     .frame = "Frame7",
-     .checked = true},
-    {.name = "Label20",
-     .kind = Kind::kLabel,
-     .caption = "UNC Path:",
-     .place = {375, 7635, 1050, 270},
-     .frame = "Frame7",
-     .tool_tip = kExampleUncPath},
-    {.name = "Text8",
-     .kind = Kind::kText,
-     .place = {1500, 7590, 4725, 315},
-     .tab = 43,
-     .text = &V::Text8,
-     .frame = "Frame7",
-     .label = "Label20",
-     .tool_tip = kExampleUncPath},
+    Check("Check19", "Set User Profile Location", {375, 7230, 3750, 300}, 42, &V::Check19, "Frame7")
+        .Ticked(),
+    Label("Label20", "UNC Path:", {375, 7635, 1050, 270}).In("Frame7").Tip(kExampleUncPath),
+    TextBox("Text8", {1500, 7590, 4725, 315}, 43, &V::Text8, "Label20")
+        .In("Frame7")
+        .Tip(kExampleUncPath),
 
     // Leavers and home-folder owner.
-    {.name = "Label19",
-     .kind = Kind::kLabel,
-     .caption = "BE CAREFUL!",
-     .place = {6600, 6930, 3000, 270},
-     .warning_label = true},
-    {.name = "Check18",
-     .kind = Kind::kCheck,
-     .caption = "Delete accounts of students that have left school",
-     .place = {6600, 7200, 6750, 300},
-     .tab = 36,
-     .flag = &V::Check18,
-     .label = "Label19",
-     .tool_tip = "This option can only be used if you are importing ALL Years"},
-    {.name = "Check20",
-     .kind = Kind::kCheck,
-     .caption = "Set student account as owner of their Home Folder instead of the "
-                "Admininstrator",
-     .place = {6600, 7620, 6750, 300},
-     .tab = 45,
-     .flag = &V::Check20},
+    Label("Label19", "BE CAREFUL!", {6600, 6930, 3000, 270}).Warning(),
+    Check("Check18", "Delete accounts of students that have left school", {6600, 7200, 6750, 300},
+          36, &V::Check18)
+        .After("Label19")
+        .Tip("This option can only be used if you are importing ALL Years"),
+    Check("Check20",
+          "Set student account as owner of their Home Folder instead of the Admininstrator",
+          {6600, 7620, 6750, 300}, 45, &V::Check20),
 
-    {"Command1", Kind::kButton, "&Create!", {9000, 8220, 2025, 480}, 20},
-    {"Command2", Kind::kButton, "E&xit", {11250, 8220, 2025, 480}, 21},
+    Button("Command1", "&Create!", {9000, 8220, 2025, 480}, 20),
+    Button("Command2", "E&xit", {11250, 8220, 2025, 480}, 21),
 };
 
 }  // namespace
@@ -565,8 +235,8 @@ std::vector<Control> StartControls() {
     c.caption = std::string(row.caption);
     c.place = row.place;
     c.tab = row.tab;
-    c.text_field = row.text;
-    c.flag_field = row.flag;
+    c.text_field = row.text_field;
+    c.flag_field = row.flag_field;
     c.frame = row.frame;
     c.option_group = row.group;
     c.label = row.label;
@@ -576,7 +246,7 @@ std::vector<Control> StartControls() {
     c.warning_label = row.warning_label;
     c.max_length = row.max_length;
     c.upper_case = row.upper_case;
-    c.text = row.text_at_start;
+    c.text = row.text;
     c.checked = row.checked;
     c.enabled = row.enabled;
     controls.push_back(std::move(c));
