@@ -10,15 +10,15 @@ using Kind = ControlKind;
 using V = FormValues;
 using rt::TwipsRect;
 
-// One control: what it is, where it stands (twips), where Tab visits it (from 1; 0 for never)
-// and the field of the form's record it mirrors; then how it behaves and how it starts. The
-// helpers below make a row of each kind; the modifiers add the rest.
+// One control: its name and kind, where Tab visits it, its caption, where it stands (twips) and
+// the field of the form's record it mirrors; then how it behaves and how it starts. The helpers
+// below make a row of each kind; the modifiers add the rest.
 struct Row {
   const char* name;
   Kind kind;
+  int tab;  // the place in the tab order, from 1; 0 for a control Tab skips
   std::string_view caption;
   TwipsRect place;
-  int tab = 0;
   std::string V::*text_field = nullptr;
   bool V::*flag_field = nullptr;
   const char* frame = "";
@@ -26,14 +26,20 @@ struct Row {
   const char* label = "";  // the caption label created before the control
   const char* hint = "";   // the grey example created after the control
   std::string_view tool_tip = {};
+  const char* text = "";
+  int max_length = 0;
   bool checked = false;
   bool enabled = true;
-  int max_length = 0;
   bool upper_case = false;
   bool hint_label = false;
   bool warning_label = false;
-  const char* text = "";
 
+  template <typename T, typename U>
+  constexpr Row With(T Row::*member, U value) const {
+    Row row = *this;
+    row.*member = value;
+    return row;
+  }
   constexpr Row In(const char* framed_by) const { return With(&Row::frame, framed_by); }
   constexpr Row After(const char* caption_label) const { return With(&Row::label, caption_label); }
   constexpr Row Example(const char* example) const { return With(&Row::hint, example); }
@@ -45,38 +51,31 @@ struct Row {
   constexpr Row Upper() const { return With(&Row::upper_case, true); }
   constexpr Row Warning() const { return With(&Row::warning_label, true); }
   constexpr Row Starting(const char* typed) const { return With(&Row::text, typed); }
-
-  template <typename T, typename U>
-  constexpr Row With(T Row::*member, U value) const {
-    Row row = *this;
-    row.*member = value;
-    return row;
-  }
 };
 
 constexpr Row Frame(const char* name, std::string_view caption, TwipsRect place) {
-  return {name, Kind::kFrame, caption, place};
+  return {name, Kind::kFrame, 0, caption, place};
 }
 constexpr Row Label(const char* name, std::string_view caption, TwipsRect place) {
-  return {name, Kind::kLabel, caption, place};
+  return {name, Kind::kLabel, 0, caption, place};
 }
 constexpr Row Hint(const char* name, std::string_view caption, TwipsRect place) {
   return Label(name, caption, place).With(&Row::hint_label, true);
 }
 constexpr Row TextBox(const char* name, TwipsRect place, int tab, std::string V::*field,
                       const char* label) {
-  return Row{name, Kind::kText, {}, place, tab, field}.After(label);
+  return Row{name, Kind::kText, tab, {}, place, field}.After(label);
 }
 constexpr Row Option(const char* name, std::string_view caption, TwipsRect place, int tab,
                      bool V::*field, const char* frame, const char* group) {
-  return Row{name, Kind::kOption, caption, place, tab, nullptr, field, frame, group};
+  return Row{name, Kind::kOption, tab, caption, place, nullptr, field, frame, group};
 }
 constexpr Row Check(const char* name, std::string_view caption, TwipsRect place, int tab,
                     bool V::*field, const char* frame = "") {
-  return Row{name, Kind::kCheck, caption, place, tab, nullptr, field, frame};
+  return Row{name, Kind::kCheck, tab, caption, place, nullptr, field, frame};
 }
 constexpr Row Button(const char* name, std::string_view caption, TwipsRect place, int tab) {
-  return {name, Kind::kButton, caption, place, tab};
+  return {name, Kind::kButton, tab, caption, place};
 }
 
 // The rows of the domain and home-folder fields: caption label, text box, grey example.

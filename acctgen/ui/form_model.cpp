@@ -177,6 +177,7 @@ const std::vector<std::string>& FormModel::TabOrder() {
     std::sort(controls.begin(), controls.end(),
               [](const Control& a, const Control& b) { return a.tab < b.tab; });
     std::vector<std::string> names;
+    names.reserve(controls.size());
     for (const Control& control : controls) names.push_back(control.name);
     return names;
   }();
