@@ -39,54 +39,34 @@ constexpr int kFrameTop = 1440;
 // The hints and the example path are darker than the system's grey text.
 constexpr COLORREF kHintColour = RGB(0x40, 0x40, 0x40);
 
-// The login formats: the option and its hint below it, in twips within the frame.
-struct Choice {
-  int option_id;
+// The login formats and their hints, in twips within the frame.
+struct FormatOption {
+  int id;
   LoginFormat format;
   const char* caption;
-  TwipsRect option;
-  int hint_id;
-  const char* hint;
-  TwipsRect hint_place;
+  TwipsRect place;
+};
+struct Hint {
+  int id;
+  const char* text;
+  TwipsRect place;
 };
 
 // Option2 first: it heads the group and is the one selected at start.
-constexpr Choice kChoices[] = {
-    {kOption2,
-     LoginFormat::kFirstnameDotSurname,
-     "Firstname.Surname",
-     {240, 360, 1695, 255},
-     kLabel5,
-     "eg. tomas.varga",
-     {600, 600, 1335, 255}},
-    {kOption1,
-     LoginFormat::kSurnameDotFirstname,
-     "Surname.Firstname",
-     {2160, 360, 1695, 255},
-     kLabel4,
-     "eg. varga.tomas",
-     {2520, 600, 1335, 255}},
-    {kOption3,
-     LoginFormat::kSurnameInitial,
-     "SurnameInitial",
-     {3960, 360, 1335, 255},
-     kLabel6,
-     "eg. vargat",
-     {4320, 600, 855, 255}},
-    {kOption4,
-     LoginFormat::kFirstnameSurname,
-     "FirstnameSurname",
-     {840, 1080, 1695, 255},
-     kLabel7,
-     "eg. tomasvarga",
-     {1200, 1320, 1335, 255}},
-    {kOption5,
-     LoginFormat::kSurnameFirstname,
-     "SurnameFirstname",
-     {2760, 1080, 1695, 255},
-     kLabel8,
-     "eg. vargatomas",
-     {3120, 1320, 1335, 255}},
+constexpr FormatOption kOptions[] = {
+    {kOption2, LoginFormat::kFirstnameDotSurname, "Firstname.Surname", {240, 360, 1695, 255}},
+    {kOption1, LoginFormat::kSurnameDotFirstname, "Surname.Firstname", {2160, 360, 1695, 255}},
+    {kOption3, LoginFormat::kSurnameInitial, "SurnameInitial", {3960, 360, 1335, 255}},
+    {kOption4, LoginFormat::kFirstnameSurname, "FirstnameSurname", {840, 1080, 1695, 255}},
+    {kOption5, LoginFormat::kSurnameFirstname, "SurnameFirstname", {2760, 1080, 1695, 255}},
+};
+// Each below its option.
+constexpr Hint kHints[] = {
+    {kLabel5, "eg. tomas.varga", {600, 600, 1335, 255}},
+    {kLabel4, "eg. varga.tomas", {2520, 600, 1335, 255}},
+    {kLabel6, "eg. vargat", {4320, 600, 855, 255}},
+    {kLabel7, "eg. tomasvarga", {1200, 1320, 1335, 255}},
+    {kLabel8, "eg. vargatomas", {3120, 1320, 1335, 255}},
 };
 
 TwipsRect InFrame(TwipsRect where) {
@@ -128,15 +108,14 @@ void RightsWindow::CreateControls() {
   CreateFrame(handle(), kFrame1,
               "Individual Logon Name Format Used on Server:", {kFrameLeft, kFrameTop, 5415, 1815});
   // The options first, so that they form one group; their hints follow.
-  for (const Choice& choice : kChoices) {
-    const bool first = &choice == &kChoices[0];
-    HWND option = CreateOptionButton(handle(), choice.option_id, choice.caption,
-                                     InFrame(choice.option), first);
-    if (first) SendMessageA(option, BM_SETCHECK, BST_CHECKED, 0);
+  for (const FormatOption& option : kOptions) {
+    const bool first = &option == &kOptions[0];
+    HWND button =
+        CreateOptionButton(handle(), option.id, option.caption, InFrame(option.place), first);
+    if (first) SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
   }
-  for (const Choice& choice : kChoices) {
-    SetTextColour(CreateLabel(handle(), choice.hint_id, choice.hint, InFrame(choice.hint_place)),
-                  kHintColour);
+  for (const Hint& hint : kHints) {
+    SetTextColour(CreateLabel(handle(), hint.id, hint.text, InFrame(hint.place)), kHintColour);
   }
   CreateButton(handle(), kCommand1, "&Quit", {3120, 3360, 975, 375});
   HWND set_rights = CreateButton(handle(), kCommand2, "&Set Rights", {4320, 3360, 1215, 615});
@@ -144,8 +123,8 @@ void RightsWindow::CreateControls() {
 }
 
 LoginFormat RightsWindow::SelectedFormat() const {
-  for (const Choice& choice : kChoices) {
-    if (IsDlgButtonChecked(handle(), choice.option_id) == BST_CHECKED) return choice.format;
+  for (const FormatOption& option : kOptions) {
+    if (IsDlgButtonChecked(handle(), option.id) == BST_CHECKED) return option.format;
   }
   return LoginFormat::kFirstnameDotSurname;
 }
