@@ -83,6 +83,7 @@ class AcctgenE2eTest : public ::testing::Test {
   void SetUp() override {
     CloseEveryNotepad();
     CleanC();
+    PutKitOnFloppy();
   }
   void TearDown() override {
     CloseEveryNotepad();

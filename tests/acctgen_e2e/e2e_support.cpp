@@ -1,8 +1,11 @@
 #include "tests/acctgen_e2e/e2e_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <regex>
 
 namespace acctgen_e2e {
@@ -44,7 +47,20 @@ std::string ExampleFile(std::string_view relative) {
   return ReadWholeFile(WineView(EXAMPLES_HOST) + "\\" + std::string(relative));
 }
 
-std::string AcctgenExe() { return WineView(ACCTGEN_EXE_HOST); }
+// KIT_FILES names the folder of the files copied out of the kit's floppy image: the test then
+// runs them from drive A:, as the administrator does.
+std::string AcctgenExe() {
+  return std::getenv("KIT_FILES") != nullptr ? "A:\\acctgen.exe" : WineView(ACCTGEN_EXE_HOST);
+}
+
+void PutKitOnFloppy() {
+  const char* kit = std::getenv("KIT_FILES");
+  if (kit == nullptr) return;
+  for (const auto& file : std::filesystem::directory_iterator(WineView(kit))) {
+    const std::string to = "A:\\" + file.path().filename().string();
+    ASSERT_TRUE(CopyFileA(file.path().string().c_str(), to.c_str(), FALSE)) << to;
+  }
+}
 
 std::string SampleSettingsWith(const std::vector<std::pair<int, std::string>>& fields) {
   // Fields end at commas, but field 43 (the NetBIOS name) ends the first line.

@@ -23,6 +23,8 @@ void RemoveFile(const std::string& path);
 // The bundled sample school: "floppy\school.txt", "c\exportad.csv", "c\trellis.ini".
 std::string ExampleFile(std::string_view relative);
 std::string AcctgenExe();
+// Copies the kit's files onto drive A: when the test runs what ships (KIT_FILES).
+void PutKitOnFloppy();
 
 // The sample's settings with some of its 45 fields (counted from 1) replaced.
 std::string SampleSettingsWith(const std::vector<std::pair<int, std::string>>& fields);
