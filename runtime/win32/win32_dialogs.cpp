@@ -28,8 +28,10 @@ class DialogTemplate {
     PutText(L"MS Shell Dlg");
   }
 
-  // atom: 0x0080 button, 0x0081 edit, 0x0082 static.
-  void Add(WORD atom, int id, DWORD style, short x, short y, short width, short height) {
+  // atom: 0x0080 button, 0x0081 edit, 0x0082 static. The buttons' captions come with the
+  // template; the other texts are set on WM_INITDIALOG from 8-bit text.
+  void Add(WORD atom, int id, DWORD style, short x, short y, short width, short height,
+           const wchar_t* text = L"") {
     if (words_.size() % 2 != 0) words_.push_back(0);  // items start on a DWORD boundary
     PutLong(WS_CHILD | WS_VISIBLE | style);
     PutLong(0);
@@ -40,7 +42,7 @@ class DialogTemplate {
     words_.push_back(static_cast<WORD>(id));
     words_.push_back(0xFFFF);
     words_.push_back(atom);
-    words_.push_back(0);  // no text: set on WM_INITDIALOG
+    PutText(text);
     words_.push_back(0);  // no creation data
     ++words_[count_at_];
   }
@@ -142,8 +144,8 @@ std::string Win32Dialogs::AskText(std::string_view prompt, std::string_view titl
   DialogTemplate box(style, 250, 86);
   constexpr WORD kButton = 0x0080, kEdit = 0x0081, kStatic = 0x0082;
   box.Add(kStatic, kInputBoxPromptId, SS_LEFT | SS_NOPREFIX, 7, 7, 180, 52);
-  box.Add(kButton, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 193, 7, 50, 14);
-  box.Add(kButton, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 193, 25, 50, 14);
+  box.Add(kButton, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 193, 7, 50, 14, L"OK");
+  box.Add(kButton, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 193, 25, 50, 14, L"Cancel");
   box.Add(kEdit, kInputBoxAnswerId, ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 7,
           66, 236, 12);
   const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), box.get(), Owner(),

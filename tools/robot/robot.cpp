@@ -503,7 +503,8 @@ std::optional<InputBoxSeen> AnswerInputBox(std::string_view title,
     SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(answer->c_str()),
                         SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
   }
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer ? IDOK : IDCANCEL, BN_CLICKED), 0);
+  // A person reads the buttons: a box whose button lacks its caption cannot be answered.
+  if (!Click(box, answer ? "OK" : "Cancel")) return std::nullopt;
   WaitFor(kSendTimeoutMs, [&] { return !IsWindow(box) || !IsWindowVisible(box); });
   return seen;
 }

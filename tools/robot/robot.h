@@ -97,7 +97,8 @@ struct InputBoxSeen {
   std::string default_answer;
   RECT rect;  // screen coordinates
 };
-// Waits for an input box with this title, types answer (nullopt: presses Cancel) and confirms.
+// Waits for an input box with this title, types answer and presses the button captioned "OK"
+// (nullopt: the one captioned "Cancel"); nullopt when no such box or button appeared.
 std::optional<InputBoxSeen> AnswerInputBox(std::string_view title,
                                            std::optional<std::string> answer, DWORD timeout_ms,
                                            DWORD process_id = 0);
