@@ -39,7 +39,8 @@ function(trellis_ship target)
   set(rc "${CMAKE_CURRENT_BINARY_DIR}/identity/${target}.rc")
   configure_file(${PROJECT_SOURCE_DIR}/packaging/identity.rc.in ${rc} @ONLY)
   # windres reports no dependencies: a changed icon or manifest must rebuild the resources.
-  set_source_files_properties(${rc} TARGET_DIRECTORY ${target} PROPERTIES OBJECT_DEPENDS "${ARG_ICON};${MANIFEST}")
-  target_sources(${target} PRIVATE ${rc} ${PROJECT_SOURCE_DIR}/runtime/win32/quiet_terminate.cpp)
+  set_source_files_properties(${rc} TARGET_DIRECTORY ${target}
+                              PROPERTIES OBJECT_DEPENDS "${ARG_ICON};${MANIFEST}")
+  target_sources(${target} PRIVATE ${rc} ${PROJECT_SOURCE_DIR}/packaging/quiet_terminate.cpp)
 endfunction()
 
