@@ -21,7 +21,10 @@ HWND Window::Create(const Frame& frame) {
     window_class.lpfnWndProc = Procedure;
     window_class.hInstance = instance_;
     window_class.hCursor = LoadCursorA(nullptr, frame.cursor);
-    window_class.hIcon = frame.icon != nullptr ? frame.icon : LoadIconA(nullptr, IDI_APPLICATION);
+    // Each shipped program carries its own icon as resource 1.
+    window_class.hIcon =
+        frame.icon != nullptr ? frame.icon : LoadIconA(instance_, MAKEINTRESOURCEA(1));
+    if (window_class.hIcon == nullptr) window_class.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     window_class.lpszClassName = frame.class_name;
     RegisterClassA(&window_class);

@@ -35,7 +35,7 @@ class Window {
     std::string_view title;
     int client_width;  // twips
     int client_height;
-    HICON icon = nullptr;  // nullptr: the system's application icon
+    HICON icon = nullptr;  // nullptr: the program's icon 1, else the system's application icon
     LPCSTR cursor = IDC_ARROW;
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     DWORD extended_style = WS_EX_CONTROLPARENT;
