@@ -60,20 +60,25 @@ std::uint64_t Files::Length(FileNumber file) {
   return channel.file->Length();
 }
 
-int Files::Peek(Channel& channel) {
-  if (channel.input_pos >= channel.input.size()) {
-    if (channel.input_exhausted) return -1;
-    if (channel.mode == OpenMode::kOutput) throw RuntimeError(kBadFileMode);
-    channel.input.resize(kReadChunk);
-    const std::size_t got = channel.file->Read(channel.input.data(), kReadChunk);
-    channel.input.resize(got);
-    channel.input_pos = 0;
-    if (got == 0) {
-      channel.input_exhausted = true;
-      return -1;
-    }
+int Files::Refill(Channel& channel) {
+  if (channel.input_exhausted) return -1;
+  if (channel.mode == OpenMode::kOutput) throw RuntimeError(kBadFileMode);
+  channel.input.resize(kReadChunk);
+  const std::size_t got = channel.file->Read(channel.input.data(), kReadChunk);
+  channel.input.resize(got);
+  channel.input_pos = 0;
+  if (got == 0) {
+    channel.input_exhausted = true;
+    return -1;
   }
-  return static_cast<unsigned char>(channel.input[channel.input_pos]);
+  return static_cast<unsigned char>(channel.input[0]);
+}
+
+inline int Files::Peek(Channel& channel) {
+  if (channel.input_pos < channel.input.size()) {
+    return static_cast<unsigned char>(channel.input[channel.input_pos]);
+  }
+  return Refill(channel);
 }
 
 int Files::Take(Channel& channel) {
@@ -84,18 +89,30 @@ int Files::Take(Channel& channel) {
 
 bool Files::AtEnd(FileNumber file) { return Peek(Get(file)) < 0; }
 
+template <typename Stop>
+int Files::TakeUntil(Channel& channel, Stop stop, std::string* out) {
+  // Whole runs of the buffer at a time rather than byte by byte.
+  while (Peek(channel) >= 0) {
+    const char* begin = channel.input.data() + channel.input_pos;
+    const char* end = channel.input.data() + channel.input.size();
+    const char* at = begin;
+    while (at != end && !stop(static_cast<unsigned char>(*at))) ++at;
+    if (out != nullptr) out->append(begin, at);
+    channel.input_pos += static_cast<std::size_t>(at - begin);
+    if (at != end) return static_cast<unsigned char>(*at);
+  }
+  return -1;
+}
+
 std::string Files::LineInput(FileNumber file) {
   Channel& channel = Get(file);
   if (Peek(channel) < 0) throw RuntimeError(kInputPastEndOfFile);
   std::string line;
-  for (;;) {
-    const int c = Take(channel);
-    if (c < 0 || c == '\n') break;
-    if (c == '\r') {
-      if (Peek(channel) == '\n') Take(channel);
-      break;
-    }
-    line.push_back(static_cast<char>(c));
+  if (TakeUntil(channel, IsLineEnd, &line) == '\r') {
+    Take(channel);
+    if (Peek(channel) == '\n') Take(channel);
+  } else {
+    Take(channel);  // the line feed, if any
   }
   return line;
 }
@@ -106,42 +123,26 @@ std::string Files::InputField(FileNumber file) {
   while (IsBlank(Peek(channel))) Take(channel);
   if (Peek(channel) < 0) throw RuntimeError(kInputPastEndOfFile);
 
-  auto take_line_end = [&] {
-    if (Take(channel) == '\r' && Peek(channel) == '\n') Take(channel);
+  // Takes the comma or the line end (CR LF as one) that ends a field.
+  auto take_delimiter = [&](int c) {
+    if (c < 0) return;
+    Take(channel);
+    if (c == '\r' && Peek(channel) == '\n') Take(channel);
   };
+  auto is_delimiter = [](int c) { return c == ',' || IsLineEnd(c); };
 
   std::string field;
   if (Peek(channel) == '"') {
     Take(channel);
-    for (int c = Take(channel); c >= 0 && c != '"'; c = Take(channel)) {
-      field.push_back(static_cast<char>(c));
-    }
-    // Whatever stands between the closing quote and the delimiter is dropped.
-    for (int c = Peek(channel); c >= 0; c = Peek(channel)) {
-      if (c == ',') {
-        Take(channel);
-        break;
-      }
-      if (IsLineEnd(c)) {
-        take_line_end();
-        break;
-      }
+    if (TakeUntil(
+            channel, [](int c) { return c == '"'; }, &field) >= 0)
       Take(channel);
-    }
+    // Whatever stands between the closing quote and the delimiter is dropped.
+    take_delimiter(TakeUntil(channel, is_delimiter, nullptr));
     return field;
   }
 
-  for (int c = Peek(channel); c >= 0; c = Peek(channel)) {
-    if (c == ',') {
-      Take(channel);
-      break;
-    }
-    if (IsLineEnd(c)) {
-      take_line_end();
-      break;
-    }
-    field.push_back(static_cast<char>(Take(channel)));
-  }
+  take_delimiter(TakeUntil(channel, is_delimiter, &field));
   while (!field.empty() && IsBlank(static_cast<unsigned char>(field.back()))) field.pop_back();
   return field;
 }
@@ -149,6 +150,11 @@ std::string Files::InputField(FileNumber file) {
 void Files::Print(FileNumber file, std::string_view text) {
   Channel& channel = Get(file);
   if (channel.mode == OpenMode::kInput) throw RuntimeError(kBadFileMode);
+  if (text.size() >= kWriteChunk) {  // a whole page at once: no need to copy it first
+    Flush(channel);
+    channel.file->Write(text);
+    return;
+  }
   channel.output.append(text);
   if (channel.output.size() >= kWriteChunk) Flush(channel);
 }
@@ -161,11 +167,25 @@ void Files::PrintLine(FileNumber file, std::string_view text) {
   if (channel.output.size() >= kWriteChunk) Flush(channel);
 }
 
+void Files::PrintLine(FileNumber file, std::initializer_list<std::string_view> pieces) {
+  Channel& channel = Get(file);
+  if (channel.mode == OpenMode::kInput) throw RuntimeError(kBadFileMode);
+  for (std::string_view piece : pieces) channel.output.append(piece);
+  channel.output.append("\r\n");
+  if (channel.output.size() >= kWriteChunk) Flush(channel);
+}
+
 void Files::Flush(Channel& channel) {
   if (channel.output.empty()) return;
-  std::string pending;
-  pending.swap(channel.output);
-  channel.file->Write(pending);
+  // What failed to reach the file is dropped with the failure, never written twice; the buffer
+  // keeps its room for the next block.
+  try {
+    channel.file->Write(channel.output);
+  } catch (...) {
+    channel.output.clear();
+    throw;
+  }
+  channel.output.clear();
 }
 
 void Files::Close(FileNumber file) {

@@ -3,6 +3,7 @@
 // them: files at fixed Windows paths, "close all" at the edges, every line written ending CR LF.
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -41,6 +42,8 @@ class Files {
 
   // Writes text and CR LF.
   void PrintLine(FileNumber file, std::string_view text);
+  // Writes the pieces one after another and CR LF, without joining them first.
+  void PrintLine(FileNumber file, std::initializer_list<std::string_view> pieces);
   // Writes text with no line end.
   void Print(FileNumber file, std::string_view text);
 
@@ -62,7 +65,13 @@ class Files {
   void Flush(Channel& channel);
   // The next byte without taking it; -1 at the end of the file.
   int Peek(Channel& channel);
+  // Peek's slow path: reads the next block.
+  int Refill(Channel& channel);
   int Take(Channel& channel);
+  // Takes bytes up to the first one for which stop holds (left in place) or the end of the
+  // file, appending them to out unless it is null; returns that byte, or -1 at the end.
+  template <typename Stop>
+  int TakeUntil(Channel& channel, Stop stop, std::string* out);
 
   FileSystem& file_system_;
   std::map<FileNumber, std::unique_ptr<Channel>> channels_;

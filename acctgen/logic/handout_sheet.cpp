@@ -27,16 +27,48 @@ std::string SortKey(std::string_view name) {
   return key;
 }
 
+// A row to sort, with its keys made once rather than in every comparison.
+struct SortedRow {
+  std::string surname_key;
+  std::string name_key;
+  const HandoutEntry* entry;
+};
+
 // Exact bytes break ties, so the order never depends on anything but the names.
-bool ComesBefore(const HandoutEntry* a, const HandoutEntry* b) {
-  const std::string a_surname = SortKey(a->Surname);
-  const std::string b_surname = SortKey(b->Surname);
-  if (a_surname != b_surname) return a_surname < b_surname;
-  const std::string a_name = SortKey(a->PreferredName);
-  const std::string b_name = SortKey(b->PreferredName);
-  if (a_name != b_name) return a_name < b_name;
-  if (a->Surname != b->Surname) return a->Surname < b->Surname;
-  return a->PreferredName < b->PreferredName;
+bool ComesBefore(const SortedRow* a, const SortedRow* b) {
+  if (a->surname_key != b->surname_key) return a->surname_key < b->surname_key;
+  if (a->name_key != b->name_key) return a->name_key < b->name_key;
+  if (a->entry->Surname != b->entry->Surname) return a->entry->Surname < b->entry->Surname;
+  return a->entry->PreferredName < b->entry->PreferredName;
+}
+
+std::string_view EntityFor(char c) {
+  switch (c) {
+    case '&':
+      return "&amp;";
+    case '<':
+      return "&lt;";
+    case '>':
+      return "&gt;";
+    case '"':
+      return "&quot;";
+    case '\'':
+      return "&#39;";
+    default:
+      return {};
+  }
+}
+
+void AppendEscaped(std::string& out, std::string_view text) {
+  // Runs without a special character go in whole.
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::string_view entity = EntityFor(text[i]);
+    if (entity.empty()) continue;
+    out.append(text.substr(run, i - run)).append(entity);
+    run = i + 1;
+  }
+  out.append(text.substr(run));
 }
 
 constexpr std::string_view kStyle =
@@ -59,27 +91,7 @@ constexpr std::string_view kStyle =
 std::string EscapeHtml(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      default:
-        out.push_back(c);
-    }
-  }
+  AppendEscaped(out, text);
   return out;
 }
 
@@ -108,8 +120,14 @@ std::string RenderHandoutSheet(std::string_view domain, const rt::DateTime& date
   if (entries.empty()) {
     page += "<p>No new accounts were created in this run.</p>" + crlf;
   } else {
-    std::map<std::string, std::vector<const HandoutEntry*>> classes;
-    for (const HandoutEntry& entry : entries) classes[entry.RollClass].push_back(&entry);
+    // Sorted by pointer: the rows and their keys stay where they are.
+    std::vector<SortedRow> rows;
+    rows.reserve(entries.size());
+    for (const HandoutEntry& entry : entries) {
+      rows.push_back({SortKey(entry.Surname), SortKey(entry.PreferredName), &entry});
+    }
+    std::map<std::string_view, std::vector<const SortedRow*>> classes;
+    for (const SortedRow& row : rows) classes[row.entry->RollClass].push_back(&row);
     for (auto& [roll_class, students] : classes) {
       std::stable_sort(students.begin(), students.end(), ComesBefore);
       page += "<section class=\"class\">" + crlf;
@@ -120,12 +138,19 @@ std::string RenderHandoutSheet(std::string_view domain, const rt::DateTime& date
           "<col class=\"home\">" +
           crlf;
       page += "<tr><th>Student</th><th>Login</th><th>Password</th><th>Home folder</th></tr>" + crlf;
-      for (const HandoutEntry* student : students) {
-        page += "<tr><td>" + EscapeHtml(student->DisplayName) + "</td><td class=\"secret\">" +
-                EscapeHtml(student->Login) + "</td><td class=\"secret\">" +
-                EscapeHtml(student->Password) + "</td><td class=\"home\">" +
-                EscapeHtml(student->HomeDrive) + " " + EscapeHtml(student->HomePath) +
-                "</td></tr>" + crlf;
+      for (const SortedRow* row : students) {
+        const HandoutEntry& student = *row->entry;
+        page += "<tr><td>";
+        AppendEscaped(page, student.DisplayName);
+        page += "</td><td class=\"secret\">";
+        AppendEscaped(page, student.Login);
+        page += "</td><td class=\"secret\">";
+        AppendEscaped(page, student.Password);
+        page += "</td><td class=\"home\">";
+        AppendEscaped(page, student.HomeDrive);
+        page += ' ';
+        AppendEscaped(page, student.HomePath);
+        page += "</td></tr>\r\n";
       }
       page += "</table>" + crlf;
       page += "</section>" + crlf;

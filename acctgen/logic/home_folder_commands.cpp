@@ -1,6 +1,5 @@
 #include "acctgen/logic/home_folder_commands.h"
 
-#include "runtime/concat.h"
 #include "runtime/text.h"
 
 namespace acctgen {
@@ -26,14 +25,14 @@ void WriteHomeFolderCommands(const FormValues& form, std::string_view login,
                              const OutputFiles& out) {
   const std::string owner_path = OwnerPath(form, login, leaving_year);
   const std::string share = rt::Trim(form.Text3);
-  const std::string folder = rt::Concat({form.Text7, ":\\", share, "\\", owner_path});
-  files.PrintLine(out.Step5, rt::Concat({"cscript a:\\makfldr.vbs ", folder}));
-  files.PrintLine(out.Step6, rt::Concat({"xcacls ", folder, " /g ", login, ":",
-                                         HomeFolderAccess(form), "administrator:F /Y"}));
+  files.PrintLine(out.Step5,
+                  {"cscript a:\\makfldr.vbs ", form.Text7, ":\\", share, "\\", owner_path});
+  files.PrintLine(out.Step6, {"xcacls ", form.Text7, ":\\", share, "\\", owner_path, " /g ", login,
+                              ":", HomeFolderAccess(form), "administrator:F /Y"});
   if (form.Check20) {
-    files.PrintLine(out.Step6, rt::Concat({"subinacl /subdirectories \\\\", rt::Trim(form.Text2),
-                                           "\\", share, "\\", owner_path,
-                                           " /setowner=", rt::Trim(form.Text9), "\\", login}));
+    files.PrintLine(out.Step6,
+                    {"subinacl /subdirectories \\\\", rt::Trim(form.Text2), "\\", share, "\\",
+                     owner_path, " /setowner=", rt::Trim(form.Text9), "\\", login});
   }
 }
 

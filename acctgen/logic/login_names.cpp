@@ -15,6 +15,15 @@ bool IsLoginCharacter(char c) {
 // Transliterated, lower case, without spaces.
 std::string Prepared(std::string_view name) {
   std::string out;
+  out.reserve(name.size());
+  bool ascii = true;
+  for (char c : name) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) {  // the common case, without the intermediate copies
+    for (char c : name) {
+      if (c != ' ') out += c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    }
+    return out;
+  }
   for (char c : rt::ToLower1252(TransliterateToAscii(name))) {
     if (c != ' ') out += c;
   }
@@ -24,6 +33,15 @@ std::string Prepared(std::string_view name) {
 }  // namespace
 
 bool UsableInLogin(std::string_view name) {
+  bool ascii = true;
+  for (char c : name) {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      ascii = false;
+      break;
+    }
+    if (c != ' ' && !IsLoginCharacter(c)) return false;
+  }
+  if (ascii) return true;  // transliteration leaves plain ASCII as it is
   for (char c : TransliterateToAscii(name)) {
     if (c != ' ' && !IsLoginCharacter(c)) return false;
   }

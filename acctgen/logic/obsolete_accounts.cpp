@@ -1,5 +1,6 @@
 #include "acctgen/logic/obsolete_accounts.h"
 
+#include <string_view>
 #include <unordered_set>
 
 namespace acctgen {
@@ -10,12 +11,13 @@ namespace {
 // quadratic cost at a hundred thousand students.
 class LoginSet {
  public:
+  // Views into logins, which must outlive the set.
   explicit LoginSet(const std::vector<std::string>& logins)
       : logins_(logins.begin(), logins.end()) {}
-  bool Contains(const std::string& name) const { return logins_.count(name) != 0; }
+  bool Contains(std::string_view name) const { return logins_.count(name) != 0; }
 
  private:
-  std::unordered_set<std::string> logins_;
+  std::unordered_set<std::string_view> logins_;
 };
 
 }  // namespace
@@ -44,7 +46,7 @@ bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
   for (const std::string& name : existing_accounts) {
     progress.ShowItem(name);
     if (logins.Contains(name)) continue;
-    files.PrintLine(step5, "NET USER /delete " + name);
+    files.PrintLine(step5, {"NET USER /delete ", name});
     files.PrintLine(report, name);
     found = true;
   }

@@ -1,5 +1,6 @@
 #include "acctgen/logic/student_pass.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 #include "acctgen/logic/home_folder_commands.h"
@@ -22,16 +23,41 @@ std::string HomePath(const FormValues& form, std::string_view leaving_year,
   return path.append(login);
 }
 
-std::string AccountRow(const FormValues& form, const StudentRecord& record,
-                       const DerivedLogin& login, std::string_view ou_path,
-                       std::string_view leaving_year, std::string_view password) {
-  std::string row = rt::Concat(
-      {ou_path, ",", record.PreferredName, ",", login.LastName, ",", record.PreferredName, " ",
-       record.Surname, ",Student,", login.Login, ",", password, ",", form.Text5, ":,",
-       HomePath(form, leaving_year, login.Login), ",", rt::Trim(form.Text4)});
-  if (form.Check19) row.append(",").append(rt::Trim(form.Text8));
-  return row;
+void PrintAccountRow(rt::Files& files, rt::FileNumber file, const FormValues& form,
+                     const StudentRecord& record, const DerivedLogin& login,
+                     std::string_view ou_path, std::string_view home_path,
+                     std::string_view password) {
+  const std::string script = rt::Trim(form.Text4);
+  const std::string profile = form.Check19 ? rt::Trim(form.Text8) : std::string();
+  files.PrintLine(file, {ou_path,
+                         ",",
+                         record.PreferredName,
+                         ",",
+                         login.LastName,
+                         ",",
+                         record.PreferredName,
+                         " ",
+                         record.Surname,
+                         ",Student,",
+                         login.Login,
+                         ",",
+                         password,
+                         ",",
+                         form.Text5,
+                         ":,",
+                         home_path,
+                         ",",
+                         script,
+                         form.Check19 ? "," : "",
+                         profile});
 }
+
+// A school has a handful of scholastic years: their leaving years and units are worked out
+// once each rather than once a student.
+struct YearPlacement {
+  std::string leaving_year;
+  std::string ou_path;
+};
 
 }  // namespace
 
@@ -79,11 +105,12 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
                      ProgressSink& progress) {
   if (!startup.StudentExport) return;
   const rt::FileNumber export_file = *startup.StudentExport;
-  const std::unordered_set<std::string> existing(startup.ExistingAccounts.begin(),
-                                                 startup.ExistingAccounts.end());
+  const std::unordered_set<std::string_view> existing(startup.ExistingAccounts.begin(),
+                                                      startup.ExistingAccounts.end());
   const LoginFormat format = LoginFormatOf(form);
   const int final_year = FinalYear(form);
   const std::string common_password = CommonPassword(form);
+  std::unordered_map<std::string, YearPlacement> placements;
 
   while (!files.AtEnd(export_file)) {
     const StudentLine line = ParseStudentLine(files.LineInput(export_file));
@@ -101,15 +128,23 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
       continue;
     }
 
-    progress.ShowItem(rt::Concat({record.PreferredName, " ", record.Surname}));
+    std::string display_name = rt::Concat({record.PreferredName, " ", record.Surname});
+    progress.ShowItem(display_name);
     progress.ShowPhase("Defining New User Account for:");
 
-    std::string leaving_year;
-    if (form.Check3) {
-      leaving_year = ComputeLeavingYear(startup.CurrentYear, final_year, record.ScholasticYear);
-      AddLeavingYear(form, leaving_year, files, out, run);
+    auto placed = placements.find(record.ScholasticYear);
+    if (placed == placements.end()) {
+      YearPlacement placement;
+      if (form.Check3) {
+        placement.leaving_year =
+            ComputeLeavingYear(startup.CurrentYear, final_year, record.ScholasticYear);
+      }
+      placement.ou_path = BuildOuPath(form, placement.leaving_year);
+      placed = placements.emplace(record.ScholasticYear, std::move(placement)).first;
     }
-    const std::string ou_path = BuildOuPath(form, leaving_year);
+    const std::string& leaving_year = placed->second.leaving_year;
+    const std::string& ou_path = placed->second.ou_path;
+    if (form.Check3) AddLeavingYear(form, leaving_year, files, out, run);
 
     // The names were checked above, so the login is always there.
     const DerivedLogin login =
@@ -118,13 +153,12 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
     if (existing.count(login.Login) != 0) continue;
 
     const std::string password = form.Check4 ? MakeUniquePassword(random) : common_password;
-    files.PrintLine(out.AddUsersCsv,
-                    AccountRow(form, record, login, ou_path, leaving_year, password));
-    run.NewAccounts.push_back({record.RollClass, record.Surname, record.PreferredName,
-                               rt::Concat({record.PreferredName, " ", record.Surname}), login.Login,
-                               password, form.Text5 + ":",
-                               HomePath(form, leaving_year, login.Login)});
+    std::string home_path = HomePath(form, leaving_year, login.Login);
+    PrintAccountRow(files, out.AddUsersCsv, form, record, login, ou_path, home_path, password);
     WriteHomeFolderCommands(form, login.Login, leaving_year, files, out);
+    run.NewAccounts.push_back({record.RollClass, record.Surname, record.PreferredName,
+                               std::move(display_name), login.Login, password, form.Text5 + ":",
+                               std::move(home_path)});
   }
 }
 

@@ -74,7 +74,9 @@ std::string TransliterateToAscii(std::string_view name) {
   std::string out;
   out.reserve(name.size());
   for (char c : name) {
-    if (const char* spelling = AsciiSpelling(static_cast<unsigned char>(c))) {
+    if (static_cast<unsigned char>(c) < 0x80) {  // plain ASCII, the common case
+      out += c;
+    } else if (const char* spelling = AsciiSpelling(static_cast<unsigned char>(c))) {
       out += spelling;
     } else {
       out += c;

@@ -45,6 +45,31 @@ TEST_F(FaultInjectionTest, AFullDiskSurfacesWhenBufferedLinesAreWritten) {
   EXPECT_EQ(ErrorOf([&] { files_.Close(out); }), kDiskFull);
   EXPECT_FALSE(files_.IsOpen(out));
   drives_.RemoveHostFile("C:\\full.txt");
+
+  // Lines reach the platform in blocks, so a sweep over the operations meets each block once:
+  // its fault surfaces at the line that fills the block or at the close, with its number.
+  faulty_.ClearFaults();
+  const std::size_t logged_before = faulty_.log().size();
+  const FileNumber report = files_.OpenOutput("C:\\full.txt");
+  for (int i = 0; i < 10000; ++i) files_.PrintLine(report, "twenty bytes of text");  // 220,000
+  files_.Close(report);
+  int writes = 0;
+  for (std::size_t i = logged_before; i < faulty_.log().size(); ++i) {
+    writes += faulty_.log()[i] == "write C:\\full.txt";
+  }
+  EXPECT_EQ(writes, 4);  // three full blocks and the rest at the close
+  EXPECT_EQ(drives_.ReadHostFile("C:\\full.txt").size(), 220000u);
+  faulty_.AddRule({FileOperation::kWrite, "", kDiskFull});
+  const FileNumber again = files_.OpenOutput("C:\\full.txt");
+  int failed_at = -1;
+  for (int i = 0; i < 10000 && failed_at < 0; ++i) {
+    if (ErrorOf([&] { files_.PrintLine(again, "twenty bytes of text"); }) == kDiskFull) {
+      failed_at = i;
+    }
+  }
+  EXPECT_EQ(failed_at, 65536 / 22);  // the line that fills the first block
+  files_.Close(again);
+  drives_.RemoveHostFile("C:\\full.txt");
 }
 
 TEST_F(FaultInjectionTest, SkipAndTimesChooseWhichCallsFail) {

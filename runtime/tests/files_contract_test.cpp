@@ -69,9 +69,14 @@ TEST_F(FilesContractTest, LargeOutputIsWrittenWhole) {
   std::string expected;
   for (int i = 0; i < 20000; ++i) {
     const std::string line = "line " + std::to_string(i);
-    files_.PrintLine(out, line);
+    files_.PrintLine(out, {"line ", std::to_string(i)});
     expected += line + "\r\n";
   }
+  // A page larger than a block goes out at once, after what is buffered.
+  const std::string page(100000, 'p');
+  files_.Print(out, page);
+  files_.PrintLine(out, "end");
+  expected += page + "end\r\n";
   EXPECT_EQ(files_.Length(out), expected.size());
   files_.Close(out);
   EXPECT_EQ(drives_.ReadHostFile("C:\\contract1.txt"), expected);

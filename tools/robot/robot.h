@@ -91,6 +91,16 @@ std::optional<MessageBoxSeen> WaitForMessageBox(DWORD timeout_ms, DWORD process_
 // Waits for a message box, then presses its OK button.
 std::optional<MessageBoxSeen> AnswerMessageBox(DWORD timeout_ms, DWORD process_id = 0);
 
+struct TimedClick {
+  double seconds;  // from posting the click to the box being visible
+  MessageBoxSeen box;
+};
+// Posts a click on the button with this caption and times, with a performance counter, how long
+// window's program takes to show a message box. The box stays open. Nothing when the button is
+// missing or disabled, or no box showed within timeout_ms.
+std::optional<TimedClick> TimeClickToMessageBox(HWND window, std::string_view caption,
+                                                DWORD timeout_ms);
+
 struct InputBoxSeen {
   std::string title;
   std::string prompt;

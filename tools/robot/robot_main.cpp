@@ -5,6 +5,9 @@
 //   robot.exe list TITLE                 one line a control: class, kind, caption, state and
 //                                        rectangle (left top right bottom, client pixels)
 //   robot.exe click TITLE CAPTION
+//   robot.exe time-click TITLE CAPTION [SECONDS]
+//                                        posts the click, prints the seconds until a message
+//                                        box shows and the box, presses OK
 //   robot.exe type TITLE LABEL TEXT      into the edit box after the label
 //   robot.exe read TITLE LABEL           prints the text of the edit box after the label
 //   robot.exe message [SECONDS]          prints the box's title, icon and text, presses OK
@@ -32,6 +35,7 @@ DWORD Seconds(const std::vector<std::string>& args, std::size_t at) {
 int Usage() {
   std::fputs(
       "usage: robot wait-window TITLE [SECONDS] | list TITLE | click TITLE CAPTION |\n"
+      "       time-click TITLE CAPTION [SECONDS] |\n"
       "       type TITLE LABEL TEXT | read TITLE LABEL | message [SECONDS] |\n"
       "       input TITLE ANSWER|--cancel [SECONDS]\n",
       stderr);
@@ -97,6 +101,19 @@ int Run(const std::vector<std::string>& args) {
     if (robot::Click(window, args[2])) return 0;
     std::fprintf(stderr, "robot: no enabled button \"%s\"\n", args[2].c_str());
     return 1;
+  }
+  if (command == "time-click" && args.size() >= 3) {
+    const auto timed = robot::TimeClickToMessageBox(window, args[2], Seconds(args, 3));
+    if (!timed) {
+      std::fprintf(stderr, "robot: no box after a click on \"%s\"\n", args[2].c_str());
+      return 1;
+    }
+    std::printf("seconds: %.3f\ntitle: %s\ntext: %s\n", timed->seconds, timed->box.title.c_str(),
+                timed->box.text.c_str());
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    robot::AnswerMessageBox(kDefaultSeconds * 1000, process);
+    return 0;
   }
   if (command == "type" && args.size() == 4) {
     if (robot::TypeIntoField(window, args[2], args[3])) return 0;

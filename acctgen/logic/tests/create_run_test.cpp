@@ -244,7 +244,8 @@ TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
 
 // Every file operation of a run can fail with any of the errors the disks give: the run then
 // reports it and ends, what was finished before stays as it was, and the settings file is
-// either the old one or the new one, whole.
+// either the old one or the new one, whole. Output is buffered, so a "write" here is a whole
+// block or what is left at a close: a write fault surfaces at that flush, not at its line.
 TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
   FormValues clean_form = SampleForm();
   clean_form.Check18 = true;

@@ -6,6 +6,7 @@
 
 #include "acctgen/logic/create_run.h"
 #include "acctgen/logic/startup.h"
+#include "acctgen/logic/throttled_progress.h"
 #include "acctgen/sortlib/sort_library.h"
 #include "acctgen/ui/form_model.h"
 #include "acctgen/ui/product.h"
@@ -58,6 +59,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   static Program program;  // lives until the process ends
   acctgen::ui::ProgressFormView progress(instance);
   progress.Show();
+  // The Create run names every student and every existing account.
+  acctgen::ThrottledProgress create_progress(progress);
 
   acctgen::StartupOutcome outcome;
   try {
@@ -80,7 +83,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     acctgen::FormValues form = values;
     const acctgen::CreateOutcome outcome =
         acctgen::RunCreate(form, program.startup, program.files, program.dialogs, program.shell,
-                           program.clock, program.random, progress);
+                           program.clock, program.random, create_progress);
     program.form.SetText("Text1", form.Text1);  // the DNS name as the run trimmed it
     if (outcome.end == acctgen::CreateEnd::kRefused) {
       view.Focus(outcome.focus_field);

@@ -147,6 +147,14 @@ TEST_F(RobotTest, ReadsMessageBoxesAndPressesOk) {
   for (int i = 0; i < 100 && Status() != "three boxes"; ++i) Sleep(20);
   EXPECT_EQ(Status(), "three boxes");
   EXPECT_FALSE(WaitForMessageBox(300, program.id()).has_value());
+
+  // A timed click leaves the box open for the caller, and finds only enabled buttons.
+  const auto timed = TimeClickToMessageBox(window, "Warn", kWait);
+  ASSERT_TRUE(timed.has_value());
+  EXPECT_GT(timed->seconds, 0.0);
+  EXPECT_EQ(timed->box.title, "Please Note");
+  EXPECT_TRUE(AnswerMessageBox(kWait, program.id()).has_value());
+  EXPECT_FALSE(TimeClickToMessageBox(window, "Disabled", 300).has_value());
 }
 
 TEST_F(RobotTest, AnswersTheInputBoxOrCancelsIt) {
