@@ -21,8 +21,10 @@ std::string DateText(const rt::DateTime& date) {
 // A name as a class list orders it: case and spaces aside ("Dean" before "de Vries").
 std::string SortKey(std::string_view name) {
   std::string key;
+  key.reserve(name.size());
   for (char c : name) {
-    if (c != ' ') key.push_back(rt::ToLower1252(c));
+    if (c == ' ') continue;
+    key.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : rt::ToLower1252(c));
   }
   return key;
 }

@@ -1,5 +1,7 @@
 #include "acctgen/logic/leaving_years.h"
 
+#include <utility>
+
 #include "runtime/text.h"
 
 namespace acctgen {
@@ -21,7 +23,12 @@ void AddLeavingYear(const FormValues& form, std::string_view year, rt::Files& fi
   if (run.LeavingYearSet.size() != run.LeavingYearList.size()) {
     run.LeavingYearSet = {run.LeavingYearList.begin(), run.LeavingYearList.end()};
   }
-  if (run.LeavingYearSet.emplace(year).second) run.LeavingYearList.emplace_back(year);
+  // Looked up before inserting: emplace would build a node for every student only to drop it.
+  std::string key(year);
+  if (run.LeavingYearSet.count(key) == 0) {
+    run.LeavingYearList.push_back(key);
+    run.LeavingYearSet.insert(std::move(key));
+  }
   if (run.LeavingYearList.size() != run.YearFolderLinesWritten) {
     files.PrintLine(out.Step5, YearFolderLine(form, run.LeavingYearList.back()));
     run.YearFolderLinesWritten = run.LeavingYearList.size();

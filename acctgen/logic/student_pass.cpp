@@ -86,6 +86,10 @@ std::string DataError(const StudentLine& line) {
   if (line.NoPreferredName) {
     return rt::Concat({"In KORU, ", r.Surname, " does not have a preferred name entered."});
   }
+  if (!line.NoScholasticYear && !line.NoRollClass && UsableInLogin(r.Surname) &&
+      UsableInLogin(r.PreferredName)) {
+    return "";  // the common case, without building the name
+  }
   const std::string name = rt::Concat({r.Surname, " ", r.PreferredName});
   if (line.NoScholasticYear) {
     return rt::Concat({"In KORU, ", name, " does not have a Scholastic Year entered."});
