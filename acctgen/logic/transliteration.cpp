@@ -74,9 +74,9 @@ std::string TransliterateToAscii(std::string_view name) {
   std::string out;
   out.reserve(name.size());
   for (char c : name) {
-    if (static_cast<unsigned char>(c) < 0x80) {  // plain ASCII, the common case
-      out += c;
-    } else if (const char* spelling = AsciiSpelling(static_cast<unsigned char>(c))) {
+    const auto b = static_cast<unsigned char>(c);
+    // Plain ASCII, the common case, stays without a look-up.
+    if (const char* spelling = b < 0x80 ? nullptr : AsciiSpelling(b)) {
       out += spelling;
     } else {
       out += c;
