@@ -13,7 +13,7 @@ class LoginSet {
  public:
   // Views into logins, which must outlive the set.
   explicit LoginSet(const std::vector<std::string>& logins)
-      : logins_(logins.begin(), logins.end()) {}
+      : logins_(logins.begin(), logins.end(), logins.size()) {}
   bool Contains(std::string_view name) const { return logins_.count(name) != 0; }
 
  private:

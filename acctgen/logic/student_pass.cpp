@@ -18,9 +18,9 @@ namespace {
 // The Home Path column: "\\server\share\[year\]login".
 std::string HomePath(const FormValues& form, std::string_view leaving_year,
                      std::string_view login) {
-  std::string path = rt::Concat({"\\\\", rt::Trim(form.Text2), "\\", rt::Trim(form.Text3), "\\"});
-  if (form.Check3) path.append(leaving_year).append("\\");
-  return path.append(login);
+  // One allocation: the year and its backslash are empty pieces without year folders.
+  return rt::Concat({"\\\\", rt::Trim(form.Text2), "\\", rt::Trim(form.Text3), "\\",
+                     form.Check3 ? leaving_year : "", form.Check3 ? "\\" : "", login});
 }
 
 void PrintAccountRow(rt::Files& files, rt::FileNumber file, const FormValues& form,
@@ -109,8 +109,10 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
                      ProgressSink& progress) {
   if (!startup.StudentExport) return;
   const rt::FileNumber export_file = *startup.StudentExport;
+  // Sized up front: growing a table of a hundred thousand names rehashes it again and again.
   const std::unordered_set<std::string_view> existing(startup.ExistingAccounts.begin(),
-                                                      startup.ExistingAccounts.end());
+                                                      startup.ExistingAccounts.end(),
+                                                      startup.ExistingAccounts.size());
   const LoginFormat format = LoginFormatOf(form);
   const int final_year = FinalYear(form);
   const std::string common_password = CommonPassword(form);
