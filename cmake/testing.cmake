@@ -1,3 +1,9 @@
+# Nothing of the tests is configured in a tree that does not build them (the benchmarks' and
+# the fuzzers'): the rooms add their tests' folders only when BUILD_TESTS is on.
+if(NOT BUILD_TESTS)
+  return()
+endif()
+
 # GoogleTest for both trees: the system's natively, built from /usr/src/googletest for Windows.
 # Windows test programs run under Wine through the emulator (scripts/wine), one prefix per tree.
 if(WIN32)

@@ -8,10 +8,10 @@
 #include <unordered_set>
 
 #include "acctgen/logic/leaving_years.h"
-#include "acctgen/logic/student_line.h"
 #include "acctgen/logic/student_pass.h"
-#include "fuzz/acctgen_memory_file_system.h"
 #include "runtime/files.h"
+#include "runtime/testing/memory_file_system.h"
+#include "school/student_line.h"
 
 namespace {
 
@@ -69,14 +69,14 @@ acctgen::FormValues FormFrom(std::uint8_t a, std::uint8_t b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
   const acctgen::FormValues form = FormFrom(data[0], data[1]);
-  const std::string school(reinterpret_cast<const char*>(data + 2), size - 2);
+  const std::string student_export(reinterpret_cast<const char*>(data + 2), size - 2);
 
   // The parser alone, on the whole input as one line.
-  const acctgen::StudentLine whole = acctgen::ParseStudentLine(school);
+  const school::StudentLine whole = school::ParseStudentLine(student_export);
   Require(whole.Record.RollClass.size() <= 30);
 
-  acctgen::fuzzing::MemoryFileSystem file_system;
-  file_system.files["a:\\school.txt"] = school;
+  rt::testing::MemoryFileSystem file_system;
+  file_system.files["a:\\school.txt"] = student_export;
   rt::Files files(file_system);
   acctgen::StartupState startup;
   startup.CurrentYear = "2026";
@@ -96,8 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::unordered_set<std::string> logins;
   for (const std::string& login : run.CurrentLogins) {
-    Require(!login.empty() && login.size() <= acctgen::kMaxLoginLength);
-    Require(acctgen::UsableInLogin(login) && login.find(' ') == std::string::npos);
+    Require(!login.empty() && login.size() <= school::kMaxLoginLength);
+    Require(school::UsableInLogin(login) && login.find(' ') == std::string::npos);
     for (char c : login) Require(static_cast<unsigned char>(c) < 128);
     Require(logins.insert(login).second);
   }

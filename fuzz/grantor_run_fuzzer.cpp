@@ -9,17 +9,20 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/grantor_memory_file_system.h"
 #include "grantor/logic/login_maker.h"
 #include "grantor/logic/rights_run.h"
 #include "grantor/logic/shortcut_file.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
+#include "runtime/testing/memory_file_system.h"
 
 namespace {
 
-using grantor::fuzzing::MemoryFileSystem;
+using rt::testing::MemoryFileSystem;
+
+// The rights tool sees only the floppy disk and the package's folder.
+MemoryFileSystem PackageDrives() { return MemoryFileSystem({"a:", "c:\\pkg"}); }
 
 std::string_view NextPart(std::string_view& rest) {
   const std::size_t zero = rest.find('\0');
@@ -34,7 +37,7 @@ void Check(bool holds) {
 
 // Every record of the file; false when its values run out inside a record.
 bool ReadEveryRecord(std::string_view bytes, std::size_t* count = nullptr) {
-  MemoryFileSystem memory;
+  MemoryFileSystem memory = PackageDrives();
   memory.files["c:\\pkg\\odshrtct.dat"] = std::string(bytes);
   rt::Files files(memory);
   const rt::FileNumber file = files.OpenInput("C:\\PKG\\odshrtct.dat");
@@ -58,14 +61,14 @@ bool ReadEveryRecord(std::string_view bytes, std::size_t* count = nullptr) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view rest(reinterpret_cast<const char*>(data), size);
-  const std::string_view school = NextPart(rest);
+  const std::string_view students = NextPart(rest);
   const std::string_view settings = NextPart(rest);
   const std::string_view shortcuts = rest;
   std::size_t records_before = 0;
   ReadEveryRecord(shortcuts, &records_before);
 
-  MemoryFileSystem memory;
-  memory.files["a:\\school.txt"] = std::string(school);
+  MemoryFileSystem memory = PackageDrives();
+  memory.files["a:\\school.txt"] = std::string(students);
   memory.files["c:\\pkg\\odshrtct.ini"] = std::string(settings);
   memory.files["c:\\pkg\\odshrtct.dat"] = std::string(shortcuts);
   rt::testing::RecordingDialogs dialogs;
@@ -76,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
       const rt::FileNumber student_export = files.OpenInput("A:\\school.txt");
       // The format comes from the input's length, so every format meets every input shape.
-      const auto format = static_cast<grantor::LoginFormat>(size % 5);
+      const auto format = static_cast<school::LoginFormat>(size % 5);
       finished =
           grantor::RunSetRights(files, dialogs, shell, "C:\\PKG", student_export,
                                 grantor::MakeLoginMaker(format)) == grantor::RunOutcome::kFinished;

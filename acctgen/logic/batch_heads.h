@@ -12,10 +12,8 @@
 
 namespace acctgen {
 
-inline constexpr std::string_view kWorkbookPath = "c:\\addusers.xls";
 inline constexpr std::string_view kStep4Path = "a:\\step4.bat";
 inline constexpr std::string_view kErrorLogPath = "a:\\errorlog.txt";
-inline constexpr std::string_view kAddUsersCsvPath = "c:\\addusers.csv";
 inline constexpr std::string_view kStep5Path = "a:\\step5.bat";
 inline constexpr std::string_view kStep6Path = "a:\\step6.bat";
 

@@ -14,6 +14,7 @@
 #include "acctgen/logic/student_pass.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
+#include "school/procedure_files.h"
 
 namespace acctgen {
 
@@ -31,7 +32,7 @@ struct Services {
 // The workbook of the previous run would be archived again by step 4; a missing one is fine.
 void DeleteStaleWorkbook(rt::Files& files) {
   try {
-    files.Delete(kWorkbookPath);
+    files.Delete(school::kWorkbookPath);
   } catch (const rt::RuntimeError& error) {
     if (error.number() != rt::kFileNotFound) throw;
   }
@@ -42,7 +43,7 @@ OutputFiles OpenOutputFiles(rt::Files& files, const FormValues& form, std::strin
                             std::string_view ldap_binding) {
   OutputFiles out;
   out.ErrorLog = files.OpenOutput(kErrorLogPath);
-  out.AddUsersCsv = files.OpenOutput(kAddUsersCsvPath);
+  out.AddUsersCsv = files.OpenOutput(school::kAccountRowsPath);
   out.Step5 = files.OpenOutput(kStep5Path);
   PrintLines(files, out.Step5, Step5HeadLines(form));
   out.Step6 = files.OpenOutput(kStep6Path);

@@ -7,7 +7,6 @@
 
 namespace acctgen {
 
-inline constexpr std::string_view kDirectoryExportPath = "C:\\exportad.csv";
 inline constexpr std::string_view kIntermediatePath = "C:\\exportad.srt";
 inline constexpr std::string_view kSortedExportPath = "C:\\exprtad2.csv";
 

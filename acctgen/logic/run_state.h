@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "acctgen/logic/handout_sheet.h"
-#include "acctgen/logic/login_names.h"
 #include "runtime/files.h"
+#include "school/login_names.h"
 
 namespace acctgen {
 
@@ -34,7 +34,7 @@ struct RunState {
   // How many entries of LeavingYearList have their year-folder line in step5.bat.
   std::size_t YearFolderLinesWritten = 0;
   // Every login handed out in this run, so that each student's login is unique.
-  LoginNumbering Logins;
+  school::LoginNumbering Logins;
   // Every student who got an account row, for the password hand-out sheet.
   std::vector<HandoutEntry> NewAccounts;
 };

@@ -6,6 +6,7 @@
 #include "acctgen/logic/support_message.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
+#include "school/procedure_files.h"
 
 namespace acctgen {
 
@@ -35,7 +36,7 @@ class Startup {
           step = Step::kOpenStudentExport;
         }
         if (step == Step::kOpenStudentExport) {
-          if (!OpenStudentExport()) return Severe(kStudentExportTooShort, 0);
+          if (!OpenStudentExport()) return Severe(school::kStudentExportTooShort, 0);
           step = Step::kLoadAccounts;
         }
         if (step == Step::kLoadAccounts) {
@@ -58,12 +59,13 @@ class Startup {
             step = Step::kOpenStudentExport;
             break;
           case rt::kDiskNotReady:
-            services_.dialogs.ShowMessage(kInsertFloppy, kFloppyTitle, rt::MessageIcon::kCritical);
+            services_.dialogs.ShowMessage(school::kInsertFloppy, school::kFloppyTitle,
+                                          rt::MessageIcon::kCritical);
             CloseAllQuietly();
             step = Step::kReadDirectoryExport;
             break;
           case rt::kDeviceIoError:
-            return Severe(kBadSectors, number);
+            return Severe(school::kBadSectors, number);
           case rt::kInputPastEndOfFile:
             // A truncated export would leave the existing accounts half loaded.
             if (reading == Reading::kDirectoryExport || reading == Reading::kSortedExport) {
@@ -89,7 +91,7 @@ class Startup {
     // administrator looked for the floppy disk.
     state_.MissingExport = false;
     stage_ = 1;
-    export_ = files_.OpenInput(kDirectoryExportPath);
+    export_ = files_.OpenInput(school::kDirectoryExportPath);
     intermediate_ = files_.OpenOutput(kIntermediatePath);
     reading_ = Reading::kDirectoryExport;
     for (int i = 0; i < 4; ++i) files_.InputField(*export_);  // the header record
@@ -109,8 +111,8 @@ class Startup {
   // Step 8; false when the student export is too short to be a real export.
   bool OpenStudentExport() {
     stage_ = 2;
-    state_.StudentExport = files_.OpenInput(kStudentExportPath);
-    return files_.Length(*state_.StudentExport) >= kMinimumStudentExportBytes;
+    state_.StudentExport = files_.OpenInput(school::kStudentExportPath);
+    return files_.Length(*state_.StudentExport) >= school::kMinimumStudentExportBytes;
   }
 
   // Step 9: sort the intermediate file and load the account names in the sorted order.
@@ -145,7 +147,7 @@ class Startup {
   }
 
   StartupOutcome Severe(std::string_view message, int number) {
-    services_.dialogs.ShowMessage(message, kSevereProblemTitle, rt::MessageIcon::kCritical);
+    services_.dialogs.ShowMessage(message, school::kSevereProblemTitle, rt::MessageIcon::kCritical);
     CloseAllQuietly();
     outcome_.end = StartupEnd::kEndProgram;
     outcome_.error = number;

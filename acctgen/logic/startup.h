@@ -14,30 +14,18 @@
 #include "runtime/clock.h"
 #include "runtime/dialogs.h"
 #include "runtime/files.h"
+#include "school/startup_texts.h"
 
 namespace acctgen {
 
-inline constexpr std::string_view kStudentExportPath = "A:\\school.txt";
-// A student export shorter than this was not exported correctly.
-inline constexpr std::uint64_t kMinimumStudentExportBytes = 100;
-
-inline constexpr std::string_view kSevereProblemTitle = "Severe Problem";
-inline constexpr std::string_view kFloppyTitle = "Where's the Floppy?";
+// The texts of the student export's problems are the school's (school/startup_texts.h); these
+// belong to the generator alone.
 inline constexpr std::string_view kPleaseWait = "Please Wait...";
 
-inline constexpr std::string_view kStudentExportTooShort =
-    "It appears that school.txt file has not been exported from KORU correctly.  This utility "
-    "will now close.";
 inline constexpr std::string_view kStepOneNotRun =
     "It appears that you have either not run Step 1 or not exported student details from KORU "
     "and created the school.txt file on your floppy disk.  Please do that first.  This utility "
     "will now close.";
-inline constexpr std::string_view kInsertFloppy =
-    "The Win2000 floppy disk with your exported school.txt file is not in the floppy drive.  "
-    "Please insert it then click OK.";
-inline constexpr std::string_view kBadSectors =
-    "It appears that the floppy disk has developed some bad sectors or the drive needs "
-    "cleaning.  This utility will now close.";
 inline constexpr std::string_view kExportIncomplete =
     "The export of existing accounts in C:\\exportad.csv is incomplete.  Please run Step 1 of "
     "the Wizard again.  This utility will now close.";

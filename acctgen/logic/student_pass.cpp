@@ -12,6 +12,13 @@
 #include "runtime/text.h"
 
 namespace acctgen {
+
+using school::DerivedLogin;
+using school::LineKind;
+using school::LoginFormat;
+using school::StudentLine;
+using school::StudentRecord;
+
 namespace {
 
 // One row of addusers.csv; its columns follow the header of the Create run.
@@ -62,11 +69,11 @@ struct YearPlacement {
 }  // namespace
 
 LoginFormat LoginFormatOf(const FormValues& form) {
-  if (form.Option2) return LoginFormat::SurnameDotFirstName;
-  if (form.Option1) return LoginFormat::FirstNameDotSurname;
-  if (form.Option3) return LoginFormat::SurnameInitial;
-  if (form.Option15) return LoginFormat::FirstNameSurname;
-  return LoginFormat::SurnameFirstName;
+  if (form.Option2) return LoginFormat::kSurnameDotFirstname;
+  if (form.Option1) return LoginFormat::kFirstnameDotSurname;
+  if (form.Option3) return LoginFormat::kSurnameInitial;
+  if (form.Option15) return LoginFormat::kFirstnameSurname;
+  return LoginFormat::kSurnameFirstname;
 }
 
 bool YearUnticked(const FormValues& form, std::string_view scholastic_year) {
@@ -86,8 +93,8 @@ std::string DataError(const StudentLine& line) {
   if (line.NoPreferredName) {
     return rt::Concat({"In KORU, ", r.Surname, " does not have a preferred name entered."});
   }
-  if (!line.NoScholasticYear && !line.NoRollClass && UsableInLogin(r.Surname) &&
-      UsableInLogin(r.PreferredName)) {
+  if (!line.NoScholasticYear && !line.NoRollClass && school::UsableInLogin(r.Surname) &&
+      school::UsableInLogin(r.PreferredName)) {
     return "";  // the common case, without building the name
   }
   const std::string name = rt::Concat({r.Surname, " ", r.PreferredName});
@@ -97,7 +104,7 @@ std::string DataError(const StudentLine& line) {
   if (line.NoRollClass) {
     return rt::Concat({"In KORU, ", name, " does not have a Roll Class entered."});
   }
-  if (!UsableInLogin(r.Surname) || !UsableInLogin(r.PreferredName)) {
+  if (!school::UsableInLogin(r.Surname) || !school::UsableInLogin(r.PreferredName)) {
     return rt::Concat(
         {"In KORU, ", name, " has a character in the name that cannot be used in a login."});
   }
@@ -119,7 +126,7 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
   std::unordered_map<std::string, YearPlacement> placements;
 
   while (!files.AtEnd(export_file)) {
-    const StudentLine line = ParseStudentLine(files.LineInput(export_file));
+    const StudentLine line = school::ParseStudentLine(files.LineInput(export_file));
     if (line.Kind == LineKind::kNotStudent) continue;
     if (line.Kind == LineKind::kOutOfOrder) {
       files.PrintLine(out.ErrorLog, rt::Concat({"In KORU, the line ", line.Trimmed,
@@ -154,7 +161,7 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
 
     // The names were checked above, so the login is always there.
     const DerivedLogin login =
-        *DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
+        *school::DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
     run.CurrentLogins.push_back(login.Login);
     if (existing.count(login.Login) != 0) continue;
 

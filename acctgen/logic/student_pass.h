@@ -7,17 +7,17 @@
 #include <string_view>
 
 #include "acctgen/logic/form_values.h"
-#include "acctgen/logic/login_names.h"
 #include "acctgen/logic/run_state.h"
 #include "acctgen/logic/startup_state.h"
-#include "acctgen/logic/student_line.h"
 #include "runtime/files.h"
 #include "runtime/random_source.h"
+#include "school/login_names.h"
+#include "school/student_line.h"
 
 namespace acctgen {
 
-// The login format chosen on the form; with none of the five options set, SurnameFirstName.
-LoginFormat LoginFormatOf(const FormValues& form);
+// The login format chosen on the form; with none of the five options set, SurnameFirstname.
+school::LoginFormat LoginFormatOf(const FormValues& form);
 
 // Whether the scholastic year is one of "K", "1" ... "12" whose year box is unticked.
 bool YearUnticked(const FormValues& form, std::string_view scholastic_year);
@@ -25,7 +25,7 @@ bool YearUnticked(const FormValues& form, std::string_view scholastic_year);
 // The error-log line of a record that cannot become an account, or "" when it can: the first
 // of a missing preferred name, scholastic year or roll class, or a name character that cannot
 // be used in a login.
-std::string DataError(const StudentLine& line);
+std::string DataError(const school::StudentLine& line);
 
 // Reads startup.StudentExport from where it stands to its end and writes each student's
 // lines into the open output files; run.CurrentLogins gets the login of every student that got

@@ -9,11 +9,6 @@
 
 namespace grantor {
 
-inline constexpr char kStudentExportPath[] = "A:\\school.txt";
-
-// The smallest export that KORU writes when the export worked.
-inline constexpr unsigned kMinimumExportBytes = 100;
-
 struct StartupResult {
   // The open student export at its first line; empty when start-up ended the program.
   std::optional<rt::FileNumber> StudentExport;

@@ -2,35 +2,9 @@
 
 #include "runtime/error.h"
 #include "runtime/text.h"
+#include "school/student_line.h"
 
 namespace grantor {
-
-namespace {
-
-// The characters strictly between two 1-based positions; the positions must be in order.
-std::string Between(std::string_view line, std::size_t open, std::size_t close) {
-  if (close < open) throw rt::RuntimeError(rt::kInvalidProcedureCall);
-  return rt::Trim(rt::Mid(line, open + 1, close - open - 1));
-}
-
-}  // namespace
-
-ExportLine CutExportLine(std::string_view raw_line) {
-  const std::string line = rt::Trim(raw_line);
-  ExportLine cut;
-  const std::size_t at = rt::FindFirst(line, "@");
-  if (at <= 1) return cut;
-  const std::size_t hash = rt::FindFirst(line, "#");
-  if (hash == 0) return cut;
-  cut.Surname = rt::Trim(rt::Left(line, at - 1));
-  cut.GivenName = Between(line, at, hash);
-  cut.DisplayName = cut.Surname + " " + cut.GivenName;
-  const std::size_t percent = rt::FindFirst(line, "%");
-  if (percent == 0) return cut;
-  cut.ScholasticYear = Between(line, hash, percent);
-  cut.IsStudent = true;
-  return cut;
-}
 
 std::string YearFolderOf(std::string_view scholastic_year) {
   const std::string year = rt::ToLower1252(scholastic_year);
@@ -52,11 +26,18 @@ std::vector<StudentEntry> ReadStudentTable(rt::Files& files, rt::FileNumber stud
     if (table.size() >= kStudentTableCapacity) continue;
     StudentEntry& entry = table.emplace_back();
     if (!has_name) continue;
-    const ExportLine cut = CutExportLine(line);
-    entry.DisplayName = cut.DisplayName;
-    if (!cut.IsStudent) continue;
-    entry.YearFolder = YearFolderOf(cut.ScholasticYear);
-    if (auto login = make_login(cut.Surname, cut.GivenName)) entry.Login = std::move(*login);
+    const school::StudentLine cut = school::ParseStudentLine(line, school::LineReading::kNameFirst);
+    if (cut.Kind == school::LineKind::kOutOfOrder) {
+      throw rt::RuntimeError(rt::kInvalidProcedureCall);
+    }
+    if (cut.Kind == school::LineKind::kNotStudent) continue;
+    const school::StudentRecord& student = cut.Record;
+    entry.DisplayName = student.Surname + " " + student.PreferredName;
+    if (cut.Kind == school::LineKind::kNameOnly) continue;
+    entry.YearFolder = YearFolderOf(student.ScholasticYear);
+    if (auto login = make_login(student.Surname, student.PreferredName)) {
+      entry.Login = std::move(*login);
+    }
   }
   return table;
 }

@@ -32,23 +32,12 @@ struct StudentEntry {
 using LoginMaker =
     std::function<std::optional<std::string>(std::string_view surname, std::string_view given)>;
 
-// One export line cut at its delimiters. Lines without "@" (or with "@" first), without "#" or
-// without "%" are no student line; the display name survives a missing "%".
-struct ExportLine {
-  bool IsStudent = false;
-  std::string Surname;
-  std::string GivenName;
-  std::string ScholasticYear;
-  std::string DisplayName;
-};
-
-// Throws error 5 when "#" stands before "@" or "%" before "#": such a line cannot be cut.
-ExportLine CutExportLine(std::string_view line);
-
 // "presch" for P, "kinder" for K (either case), otherwise "year" and the year as written.
 std::string YearFolderOf(std::string_view scholastic_year);
 
-// Reads the export from where it stands to its end; entry i - 1 belongs to line i.
+// Reads the export from where it stands to its end; entry i - 1 belongs to line i. A line
+// whose "#" stands before "@", or "%" before "#", cannot be cut and stops the run (error 5); a
+// line with a name but no "%" gets its display name only.
 std::vector<StudentEntry> ReadStudentTable(rt::Files& files, rt::FileNumber student_export,
                                            const LoginMaker& make_login);
 

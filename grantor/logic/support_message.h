@@ -13,7 +13,6 @@ using rt::GenericSupportMessage;
 using rt::kSupportContactEmail;
 using rt::kSupportContactName;
 
-inline constexpr std::string_view kSevereProblemTitle = "Severe Problem";
 inline constexpr std::string_view kProgramTitle = "Ondrel Intranet Rights";
 
 // The default failure report of an unexpected error during a run: its number and description.

@@ -8,9 +8,9 @@
 
 #include "grantor/tests/test_logins.h"
 #include "runtime/error.h"
-#include "runtime/fault_injecting_file_system.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
+#include "runtime/testing/fault_injecting_file_system.h"
 #include "runtime/testing/test_drives.h"
 
 namespace grantor {
@@ -169,7 +169,7 @@ TEST_F(RightsRunTest, RecordsThatRunOutInsideARecordStopTheRunBeforeAnyRename) {
 }
 
 TEST_F(RightsRunTest, AnyFailureBeforeTheRenamesLeavesTheShortcutFileUntouched) {
-  rt::FaultInjectingFileSystem counting(drives_.file_system());
+  rt::testing::FaultInjectingFileSystem counting(drives_.file_system());
   Run(counting);
   const auto& log = counting.log();
   int first_rename = -1;
@@ -185,7 +185,7 @@ TEST_F(RightsRunTest, AnyFailureBeforeTheRenamesLeavesTheShortcutFileUntouched) 
     drives_.WriteHostFile("A:\\school.txt", kSchool);
     drives_.WriteHostFile(Package("odshrtct.dat"), kShortcuts);
     drives_.RemoveHostFile(Package("odshrtct.org"));
-    rt::FaultInjectingFileSystem faulty(drives_.file_system());
+    rt::testing::FaultInjectingFileSystem faulty(drives_.file_system());
     faulty.FailOperationAt(i, rt::kDiskFull);
     shell_.started.clear();
     EXPECT_EQ(FailureOf(faulty), rt::kDiskFull) << "operation " << i << ": " << log[i];

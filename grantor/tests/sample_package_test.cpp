@@ -41,7 +41,7 @@ TEST(SamplePackageTest, FullRunOnAMappedDriveMatchesTheGoldenFiles) {
   rt::Files files(drives.file_system());
   const rt::FileNumber student_export = files.OpenInput("A:\\school.txt");
   ASSERT_EQ(RunSetRights(files, dialogs, shell, "S:\\INTRANET\\ONDREL", student_export,
-                         MakeLoginMaker(LoginFormat::kFirstnameDotSurname)),
+                         MakeLoginMaker(school::LoginFormat::kFirstnameDotSurname)),
             RunOutcome::kFinished);
 
   auto read = [&](const char* name) {

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "runtime/error.h"
-#include "runtime/fault_injecting_file_system.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
+#include "runtime/testing/fault_injecting_file_system.h"
 #include "runtime/testing/test_drives.h"
 
 namespace grantor {
@@ -100,21 +100,21 @@ TEST_F(StartupChecksTest, InsertedDiskWithoutTheExportEndsWithTheMissingExportMe
 TEST_F(StartupChecksTest, BadSectorsAndUnexpectedErrorsAreFatalAndCloseTheExport) {
   WriteExport(200);
   struct Case {
-    rt::FileOperation operation;
+    rt::testing::FileOperation operation;
     int error;
     std::string text;
   };
   const Case cases[] = {
-      {rt::FileOperation::kOpen, rt::kDeviceIoError,
+      {rt::testing::FileOperation::kOpen, rt::kDeviceIoError,
        "It appears that the floppy disk has developed some bad sectors or the drive needs "
        "cleaning.  This utility will now close."},
-      {rt::FileOperation::kLength, rt::kPathNotFound,
+      {rt::testing::FileOperation::kLength, rt::kPathNotFound,
        "An Error Code  76 has occurred.  Please contact the Trellis Help Desk at "
        "helpdesk@trellis.example reporting the problem and what you were trying to do.  This "
        "utility will now close."},
   };
   for (const Case& c : cases) {
-    rt::FaultInjectingFileSystem faulty(drives_.file_system());
+    rt::testing::FaultInjectingFileSystem faulty(drives_.file_system());
     faulty.AddRule({c.operation, "school.txt", c.error});
     rt::Files files(faulty);
     dialogs_.messages.clear();

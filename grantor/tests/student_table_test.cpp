@@ -22,33 +22,6 @@ int ErrorOf(const std::function<void()>& action) {
   return 0;
 }
 
-TEST(CutExportLineTest, CutsTrimmedFieldsAtTheFirstDelimiters) {
-  const ExportLine cut = CutExportLine("  Van Der Berg @ Mary Anne # 07 % 7B@#% ");
-  EXPECT_TRUE(cut.IsStudent);
-  EXPECT_EQ(cut.Surname, "Van Der Berg");
-  EXPECT_EQ(cut.GivenName, "Mary Anne");
-  EXPECT_EQ(cut.ScholasticYear, "07");
-  EXPECT_EQ(cut.DisplayName, "Van Der Berg Mary Anne");
-}
-
-TEST(CutExportLineTest, LinesWithoutTheirDelimitersAreNoStudents) {
-  for (const char* line : {"", "Heading line", "@Tomas#7%7B", "  @Tomas#7%7B", "Varga@Tomas 7%"}) {
-    const ExportLine cut = CutExportLine(line);
-    EXPECT_FALSE(cut.IsStudent) << line;
-    EXPECT_EQ(cut.DisplayName, "") << line;
-  }
-  // Without "%" the display name is already known.
-  const ExportLine cut = CutExportLine("Varga@Tomas#7");
-  EXPECT_FALSE(cut.IsStudent);
-  EXPECT_EQ(cut.DisplayName, "Varga Tomas");
-}
-
-TEST(CutExportLineTest, DelimitersOutOfOrderCannotBeCut) {
-  EXPECT_EQ(ErrorOf([] { CutExportLine("Var#ga@Tomas%7"); }), rt::kInvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { CutExportLine("Varga@To%mas#7"); }), rt::kInvalidProcedureCall);
-  EXPECT_EQ(ErrorOf([] { CutExportLine("Varga@#%"); }), 0);
-}
-
 TEST(YearFolderTest, PreschoolAndKindergartenByLetterOtherwiseTheYearAsWritten) {
   EXPECT_EQ(YearFolderOf("P"), "presch");
   EXPECT_EQ(YearFolderOf("p"), "presch");
@@ -107,6 +80,12 @@ TEST_F(StudentTableTest, LoginsAreAskedForEveryStudentLineInOrder) {
                      return std::optional<std::string>("x");
                    });
   EXPECT_EQ(asked, (std::vector<std::string>{"A/B", "E/F"}));
+}
+
+TEST_F(StudentTableTest, ALineWhoseDelimitersAreOutOfOrderStopsTheRun) {
+  EXPECT_EQ(ErrorOf([&] { Read("Varga@Tomas#7%7B\r\nVar#ga@Tomas\r\n"); }),
+            rt::kInvalidProcedureCall);
+  EXPECT_EQ(ErrorOf([&] { Read("Varga@To%mas#7\r\n"); }), rt::kInvalidProcedureCall);
 }
 
 TEST_F(StudentTableTest, HoldsTwoThousandLinesAndStopsAtAStudentLineBeyondThem) {

@@ -27,7 +27,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   if (!startup.StudentExport) return 0;
 
   std::optional<grantor::RightsWindow> window;
-  window.emplace(instance, [&](const std::string& path, grantor::LoginFormat format) {
+  window.emplace(instance, [&](const std::string& path, school::LoginFormat format) {
     try {
       const grantor::RunOutcome outcome = grantor::RunSetRights(
           files, dialogs, shell, path, *startup.StudentExport, grantor::MakeLoginMaker(format));

@@ -10,6 +10,7 @@ namespace grantor {
 namespace {
 
 using rt::TwipsRect;
+using school::LoginFormat;
 
 enum ControlId : int {
   kLabel1 = 101,

@@ -6,15 +6,15 @@
 #include <functional>
 #include <string>
 
-#include "grantor/logic/login_format.h"
 #include "runtime/win32/window.h"
+#include "school/login_names.h"
 
 namespace grantor {
 
 class RightsWindow : public rt::win32::Window {
  public:
   // Called by "&Set Rights" with the path as typed and the selected format.
-  using SetRightsHandler = std::function<void(const std::string& path, LoginFormat format)>;
+  using SetRightsHandler = std::function<void(const std::string& path, school::LoginFormat format)>;
 
   RightsWindow(HINSTANCE instance, SetRightsHandler on_set_rights);
   ~RightsWindow() override;
@@ -27,7 +27,7 @@ class RightsWindow : public rt::win32::Window {
  private:
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
   void CreateControls();
-  LoginFormat SelectedFormat() const;
+  school::LoginFormat SelectedFormat() const;
 
   SetRightsHandler on_set_rights_;
   HWND path_box_ = nullptr;

@@ -1,4 +1,4 @@
-#include "runtime/fault_injecting_file_system.h"
+#include "runtime/testing/fault_injecting_file_system.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include "runtime/files.h"
 #include "runtime/testing/test_drives.h"
 
-namespace rt {
+namespace rt::testing {
 namespace {
 
 int ErrorOf(const std::function<void()>& action) {
@@ -22,7 +22,7 @@ int ErrorOf(const std::function<void()>& action) {
 
 class FaultInjectionTest : public ::testing::Test {
  protected:
-  testing::TestDrives drives_;
+  TestDrives drives_;
   FaultInjectingFileSystem faulty_{drives_.file_system()};
   Files files_{faulty_};
 };
@@ -128,4 +128,4 @@ TEST(ErrorTest, DescriptionsAreTheStandardOnes) {
 }
 
 }  // namespace
-}  // namespace rt
+}  // namespace rt::testing

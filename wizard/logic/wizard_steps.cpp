@@ -17,7 +17,7 @@ constexpr std::string_view kAccountRowsRefusal =
     "successfully?";
 
 const BatchStep kBatchSteps[] = {
-    {"c:\\addusers.xls",
+    {school::kWorkbookPath,
      "A batch file is about to run which will create all the specified OUs and user accounts in "
      "the Active Directory.  When it is complete, continue to Step 5.",
      "A:\\STEP4.BAT",
@@ -107,7 +107,7 @@ void WizardSteps::ExportAccounts() {
                        kExampleServer, kServerBoxPosition);
   if (server.empty()) return;
   // The placeholder stays when the export does not run; csvde overwrites it when it does.
-  const rt::FileNumber file = files_.OpenOutput(kExportFile);
+  const rt::FileNumber file = files_.OpenOutput(school::kDirectoryExportPath);
   files_.PrintLine(file, kExportPlaceholder);
   files_.Close(file);
   shell_.Start(ExportCommandLine(server), rt::WindowStyle::kNormalFocus);
@@ -127,9 +127,9 @@ bool WizardSteps::Probe(std::string_view path) {
 }
 
 void WizardSteps::OpenAccountRows() {
-  if (Probe(kAccountRows)) {
+  if (Probe(school::kAccountRowsPath)) {
     dialogs_.ShowMessage(ExcelNoteText(), kNoteTitle, rt::MessageIcon::kInformation);
-    ShellOpenDocument(shell_, kAccountRows);
+    ShellOpenDocument(shell_, school::kAccountRowsPath);
   } else {
     dialogs_.ShowMessage(kAccountRowsRefusal, kRefusalTitle, rt::MessageIcon::kWarning);
   }

@@ -11,6 +11,7 @@
 #include "runtime/dialogs.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"
+#include "school/procedure_files.h"
 #include "wizard/logic/wizard_form.h"
 
 namespace wizard {
@@ -19,11 +20,9 @@ namespace wizard {
 inline constexpr std::string_view kExampleServer = "SERVER1";
 inline constexpr rt::TwipsPoint kServerBoxPosition = {6000, 1500};
 
-inline constexpr std::string_view kExportFile = "C:\\exportad.csv";
 inline constexpr std::string_view kExportPlaceholder = "Fred,Fred,Fred,Fred";
 inline constexpr std::string_view kInstructionsDocument = "a:\\koru.txt";
 inline constexpr std::string_view kGeneratorCommand = "A:\\acctgen.exe";
-inline constexpr std::string_view kAccountRows = "c:\\addusers.csv";
 inline constexpr std::string_view kOpenWithCommand = "rundll32.exe shell32.dll,OpenAs_RunDLL ";
 
 // A prerequisite file is taken when it holds at least this many bytes.

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "runtime/error.h"
-#include "runtime/fault_injecting_file_system.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
+#include "runtime/testing/fault_injecting_file_system.h"
 #include "runtime/testing/test_drives.h"
 #include "wizard/logic/failure_report.h"
 
@@ -116,8 +116,8 @@ TEST_F(WizardStepsTest, OtherShellFailuresAreIgnored) {
 }
 
 TEST_F(WizardStepsTest, ExportThatCannotWriteThePlaceholderFailsBeforeStartingAnything) {
-  rt::FaultInjectingFileSystem faulty(drives_.file_system());
-  faulty.AddRule({rt::FileOperation::kOpen, "exportad", rt::kPathNotFound});
+  rt::testing::FaultInjectingFileSystem faulty(drives_.file_system());
+  faulty.AddRule({rt::testing::FileOperation::kOpen, "exportad", rt::kPathNotFound});
   rt::Files files(faulty);
   WizardSteps steps(files, dialogs_, shell_);
   dialogs_.answers = {"dc01"};

@@ -9,9 +9,9 @@
 #include "acctgen/logic/settings_file.h"
 #include "acctgen/logic/tests/recording_progress.h"
 #include "runtime/error.h"
-#include "runtime/fault_injecting_file_system.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
+#include "runtime/testing/fault_injecting_file_system.h"
 #include "runtime/testing/test_drives.h"
 #include "runtime/text.h"
 
@@ -83,7 +83,7 @@ class CreateRunTest : public ::testing::Test {
   std::string Read(const char* path) const { return drives_.ReadHostFile(path); }
 
   rt::testing::TestDrives drives_;
-  rt::FaultInjectingFileSystem faulty_{drives_.file_system()};
+  rt::testing::FaultInjectingFileSystem faulty_{drives_.file_system()};
   rt::Files files_{faulty_};
   StartupState startup_;
   rt::testing::RecordingDialogs dialogs_;
@@ -276,7 +276,7 @@ TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
       for (const char* path : {"C:\\trellis.new", "C:\\trellis.old", "C:\\addusers.csv"}) {
         drives.RemoveHostFile(path);
       }
-      rt::FaultInjectingFileSystem faulty(drives.file_system());
+      rt::testing::FaultInjectingFileSystem faulty(drives.file_system());
       rt::Files files(faulty);
       rt::testing::RecordingDialogs dialogs;
       rt::testing::RecordingShell shell;

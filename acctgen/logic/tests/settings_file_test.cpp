@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "runtime/error.h"
-#include "runtime/fault_injecting_file_system.h"
+#include "runtime/testing/fault_injecting_file_system.h"
 #include "runtime/testing/test_drives.h"
 
 namespace acctgen {
@@ -153,16 +153,17 @@ TEST_F(SettingsFileTest, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
 
 TEST_F(SettingsFileTest, AFailedSaveKeepsThePreviousSettings) {
   const FormValues values;
-  for (auto [operation, error] : {std::pair{rt::FileOperation::kWrite, rt::kDiskFull},
-                                  std::pair{rt::FileOperation::kClose, rt::kDiskFull},
-                                  std::pair{rt::FileOperation::kRename, rt::kPermissionDenied},
-                                  std::pair{rt::FileOperation::kOpen, rt::kPathFileAccessError}}) {
+  for (auto [operation, error] :
+       {std::pair{rt::testing::FileOperation::kWrite, rt::kDiskFull},
+        std::pair{rt::testing::FileOperation::kClose, rt::kDiskFull},
+        std::pair{rt::testing::FileOperation::kRename, rt::kPermissionDenied},
+        std::pair{rt::testing::FileOperation::kOpen, rt::kPathFileAccessError}}) {
     drives.WriteHostFile("C:\\trellis.ini", "previous");
-    rt::FaultInjectingFileSystem faulty(drives.file_system());
+    rt::testing::FaultInjectingFileSystem faulty(drives.file_system());
     faulty.AddRule({.operation = operation,
                     .path_contains = "",
                     .error_number = error,
-                    .skip = operation == rt::FileOperation::kRename ? 1 : 0,
+                    .skip = operation == rt::testing::FileOperation::kRename ? 1 : 0,
                     .times = 1});
     rt::Files faulty_files(faulty);
     try {

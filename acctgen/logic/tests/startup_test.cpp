@@ -7,8 +7,8 @@
 
 #include "acctgen/logic/support_message.h"
 #include "runtime/error.h"
-#include "runtime/fault_injecting_file_system.h"
 #include "runtime/testing/fakes.h"
+#include "runtime/testing/fault_injecting_file_system.h"
 #include "runtime/testing/test_drives.h"
 
 namespace acctgen {
@@ -92,7 +92,7 @@ class StartupTest : public ::testing::Test {
   }
 
   rt::testing::TestDrives drives;
-  rt::FaultInjectingFileSystem faulty{drives.file_system()};
+  rt::testing::FaultInjectingFileSystem faulty{drives.file_system()};
   rt::Files files{faulty};
   FilesLineSorter sorter{files};
   rt::testing::RecordingDialogs dialogs;
@@ -192,7 +192,7 @@ TEST_F(StartupTest, TheStudentExportMustBeThereAndAtLeast100Bytes) {
   files.CloseAll();
 
   drives.WriteHostFile("A:\\school.txt", SchoolText(99));
-  ExpectSevere(Run(), kStudentExportTooShort);
+  ExpectSevere(Run(), school::kStudentExportTooShort);
 
   dialogs.messages.clear();
   drives.RemoveHostFile("A:\\school.txt");
@@ -217,7 +217,7 @@ TEST_F(StartupTest, AMissingFloppyIsAskedForUntilItIsInserted) {
   EXPECT_EQ(outcome.passes, 4);
   ASSERT_EQ(dialogs.messages.size(), 3u);
   for (const ShownMessage& message : dialogs.messages) {
-    EXPECT_EQ(message, (ShownMessage{std::string(kInsertFloppy), "Where's the Floppy?",
+    EXPECT_EQ(message, (ShownMessage{std::string(school::kInsertFloppy), "Where's the Floppy?",
                                      rt::MessageIcon::kCritical}));
   }
   // Every pass reads the export again from its start.
@@ -240,19 +240,24 @@ TEST_F(StartupTest, AnExportThatAppearsDuringAFloppyRetryIsReadWithItsHeader) {
 
 TEST_F(StartupTest, TheTrapTellsTheErrorsApart) {
   struct Case {
-    rt::FileOperation operation;
+    rt::testing::FileOperation operation;
     const char* path;
     int error;
     std::string message;
   };
   const std::vector<Case> cases = {
-      {rt::FileOperation::kOpen, "school.txt", rt::kDeviceIoError, std::string(kBadSectors)},
-      {rt::FileOperation::kRead, "exportad.csv", rt::kDeviceIoError, std::string(kBadSectors)},
-      {rt::FileOperation::kOpen, "trellis.ini", rt::kPathFileAccessError,
+      {rt::testing::FileOperation::kOpen, "school.txt", rt::kDeviceIoError,
+       std::string(school::kBadSectors)},
+      {rt::testing::FileOperation::kRead, "exportad.csv", rt::kDeviceIoError,
+       std::string(school::kBadSectors)},
+      {rt::testing::FileOperation::kOpen, "trellis.ini", rt::kPathFileAccessError,
        GenericSupportMessage(75)},
-      {rt::FileOperation::kWrite, "exportad.srt", rt::kDiskFull, GenericSupportMessage(61)},
-      {rt::FileOperation::kOpen, "exprtad2.csv", rt::kFileNotFound, std::string(kStepOneNotRun)},
-      {rt::FileOperation::kOpen, "exportad.srt", rt::kPermissionDenied, GenericSupportMessage(70)},
+      {rt::testing::FileOperation::kWrite, "exportad.srt", rt::kDiskFull,
+       GenericSupportMessage(61)},
+      {rt::testing::FileOperation::kOpen, "exprtad2.csv", rt::kFileNotFound,
+       std::string(kStepOneNotRun)},
+      {rt::testing::FileOperation::kOpen, "exportad.srt", rt::kPermissionDenied,
+       GenericSupportMessage(70)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path + std::string(" ") + std::to_string(c.error));
@@ -269,7 +274,7 @@ TEST_F(StartupTest, TheTrapTellsTheErrorsApart) {
 
 TEST_F(StartupTest, AFloppyNotReadyAnywhereIsRetried) {
   drives.WriteHostFile("C:\\exportad.csv", std::string(kHeader) + Record("A", "a", "B"));
-  faulty.AddRule({.operation = rt::FileOperation::kLength,
+  faulty.AddRule({.operation = rt::testing::FileOperation::kLength,
                   .path_contains = "trellis.ini",
                   .error_number = rt::kDiskNotReady,
                   .times = 1});

@@ -144,9 +144,9 @@ TEST(StudentPassPropertyTest, EveryWrittenLineSuitsItsConsumer) {
     std::set<std::string> distinct;
     for (const std::string& login : out.logins) {
       EXPECT_FALSE(login.empty());
-      EXPECT_LE(login.size(), kMaxLoginLength) << login;
-      EXPECT_FALSE(login.size() == kMaxLoginLength && login.back() == '.') << login;
-      EXPECT_TRUE(UsableInLogin(login) && login.find(' ') == std::string::npos) << login;
+      EXPECT_LE(login.size(), school::kMaxLoginLength) << login;
+      EXPECT_FALSE(login.size() == school::kMaxLoginLength && login.back() == '.') << login;
+      EXPECT_TRUE(school::UsableInLogin(login) && login.find(' ') == std::string::npos) << login;
       EXPECT_FALSE(HasHighByte(login)) << login;
       EXPECT_TRUE(distinct.insert(login).second) << login;
     }
@@ -192,7 +192,7 @@ TEST(StudentPassPropertyTest, EveryWrittenLineSuitsItsConsumer) {
     }
     for (const std::string& login : out.logins) {
       if (login.back() >= '2' && login.back() <= '9') ++numbered;
-      if (login.size() >= kMaxLoginLength - 1) ++long_logins;
+      if (login.size() >= school::kMaxLoginLength - 1) ++long_logins;
     }
   }
   EXPECT_GT(rows, 1000u);

@@ -98,7 +98,7 @@ TEST_F(AcctgenWindowTest, AMissingFloppyIsAskedForThenStartUpGoesOn) {
   ASSERT_TRUE(box.has_value());
   EXPECT_EQ(box->title, "Where's the Floppy?");
   EXPECT_EQ(box->icon, "critical");
-  EXPECT_EQ(box->text, kInsertFloppy);
+  EXPECT_EQ(box->text, school::kInsertFloppy);
   drives.InsertFloppy();
   drives.WriteHostFile("A:\\school.txt", SchoolText());
   ASSERT_TRUE(robot::AnswerMessageBox(kWait, program.id()).has_value());
@@ -116,7 +116,7 @@ TEST_F(AcctgenWindowTest, AMissingOrShortStudentExportIsASevereProblem) {
 
   drives.WriteHostFile("A:\\school.txt", SchoolText().substr(0, 99));
   Start();
-  ExpectEndsAfterOneBox("Severe Problem", kStudentExportTooShort);
+  ExpectEndsAfterOneBox("Severe Problem", school::kStudentExportTooShort);
 }
 
 TEST_F(AcctgenWindowTest, TheRestoredSettingsShowInTheControls) {

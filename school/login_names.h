@@ -1,6 +1,6 @@
 #pragma once
-// Login names of students, shared by the account generator and the intranet rights tool so that
-// both name every student's account alike.
+// Login names of students: the account generator names the accounts with these rules and the
+// intranet rights tool finds them again by the same rules.
 //
 // A login is formed from the surname and the preferred name: both transliterated to ASCII,
 // lower-cased and without spaces, joined in the chosen format, cut to at most 20 characters
@@ -10,8 +10,8 @@
 // tomas.varga, tomas.varga2, tomas.varga3 and a fourth one further down as tomas.varga4.
 //
 // Typical use, once per student in file order:
-//   acctgen::LoginNumbering numbering;   // lives for the whole run
-//   if (auto login = acctgen::DeriveLogin(surname, preferred, format, numbering)) {
+//   school::LoginNumbering numbering;   // lives for the whole run
+//   if (auto login = school::DeriveLogin(surname, preferred, format, numbering)) {
 //     use(login->Login, login->LastName);
 //   } else {
 //     // the name holds a character that cannot be used in a login: report and skip the student
@@ -25,16 +25,17 @@
 #include <unordered_set>
 #include <utility>
 
-namespace acctgen {
+namespace school {
 
 inline constexpr std::size_t kMaxLoginLength = 20;
 
+// The five ways of joining the names, as both programs offer them to the administrator.
 enum class LoginFormat {
-  FirstNameDotSurname,  // tomas.varga
-  SurnameDotFirstName,  // varga.tomas
-  SurnameInitial,       // vargat
-  FirstNameSurname,     // tomasvarga
-  SurnameFirstName,     // vargatomas
+  kSurnameDotFirstname,  // "Surname.Firstname"  varga.tomas
+  kFirstnameDotSurname,  // "Firstname.Surname"  tomas.varga
+  kSurnameInitial,       // "SurnameInitial"     vargat
+  kFirstnameSurname,     // "FirstnameSurname"   tomasvarga
+  kSurnameFirstname,     // "SurnameFirstname"   vargatomas
 };
 
 // True when the name, transliterated and without its spaces, holds only A-Z, a-z, 0-9, ".",
@@ -82,4 +83,4 @@ class LoginNumbering {
 std::optional<DerivedLogin> DeriveLogin(std::string_view surname, std::string_view preferred_name,
                                         LoginFormat format, LoginNumbering& numbering);
 
-}  // namespace acctgen
+}  // namespace school

@@ -1,8 +1,8 @@
-#include "acctgen/logic/student_line.h"
+#include "school/student_line.h"
 
 #include "runtime/text.h"
 
-namespace acctgen {
+namespace school {
 namespace {
 
 constexpr std::size_t kRollClassWidth = 30;
@@ -13,28 +13,31 @@ std::string Between(std::string_view text, std::size_t after, std::size_t before
 
 }  // namespace
 
-StudentLine ParseStudentLine(std::string_view line) {
+StudentLine ParseStudentLine(std::string_view line, LineReading reading) {
+  constexpr std::size_t kNone = std::string_view::npos;
   StudentLine parsed;
   parsed.Trimmed = rt::Trim(line);
   const std::string_view text = parsed.Trimmed;
   const std::size_t at = text.find('@');
   const std::size_t hash = text.find('#');
   const std::size_t percent = text.find('%');
-  if (at == std::string_view::npos || at == 0 || hash == std::string_view::npos ||
-      percent == std::string_view::npos) {
-    return parsed;
-  }
-  if (hash < at || percent < hash) {
+  if (at == kNone || at == 0 || hash == kNone) return parsed;
+  if (percent == kNone && reading == LineReading::kWhole) return parsed;
+  if (hash < at || (percent != kNone && percent < hash)) {
     parsed.Kind = LineKind::kOutOfOrder;
     return parsed;
   }
-  parsed.Kind = LineKind::kStudent;
   StudentRecord& record = parsed.Record;
   record.Surname = rt::Trim(text.substr(0, at));
   record.PreferredName = Between(text, at, hash);
+  parsed.NoPreferredName = record.PreferredName.empty();
+  if (percent == kNone) {
+    parsed.Kind = LineKind::kNameOnly;
+    return parsed;
+  }
+  parsed.Kind = LineKind::kStudent;
   record.ScholasticYear = Between(text, hash, percent);
   record.RollClass = rt::Trim(text.substr(percent + 1, kRollClassWidth));
-  parsed.NoPreferredName = record.PreferredName.empty();
   parsed.NoScholasticYear = record.ScholasticYear.empty();
   parsed.NoRollClass = record.RollClass.empty();
   if (record.RollClass.size() > 1) {
@@ -44,4 +47,4 @@ StudentLine ParseStudentLine(std::string_view line) {
   return parsed;
 }
 
-}  // namespace acctgen
+}  // namespace school

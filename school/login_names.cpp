@@ -1,10 +1,10 @@
-#include "acctgen/logic/login_names.h"
+#include "school/login_names.h"
 
-#include "acctgen/logic/transliteration.h"
 #include "runtime/concat.h"
 #include "runtime/text.h"
+#include "school/transliteration.h"
 
-namespace acctgen {
+namespace school {
 namespace {
 
 bool IsLoginCharacter(char c) {
@@ -53,15 +53,15 @@ std::string BaseLogin(std::string_view surname, std::string_view preferred_name,
   const std::string s = Prepared(surname);
   const std::string f = Prepared(preferred_name);
   switch (format) {
-    case LoginFormat::SurnameDotFirstName:
+    case LoginFormat::kSurnameDotFirstname:
       return rt::Concat({s, ".", f});
-    case LoginFormat::FirstNameDotSurname:
+    case LoginFormat::kFirstnameDotSurname:
       return rt::Concat({f, ".", s});
-    case LoginFormat::SurnameInitial:
+    case LoginFormat::kSurnameInitial:
       return s + f.substr(0, 1);
-    case LoginFormat::FirstNameSurname:
+    case LoginFormat::kFirstnameSurname:
       return f + s;
-    case LoginFormat::SurnameFirstName:
+    case LoginFormat::kSurnameFirstname:
       break;
   }
   return s + f;
@@ -102,4 +102,4 @@ std::optional<DerivedLogin> DeriveLogin(std::string_view surname, std::string_vi
   return derived;
 }
 
-}  // namespace acctgen
+}  // namespace school

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace acctgen {
+namespace school {
 
 // Every accented Latin letter of Windows-1252 becomes its base letter (à á â ã ä å to a, ç to c,
 // ð to d, ñ to n, ø to o, ý ÿ to y, š to s, ž to z), the ligatures and special letters their
@@ -13,4 +13,4 @@ namespace acctgen {
 // other byte stays as it is.
 std::string TransliterateToAscii(std::string_view name);
 
-}  // namespace acctgen
+}  // namespace school

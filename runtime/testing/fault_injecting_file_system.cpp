@@ -1,9 +1,9 @@
-#include "runtime/fault_injecting_file_system.h"
+#include "runtime/testing/fault_injecting_file_system.h"
 
 #include "runtime/error.h"
 #include "runtime/text.h"
 
-namespace rt {
+namespace rt::testing {
 
 namespace {
 
@@ -137,4 +137,4 @@ bool FaultInjectingFileSystem::Exists(std::string_view path) {
   return inner_.Exists(path);
 }
 
-}  // namespace rt
+}  // namespace rt::testing

@@ -9,7 +9,7 @@
 
 #include "runtime/file_system.h"
 
-namespace rt {
+namespace rt::testing {
 
 enum class FileOperation { kOpen, kRead, kWrite, kLength, kClose, kDelete, kRename, kExists };
 
@@ -61,4 +61,4 @@ class FaultInjectingFileSystem : public FileSystem {
   int fail_at_error_ = 0;
 };
 
-}  // namespace rt
+}  // namespace rt::testing

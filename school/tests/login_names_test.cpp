@@ -1,13 +1,13 @@
-#include "acctgen/logic/login_names.h"
+#include "school/login_names.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "acctgen/logic/transliteration.h"
+#include "school/transliteration.h"
 
-namespace acctgen {
+namespace school {
 namespace {
 
 std::string Login(std::string_view surname, std::string_view preferred, LoginFormat format) {
@@ -16,19 +16,19 @@ std::string Login(std::string_view surname, std::string_view preferred, LoginFor
 }
 
 TEST(LoginFormatTest, EachFormatJoinsThePreparedNames) {
-  EXPECT_EQ(Login("Varga", "Tomas", LoginFormat::FirstNameDotSurname), "tomas.varga");
-  EXPECT_EQ(Login("Varga", "Tomas", LoginFormat::SurnameDotFirstName), "varga.tomas");
-  EXPECT_EQ(Login("Varga", "Tomas", LoginFormat::SurnameInitial), "vargat");
-  EXPECT_EQ(Login("Varga", "Tomas", LoginFormat::FirstNameSurname), "tomasvarga");
-  EXPECT_EQ(Login("Varga", "Tomas", LoginFormat::SurnameFirstName), "vargatomas");
+  EXPECT_EQ(Login("Varga", "Tomas", LoginFormat::kFirstnameDotSurname), "tomas.varga");
+  EXPECT_EQ(Login("Varga", "Tomas", LoginFormat::kSurnameDotFirstname), "varga.tomas");
+  EXPECT_EQ(Login("Varga", "Tomas", LoginFormat::kSurnameInitial), "vargat");
+  EXPECT_EQ(Login("Varga", "Tomas", LoginFormat::kFirstnameSurname), "tomasvarga");
+  EXPECT_EQ(Login("Varga", "Tomas", LoginFormat::kSurnameFirstname), "vargatomas");
   // Inner spaces go, apostrophes and hyphens stay.
-  EXPECT_EQ(Login("Van Der Berg", "Mary Anne", LoginFormat::FirstNameDotSurname),
+  EXPECT_EQ(Login("Van Der Berg", "Mary Anne", LoginFormat::kFirstnameDotSurname),
             "maryanne.vanderberg");
-  EXPECT_EQ(Login("O'Brien-Smith", "Tomas", LoginFormat::SurnameDotFirstName),
+  EXPECT_EQ(Login("O'Brien-Smith", "Tomas", LoginFormat::kSurnameDotFirstname),
             "o'brien-smith.tomas");
   // The initial is taken after the spaces went.
-  EXPECT_EQ(BaseLogin("Varga", " Ana", LoginFormat::SurnameInitial), "vargaa");
-  EXPECT_EQ(BaseLogin("Varga", "", LoginFormat::SurnameInitial), "varga");
+  EXPECT_EQ(BaseLogin("Varga", " Ana", LoginFormat::kSurnameInitial), "vargaa");
+  EXPECT_EQ(BaseLogin("Varga", "", LoginFormat::kSurnameInitial), "varga");
 }
 
 TEST(TransliterationTest, AccentedLettersBecomeTheirAsciiSpelling) {
@@ -42,11 +42,11 @@ TEST(TransliterationTest, AccentedLettersBecomeTheirAsciiSpelling) {
   EXPECT_EQ(TransliterateToAscii("\x8A\x9A\x8E\x9E\x8C\x9C\x9F"), "SsZzOEoeY");
   // Other bytes stay: the multiplication and division signs, the euro sign, ASCII.
   EXPECT_EQ(TransliterateToAscii("\xD7\xF7\x80 a-Z"), "\xD7\xF7\x80 a-Z");
-  EXPECT_EQ(Login("\xD8sterg\xE5rd", "Bj\xF6rn", LoginFormat::FirstNameDotSurname),
+  EXPECT_EQ(Login("\xD8sterg\xE5rd", "Bj\xF6rn", LoginFormat::kFirstnameDotSurname),
             "bjorn.ostergard");
   EXPECT_EQ(Login("Stra\xDF"
                   "e",
-                  "\xC6lfgifu", LoginFormat::SurnameDotFirstName),
+                  "\xC6lfgifu", LoginFormat::kSurnameDotFirstname),
             "strasse.aelfgifu");
 }
 
@@ -60,8 +60,8 @@ TEST(UsableInLoginTest, OnlyLettersDigitsAndFourMarksAreUsable) {
     EXPECT_FALSE(UsableInLogin("Var" + bad + "ga")) << bad;
   }
   LoginNumbering numbering;
-  EXPECT_FALSE(DeriveLogin("Smith, Jr", "Tom", LoginFormat::FirstNameDotSurname, numbering));
-  EXPECT_FALSE(DeriveLogin("Smith", "To&m", LoginFormat::FirstNameDotSurname, numbering));
+  EXPECT_FALSE(DeriveLogin("Smith, Jr", "Tom", LoginFormat::kFirstnameDotSurname, numbering));
+  EXPECT_FALSE(DeriveLogin("Smith", "To&m", LoginFormat::kFirstnameDotSurname, numbering));
   EXPECT_EQ(numbering.size(), 0u);
 }
 
@@ -70,9 +70,9 @@ TEST(LoginLimitTest, LongLoginsAreCutAndLoseAFinalDot) {
   EXPECT_EQ(LimitLogin("abcdefghijklmnopqrs.uv"), "abcdefghijklmnopqrs");
   EXPECT_EQ(LimitLogin("abcdefghijklmnopqrs."), "abcdefghijklmnopqrs");
   EXPECT_EQ(LimitLogin("abc."), "abc.");
-  EXPECT_EQ(Login("Abcdefghijklmnop", "Tom", LoginFormat::SurnameDotFirstName),
+  EXPECT_EQ(Login("Abcdefghijklmnop", "Tom", LoginFormat::kSurnameDotFirstname),
             "abcdefghijklmnop.tom");
-  EXPECT_EQ(Login("Abcdefghijklmnopqrs", "Tom", LoginFormat::SurnameDotFirstName),
+  EXPECT_EQ(Login("Abcdefghijklmnopqrs", "Tom", LoginFormat::kSurnameDotFirstname),
             "abcdefghijklmnopqrs");
 }
 
@@ -82,7 +82,7 @@ std::vector<std::string> LoginsOf(const std::vector<std::pair<std::string, std::
   std::vector<std::string> logins;
   for (const auto& [surname, preferred] : students) {
     const auto derived =
-        DeriveLogin(surname, preferred, LoginFormat::FirstNameDotSurname, numbering);
+        DeriveLogin(surname, preferred, LoginFormat::kFirstnameDotSurname, numbering);
     logins.push_back(derived.value().Login);
     if (last_names) last_names->push_back(derived->LastName);
   }
@@ -128,4 +128,4 @@ TEST(LoginNumberingTest, NumbersStayWithinTwentyCharactersAndNeverRepeatALogin) 
 }
 
 }  // namespace
-}  // namespace acctgen
+}  // namespace school

@@ -1,8 +1,8 @@
-#include "acctgen/logic/student_line.h"
+#include "school/student_line.h"
 
 #include <gtest/gtest.h>
 
-namespace acctgen {
+namespace school {
 namespace {
 
 TEST(StudentLineTest, CutsTheLineAtTheFirstDelimitersAndTrimsEachField) {
@@ -36,6 +36,27 @@ TEST(StudentLineTest, LinesWithoutTheDelimitersAreNoStudents) {
   EXPECT_EQ(ParseStudentLine(" Varga#Tomas@7%7B ").Trimmed, "Varga#Tomas@7%7B");
 }
 
+// The rights tool looks students up by name: "@" and "#" are enough for it to cut the name, and
+// "#" before "@" is out of order even where "%" is missing.
+TEST(StudentLineTest, ReadNameFirstALineWithoutItsYearStillGivesTheName) {
+  const StudentLine name_only =
+      ParseStudentLine("  Van Der Berg @ Mary Anne # 07", LineReading::kNameFirst);
+  EXPECT_EQ(name_only.Kind, LineKind::kNameOnly);
+  EXPECT_EQ(name_only.Record.Surname, "Van Der Berg");
+  EXPECT_EQ(name_only.Record.PreferredName, "Mary Anne");
+  EXPECT_EQ(ParseStudentLine("Van Der Berg@Mary Anne#07").Kind, LineKind::kNotStudent);
+  for (const char* text : {"", "Heading line", "@Tomas#7%7B", "  @Tomas#7%7B", "Varga@Tomas 7%"}) {
+    EXPECT_EQ(ParseStudentLine(text, LineReading::kNameFirst).Kind, LineKind::kNotStudent) << text;
+  }
+  for (const char* text : {"Var#ga@Tomas", "Var#ga@Tomas%7", "Varga@To%mas#7"}) {
+    EXPECT_EQ(ParseStudentLine(text, LineReading::kNameFirst).Kind, LineKind::kOutOfOrder) << text;
+  }
+  const StudentLine whole = ParseStudentLine(" Varga @ Tomas # 7 % 7B", LineReading::kNameFirst);
+  EXPECT_EQ(whole.Kind, LineKind::kStudent);
+  EXPECT_EQ(whole.Record.ScholasticYear, "7");
+  EXPECT_EQ(ParseStudentLine("Varga@#%", LineReading::kNameFirst).Kind, LineKind::kStudent);
+}
+
 TEST(StudentLineTest, MissingFieldsRaiseTheirFlags) {
   EXPECT_TRUE(ParseStudentLine("Varga@#7%7B").NoPreferredName);
   EXPECT_TRUE(ParseStudentLine("Varga@ #%7B").NoPreferredName);
@@ -63,4 +84,4 @@ TEST(StudentLineTest, TheRollClassIsCutToThirtyAndLosesOneStrayLastCharacter) {
 }
 
 }  // namespace
-}  // namespace acctgen
+}  // namespace school

@@ -1,6 +1,6 @@
-#include "acctgen/logic/transliteration.h"
+#include "school/transliteration.h"
 
-namespace acctgen {
+namespace school {
 namespace {
 
 // The ASCII spelling of one Windows-1252 byte, or nullptr when the byte stays as it is.
@@ -85,4 +85,4 @@ std::string TransliterateToAscii(std::string_view name) {
   return out;
 }
 
-}  // namespace acctgen
+}  // namespace school
