@@ -12,88 +12,89 @@ namespace acctgen {
 
 namespace {
 
-// Where a pass stands; a trapped error resumes at one of these.
-enum class Step { kReadDirectoryExport, kOpenStudentExport, kLoadAccounts, kRestoreSettings };
-
-// Which file is being read, so the trap can tell a truncated export from a short settings file.
-enum class Reading { kNothing, kDirectoryExport, kSortedExport, kSettings };
+// What start-up is doing, as far as its error trap must know. A missing file means a first run
+// only while the directory export is being opened; running out of input means a truncated
+// export only while an export's records are being read. Anywhere else a missing file means the
+// procedure was not followed, and a short settings file is simply done with.
+enum class Phase {
+  kDirectoryExport,         // opening and closing the directory export and its unsorted copy
+  kDirectoryExportRecords,  // copying the directory export's records
+  kStudentFiles,            // the student export, the sort and the settings file
+  kSortedExportRecords,     // loading the sorted export's records
+};
 
 class Startup {
  public:
   Startup(const StartupServices& services, StartupState& state)
       : services_(services), files_(services.files), state_(state) {}
 
+  // One pass over the files, repeated while the error trap asks for it: after the floppy disk
+  // was put in, from the start; after the directory export was found missing, from the student
+  // export on, as a first run.
   StartupOutcome Run() {
     services_.progress.ShowItem(kPleaseWait);
     // The random source draws from the operating system's generator: there is nothing to seed.
     state_.CurrentYear = rt::NumberText(services_.clock.Now().year);
-
-    Step step = Step::kReadDirectoryExport;
+    state_.MissingExport = false;
     for (;;) {
       try {
-        if (step == Step::kReadDirectoryExport) {
-          ReadDirectoryExport();
-          step = Step::kOpenStudentExport;
-        }
-        if (step == Step::kOpenStudentExport) {
-          if (!OpenStudentExport()) return Severe(school::kStudentExportTooShort, 0);
-          step = Step::kLoadAccounts;
-        }
-        if (step == Step::kLoadAccounts) {
-          LoadExistingAccounts();
-          step = Step::kRestoreSettings;
-        }
-        RestoreSavedSettings();
-        return outcome_;
+        return Pass();
       } catch (const rt::RuntimeError& error) {
-        const int number = error.number();
-        const Reading reading = reading_;
-        reading_ = Reading::kNothing;
-        switch (number) {
-          case rt::kFileNotFound:
-            if (stage_ == 2) return Severe(kStepOneNotRun, number);
-            // No directory export yet: a first run, with no existing accounts.
-            state_.MissingExport = true;
-            CloseQuietly(export_);
-            CloseQuietly(intermediate_);
-            step = Step::kOpenStudentExport;
-            break;
-          case rt::kDiskNotReady:
-            services_.dialogs.ShowMessage(school::kInsertFloppy, school::kFloppyTitle,
-                                          rt::MessageIcon::kCritical);
-            CloseAllQuietly();
-            step = Step::kReadDirectoryExport;
-            break;
-          case rt::kDeviceIoError:
-            return Severe(school::kBadSectors, number);
-          case rt::kInputPastEndOfFile:
-            // A truncated export would leave the existing accounts half loaded.
-            if (reading == Reading::kDirectoryExport || reading == Reading::kSortedExport) {
-              return Severe(kExportIncomplete, number);
-            }
-            // A short settings file: what was restored stays, the form is shown.
-            CloseQuietly(settings_);
-            return outcome_;
-          default:
-            return Severe(GenericSupportMessage(number), number);
-        }
+        if (std::optional<StartupOutcome> end = Trap(error.number())) return *end;
       }
     }
   }
 
  private:
-  // Steps 5 to 7: the directory export into the intermediate file.
-  void ReadDirectoryExport() {
+  StartupOutcome Pass() {
+    if (!state_.MissingExport) CopyDirectoryExport();
+    if (!OpenStudentExport()) return Severe(school::kStudentExportTooShort, 0);
+    LoadExistingAccounts();
+    RestoreSavedSettings();
+    return outcome_;
+  }
+
+  // The outcome when the error ends start-up; nothing when the pass is to run again.
+  std::optional<StartupOutcome> Trap(int number) {
+    switch (number) {
+      case rt::kFileNotFound:
+        if (phase_ != Phase::kDirectoryExport) return Severe(kStepOneNotRun, number);
+        // No directory export yet: a first run, with no existing accounts.
+        state_.MissingExport = true;
+        CloseQuietly(export_);
+        CloseQuietly(intermediate_);
+        return std::nullopt;
+      case rt::kDiskNotReady:
+        services_.dialogs.ShowMessage(school::kInsertFloppy, school::kFloppyTitle,
+                                      rt::MessageIcon::kCritical);
+        CloseAllQuietly();
+        // The export may have appeared while the administrator looked for the disk.
+        state_.MissingExport = false;
+        return std::nullopt;
+      case rt::kDeviceIoError:
+        return Severe(school::kBadSectors, number);
+      case rt::kInputPastEndOfFile:
+        // A truncated export would leave the existing accounts half loaded.
+        if (phase_ == Phase::kDirectoryExportRecords || phase_ == Phase::kSortedExportRecords) {
+          return Severe(kExportIncomplete, number);
+        }
+        // A short settings file: what was restored stays, the form is shown.
+        CloseQuietly(settings_);
+        return outcome_;
+      default:
+        return Severe(GenericSupportMessage(number), number);
+    }
+  }
+
+  // The directory export into the unsorted intermediate file, ready for the sort.
+  void CopyDirectoryExport() {
+    phase_ = Phase::kDirectoryExport;
     ++outcome_.passes;
     state_.ExistingCount = 0;
     state_.ExistingAccounts.clear();
-    // Each pass decides afresh whether the export exists: it may have appeared while the
-    // administrator looked for the floppy disk.
-    state_.MissingExport = false;
-    stage_ = 1;
     export_ = files_.OpenInput(school::kDirectoryExportPath);
     intermediate_ = files_.OpenOutput(kIntermediatePath);
-    reading_ = Reading::kDirectoryExport;
+    phase_ = Phase::kDirectoryExportRecords;
     for (int i = 0; i < 4; ++i) files_.InputField(*export_);  // the header record
     while (!files_.AtEnd(*export_)) {
       const std::string field1 = files_.InputField(*export_);
@@ -103,24 +104,24 @@ class Startup {
       ++state_.ExistingCount;
       files_.PrintLine(*intermediate_, IntermediateLine(field2, field3, field4, OuClass(field1)));
     }
-    reading_ = Reading::kNothing;
+    phase_ = Phase::kDirectoryExport;
     Close(intermediate_);
     Close(export_);
   }
 
-  // Step 8; false when the student export is too short to be a real export.
+  // False when the student export is too short to be a real export.
   bool OpenStudentExport() {
-    stage_ = 2;
+    phase_ = Phase::kStudentFiles;
     state_.StudentExport = files_.OpenInput(school::kStudentExportPath);
     return files_.Length(*state_.StudentExport) >= school::kMinimumStudentExportBytes;
   }
 
-  // Step 9: sort the intermediate file and load the account names in the sorted order.
+  // Sorts the intermediate file and loads the account names in the sorted order.
   void LoadExistingAccounts() {
     if (state_.MissingExport) return;
     services_.sorter.SortFile(kSortArguments);
     sorted_ = files_.OpenInput(kSortedExportPath);
-    reading_ = Reading::kSortedExport;
+    phase_ = Phase::kSortedExportRecords;
     state_.ExistingAccounts.reserve(static_cast<std::size_t>(state_.ExistingCount));
     for (std::int64_t i = 0; i < state_.ExistingCount; ++i) {
       files_.InputField(*sorted_);
@@ -129,20 +130,18 @@ class Startup {
       files_.InputField(*sorted_);
       state_.ExistingAccounts.push_back(std::move(name));
     }
-    reading_ = Reading::kNothing;
+    phase_ = Phase::kStudentFiles;
     Close(sorted_);
   }
 
-  // Step 10: a settings file that is missing is created empty and restores nothing.
+  // A settings file that is missing is created empty and restores nothing.
   void RestoreSavedSettings() {
     const rt::FileNumber probe = files_.OpenProbe(kSettingsPath);
     const std::uint64_t length = files_.Length(probe);
     files_.Close(probe);
     if (length == 0) return;
     settings_ = files_.OpenInput(kSettingsPath);
-    reading_ = Reading::kSettings;
     RestoreSettings(files_, *settings_, services_.form);
-    reading_ = Reading::kNothing;
     Close(settings_);
   }
 
@@ -185,8 +184,7 @@ class Startup {
   rt::Files& files_;
   StartupState& state_;
   StartupOutcome outcome_;
-  int stage_ = 1;
-  Reading reading_ = Reading::kNothing;
+  Phase phase_ = Phase::kDirectoryExport;
   std::optional<rt::FileNumber> export_;
   std::optional<rt::FileNumber> intermediate_;
   std::optional<rt::FileNumber> sorted_;
