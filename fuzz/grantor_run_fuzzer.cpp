@@ -16,6 +16,7 @@
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/memory_file_system.h"
+#include "runtime/text.h"
 
 namespace {
 

@@ -38,7 +38,7 @@ TEST(LeavingYearsTest, TheListGrowsBeyondTwentyYearsAndKeepsItsOrder) {
   out.Step5 = files.OpenOutput("A:\\step5.bat");
   FormValues form;
   form.Text7 = "D";
-  form.Text3 = "h";
+  form.Text3 = "s_home";
   RunState run;
   // A list filled by hand is taken into account, and gets no line of its own here.
   run.LeavingYearList = {"2000"};
@@ -48,7 +48,7 @@ TEST(LeavingYearsTest, TheListGrowsBeyondTwentyYearsAndKeepsItsOrder) {
     const std::string year = std::to_string(3000 - i);
     AddLeavingYear(form, year, files, out, run);
     AddLeavingYear(form, "2000", files, out, run);
-    expected += "cscript a:\\makfldr.vbs D:\\h\\" + year + "\r\n";
+    expected += "cscript a:\\makfldr.vbs D:\\s_home\\" + year + "\r\n";
   }
   files.Close(out.Step5);
   ASSERT_EQ(run.LeavingYearList.size(), 31u);
