@@ -158,11 +158,11 @@ bool Applies(When when, const FormValues& form) {
     case When::kAlways:
       return true;
     case When::kProfile:
-      return form.Check19;
+      return form.SetsProfilePath();
     case When::kNeverExpires:
-      return form.Option13;
+      return form.PasswordNeverExpires();
     case When::kMustChange:
-      return form.Option14;
+      return form.MustChangePassword();
   }
   return true;
 }

@@ -21,8 +21,8 @@ void WriteStep4(rt::Files& files, std::string_view archive_name, std::int64_t ex
 }
 
 std::vector<std::string> Step5HeadLines(const FormValues& form) {
-  const std::string folder = rt::Trim(form.Text3);
-  const std::string root = form.Text7 + ":\\" + folder;
+  const std::string folder = rt::Trim(form.HomeShare());
+  const std::string root = form.ServerDriveLetter() + ":\\" + folder;
   return {
       "cscript a:\\makfldr.vbs " + root,
       "net share " + folder + "=" + root,
@@ -33,7 +33,7 @@ std::vector<std::string> AccountRowsHeadLines(const FormValues& form, std::strin
   std::string header =
       "DS Root,First Name, Last Name, Display Name, Description, SAM Account, Password, Home "
       "Drive, Home Path, Logon Script";
-  if (form.Check19) header += ", Profile Path";
+  if (form.SetsProfilePath()) header += ", Profile Path";
   return {header, std::string("\"").append(ds_root).append("\"")};
 }
 

@@ -56,7 +56,7 @@ OutputFiles OpenOutputFiles(rt::Files& files, const FormValues& form, std::strin
 CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
                           const Services& services) {
   rt::Files& files = services.files;
-  const auto components = DomainComponents(form.Text1);
+  const auto components = DomainComponents(form.DomainDnsName());
   const std::string ds_root = DsRoot(components);
   const std::string ldap_binding = LdapBindingText(components);
 
@@ -69,18 +69,19 @@ CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
   RunState run;
   // With the Students unit the current year always has its unit and its year folder, even when
   // nobody leaves this year.
-  if (form.Check2) AddLeavingYear(form, startup.CurrentYear, files, out, run);
+  if (form.StudentsOu()) AddLeavingYear(form, startup.CurrentYear, files, out, run);
 
   ProcessStudents(form, startup, files, out, run, services.random, services.progress);
 
   PrintLines(files, out.Step6, Step6CleanUpLines());
-  if (form.Check3) PrintLines(files, out.OuVbs, CalendarYearLines(form, run.LeavingYearList));
-  if (form.Check18) {
+  if (form.LeavingYearOus())
+    PrintLines(files, out.OuVbs, CalendarYearLines(form, run.LeavingYearList));
+  if (form.DeleteLeavers()) {
     WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.CurrentLogins,
                                 services.progress, services.shell);
   }
   // The sheet of new passwords comes once every row is written, before the run ends.
-  WriteHandoutSheet(files, form.Text1, services.clock.Now(), run.NewAccounts);
+  WriteHandoutSheet(files, form.DomainDnsName(), services.clock.Now(), run.NewAccounts);
   SaveSettings(files, form);
   const RunEnding ending =
       CompleteRun(files, out, services.dialogs, services.shell, services.progress);

@@ -21,11 +21,12 @@ bool Contains(std::string_view text, std::string_view part) {
 
 std::optional<FormCheckFailure> CheckForm(const FormValues& form) {
   for (std::string_view refused : {" ", "/", "\\", "*", ",", "?", ".."}) {
-    if (Contains(form.Text1, refused)) return kDnsInvalid;
+    if (Contains(form.DomainDnsName(), refused)) return kDnsInvalid;
   }
-  if (form.Check19 && rt::Left(rt::Trim(form.Text8), 2) != "\\\\") return kUncPath;
-  if (!Contains(rt::ToLower1252(form.Text4), ".bat")) return kLogonScript;
-  if (rt::FindFirst(form.Text1, ".") <= 1) return kDnsInvalid;
+  if (form.SetsProfilePath() && rt::Left(rt::Trim(form.ProfilePath()), 2) != "\\\\")
+    return kUncPath;
+  if (!Contains(rt::ToLower1252(form.LogonScript()), ".bat")) return kLogonScript;
+  if (rt::FindFirst(form.DomainDnsName(), ".") <= 1) return kDnsInvalid;
   return std::nullopt;
 }
 

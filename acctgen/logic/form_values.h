@@ -69,6 +69,28 @@ struct FormValues {
   bool Check18 = false;  // delete accounts of students that have left
   bool Check20 = false;  // student owns the home folder
 
+  // What the controls mean, for the generation logic. The login format and the school type,
+  // chosen by groups of options, are read by LoginFormatOf and FinalYear.
+  const std::string& DomainDnsName() const { return Text1; }
+  const std::string& ServerName() const { return Text2; }
+  const std::string& HomeShare() const { return Text3; }
+  const std::string& LogonScript() const { return Text4; }
+  const std::string& HomeDriveLetter() const { return Text5; }
+  const std::string& TypedCommonPassword() const { return Text6; }
+  const std::string& ServerDriveLetter() const { return Text7; }
+  const std::string& ProfilePath() const { return Text8; }
+  const std::string& NetBiosDomain() const { return Text9; }
+  bool SchoolOu() const { return Check1; }
+  bool StudentsOu() const { return Check2; }
+  bool LeavingYearOus() const { return Check3; }
+  bool UniquePasswords() const { return Check4; }
+  bool DeleteLeavers() const { return Check18; }
+  bool SetsProfilePath() const { return Check19; }
+  bool StudentOwnsHomeFolder() const { return Check20; }
+  bool FullHomeFolderAccess() const { return Option9; }
+  bool PasswordNeverExpires() const { return Option13; }
+  bool MustChangePassword() const { return Option14; }
+
   // The year box of a scholastic year: 0 is "K", 1 to 12 the years; nullptr for any other.
   bool* YearBox(int year);
   const bool* YearBox(int year) const;

@@ -5,14 +5,14 @@
 namespace acctgen {
 
 std::string HomeFolderAccess(const FormValues& form) {
-  if (form.Option9) return "F ";
+  if (form.FullHomeFolderAccess()) return "F ";
   return "RC ";
 }
 
 std::string OwnerPath(const FormValues& form, std::string_view login,
                       std::string_view leaving_year) {
   std::string path;
-  if (form.Check3) {
+  if (form.LeavingYearOus()) {
     path += leaving_year;
     path += "\\";
   }
@@ -24,15 +24,15 @@ void WriteHomeFolderCommands(const FormValues& form, std::string_view login,
                              std::string_view leaving_year, rt::Files& files,
                              const OutputFiles& out) {
   const std::string owner_path = OwnerPath(form, login, leaving_year);
-  const std::string share = rt::Trim(form.Text3);
-  files.PrintLine(out.Step5,
-                  {"cscript a:\\makfldr.vbs ", form.Text7, ":\\", share, "\\", owner_path});
-  files.PrintLine(out.Step6, {"xcacls ", form.Text7, ":\\", share, "\\", owner_path, " /g ", login,
-                              ":", HomeFolderAccess(form), "administrator:F /Y"});
-  if (form.Check20) {
-    files.PrintLine(out.Step6,
-                    {"subinacl /subdirectories \\\\", rt::Trim(form.Text2), "\\", share, "\\",
-                     owner_path, " /setowner=", rt::Trim(form.Text9), "\\", login});
+  const std::string share = rt::Trim(form.HomeShare());
+  files.PrintLine(out.Step5, {"cscript a:\\makfldr.vbs ", form.ServerDriveLetter(), ":\\", share,
+                              "\\", owner_path});
+  files.PrintLine(out.Step6, {"xcacls ", form.ServerDriveLetter(), ":\\", share, "\\", owner_path,
+                              " /g ", login, ":", HomeFolderAccess(form), "administrator:F /Y"});
+  if (form.StudentOwnsHomeFolder()) {
+    files.PrintLine(
+        out.Step6, {"subinacl /subdirectories \\\\", rt::Trim(form.ServerName()), "\\", share, "\\",
+                    owner_path, " /setowner=", rt::Trim(form.NetBiosDomain()), "\\", login});
   }
 }
 

@@ -8,9 +8,9 @@ namespace acctgen {
 
 std::string YearFolderLine(const FormValues& form, std::string_view year) {
   std::string line = "cscript a:\\makfldr.vbs ";
-  line += form.Text7;
+  line += form.ServerDriveLetter();
   line += ":\\";
-  line += rt::Trim(form.Text3);
+  line += rt::Trim(form.HomeShare());
   line += "\\";
   line += year;
   return line;

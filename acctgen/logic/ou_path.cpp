@@ -10,9 +10,9 @@ std::string BuildOuPath(const FormValues& form, std::string_view leaving_year) {
     if (!levels.empty()) levels += ",";
     levels += level;
   };
-  if (form.Check3) add(rt::Concat({"OU=", leaving_year}));
-  if (form.Check2) add("OU=Students");
-  if (form.Check1) add("OU=School");
+  if (form.LeavingYearOus()) add(rt::Concat({"OU=", leaving_year}));
+  if (form.StudentsOu()) add("OU=Students");
+  if (form.SchoolOu()) add("OU=School");
   return rt::Concat({"\"", levels, "\""});
 }
 

@@ -11,13 +11,13 @@ std::vector<std::string> OuScriptHeadLines(const FormValues& form, std::string_v
       std::string("Set dom = GetObject(").append(ldap_binding),
       " ",
   };
-  if (form.Check1) {
+  if (form.SchoolOu()) {
     lines.insert(lines.end(), {"'Make School OU",
                                "Set schoolOrg = dom.Create(\"organizationalUnit\", \"OU=School\")",
                                "schoolOrg.SetInfo", " "});
   }
-  if (form.Check2) {
-    const std::string parent = form.Check1 ? "schoolOrg" : "dom";
+  if (form.StudentsOu()) {
+    const std::string parent = form.SchoolOu() ? "schoolOrg" : "dom";
     lines.insert(lines.end(), {"'Make Students OU",
                                "Set studentsOrg = " + parent +
                                    ".Create(\"organizationalUnit\", \"OU=Students\")",
@@ -27,8 +27,8 @@ std::vector<std::string> OuScriptHeadLines(const FormValues& form, std::string_v
 }
 
 std::string_view LeavingYearParent(const FormValues& form) {
-  if (form.Check2) return "studentsOrg";
-  if (form.Check1) return "schoolOrg";
+  if (form.StudentsOu()) return "studentsOrg";
+  if (form.SchoolOu()) return "schoolOrg";
   return "dom";
 }
 

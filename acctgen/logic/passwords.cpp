@@ -24,6 +24,8 @@ std::string MakeUniquePassword(rt::RandomSource& random) {
   return password;
 }
 
-std::string CommonPassword(const FormValues& form) { return rt::Trim(rt::ToLower1252(form.Text6)); }
+std::string CommonPassword(const FormValues& form) {
+  return rt::Trim(rt::ToLower1252(form.TypedCommonPassword()));
+}
 
 }  // namespace acctgen

@@ -26,16 +26,17 @@ namespace {
 std::string HomePath(const FormValues& form, std::string_view leaving_year,
                      std::string_view login) {
   // One allocation: the year and its backslash are empty pieces without year folders.
-  return rt::Concat({"\\\\", rt::Trim(form.Text2), "\\", rt::Trim(form.Text3), "\\",
-                     form.Check3 ? leaving_year : "", form.Check3 ? "\\" : "", login});
+  return rt::Concat({"\\\\", rt::Trim(form.ServerName()), "\\", rt::Trim(form.HomeShare()), "\\",
+                     form.LeavingYearOus() ? leaving_year : "", form.LeavingYearOus() ? "\\" : "",
+                     login});
 }
 
 void PrintAccountRow(rt::Files& files, rt::FileNumber file, const FormValues& form,
                      const StudentRecord& record, const DerivedLogin& login,
                      std::string_view ou_path, std::string_view home_path,
                      std::string_view password) {
-  const std::string script = rt::Trim(form.Text4);
-  const std::string profile = form.Check19 ? rt::Trim(form.Text8) : std::string();
+  const std::string script = rt::Trim(form.LogonScript());
+  const std::string profile = form.SetsProfilePath() ? rt::Trim(form.ProfilePath()) : std::string();
   files.PrintLine(file, {ou_path,
                          ",",
                          record.PreferredName,
@@ -50,12 +51,12 @@ void PrintAccountRow(rt::Files& files, rt::FileNumber file, const FormValues& fo
                          ",",
                          password,
                          ",",
-                         form.Text5,
+                         form.HomeDriveLetter(),
                          ":,",
                          home_path,
                          ",",
                          script,
-                         form.Check19 ? "," : "",
+                         form.SetsProfilePath() ? "," : "",
                          profile});
 }
 
@@ -148,7 +149,7 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
     auto placed = placements.find(record.ScholasticYear);
     if (placed == placements.end()) {
       YearPlacement placement;
-      if (form.Check3) {
+      if (form.LeavingYearOus()) {
         placement.leaving_year =
             ComputeLeavingYear(startup.CurrentYear, final_year, record.ScholasticYear);
       }
@@ -157,7 +158,7 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
     }
     const std::string& leaving_year = placed->second.leaving_year;
     const std::string& ou_path = placed->second.ou_path;
-    if (form.Check3) AddLeavingYear(form, leaving_year, files, out, run);
+    if (form.LeavingYearOus()) AddLeavingYear(form, leaving_year, files, out, run);
 
     // The names were checked above, so the login is always there.
     const DerivedLogin login =
@@ -165,13 +166,14 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
     run.CurrentLogins.push_back(login.Login);
     if (existing.count(login.Login) != 0) continue;
 
-    const std::string password = form.Check4 ? MakeUniquePassword(random) : common_password;
+    const std::string password =
+        form.UniquePasswords() ? MakeUniquePassword(random) : common_password;
     std::string home_path = HomePath(form, leaving_year, login.Login);
     PrintAccountRow(files, out.AddUsersCsv, form, record, login, ou_path, home_path, password);
     WriteHomeFolderCommands(form, login.Login, leaving_year, files, out);
     run.NewAccounts.push_back({record.RollClass, record.Surname, record.PreferredName,
-                               std::move(display_name), login.Login, password, form.Text5 + ":",
-                               std::move(home_path)});
+                               std::move(display_name), login.Login, password,
+                               form.HomeDriveLetter() + ":", std::move(home_path)});
   }
 }
 
