@@ -35,10 +35,10 @@ const std::pair<const char*, const char*> kOutputs[] = {{"A:\\addusers.vbs", "ad
                                                         {"C:\\trellis.ini", "trellis.ini"}};
 
 // The files of C: that a run or a test may leave behind.
-const char* const kCFiles[] = {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv",
-                               "C:\\trellis.ini",  "C:\\trellis.new",  "C:\\trellis.old",
-                               "C:\\addusers.csv", "C:\\addusers.xls", "C:\\handout.htm",
-                               "C:\\tools.log"};
+const char* const kCFiles[] = {"C:\\exportad.csv", "C:\\exportad.srt",    "C:\\exprtad2.csv",
+                               "C:\\trellis.ini",  "C:\\trellis.new",     "C:\\trellis.old",
+                               "C:\\addusers.csv", "C:\\addusers.xls",    "C:\\handout.htm",
+                               "C:\\tools.log",    "C:\\batch-output.txt"};
 
 std::string MainTitle() { return std::string(acctgen::ui::kMainFormTitle); }
 
@@ -243,9 +243,10 @@ TEST_F(AcctgenE2eTest, AFirstRunWithNoExportAndNoDataErrors) {
 }
 
 // Runs a batch file in Wine's command interpreter, in the folder that holds the stub tools (the
-// interpreter looks there first), and waits for it.
+// interpreter looks there first), and waits for it. What the interpreter printed is kept in
+// C:\batch-output.txt for the failure messages.
 DWORD RunBatch(const std::string& batch, const std::string& folder, DWORD timeout_ms) {
-  std::string command = "cmd.exe /c " + batch;
+  std::string command = "cmd.exe /c " + batch + " >C:\\batch-output.txt 2>&1";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
@@ -262,6 +263,18 @@ DWORD RunBatch(const std::string& batch, const std::string& folder, DWORD timeou
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return code;
+}
+
+// The interpreter's complaints in the last batch's output: what it printed besides echoing the
+// commands. Under heavy load Wine's interpreter has been seen to fail to start a program that
+// is there ("Can't recognize ..."), which loses one tool call.
+std::string InterpreterComplaints() {
+  std::istringstream lines(ReadWholeFile("C:\\batch-output.txt"));
+  std::string line, complaints;
+  while (std::getline(lines, line)) {
+    if (line.find("Can't recognize") != std::string::npos) complaints += line + "\n";
+  }
+  return complaints;
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -326,7 +339,7 @@ TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
   for (const Account& account : accounts) {
     ASSERT_EQ(account.home_path.rfind(share, 0), 0u) << account.home_path;
     const std::string folder = server_root + "\\s_home\\" + account.home_path.substr(share.size());
-    EXPECT_TRUE(fs::is_directory(folder)) << folder;
+    EXPECT_TRUE(fs::is_directory(folder)) << folder << "\n" << InterpreterComplaints();
   }
 
   EXPECT_EQ(RunBatch("a:\\step6.bat", tools, 300000), 0u);
@@ -339,7 +352,7 @@ TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
                        " /setowner=HILLCREST\\" + account.login);
   }
   const std::vector<std::string> logged = SplitLines(ReadWholeFile("C:\\tools.log"));
-  EXPECT_EQ(logged.size(), expected.size());
+  EXPECT_EQ(logged.size(), expected.size()) << InterpreterComplaints();
   for (std::size_t i = 0; i < logged.size() && i < expected.size(); ++i) {
     ASSERT_EQ(logged[i], expected[i]) << "tool call " << i;
   }
