@@ -27,14 +27,12 @@ void AppendValue(std::string& line, std::string_view value) {
 }  // namespace
 
 std::string ShortcutLine(std::string_view name, const ShortcutRecord& record) {
+  const std::string_view values[] = {name, record.Folder, record.Middle, record.YearFolder};
   std::string line;
-  AppendValue(line, name);
-  line += ',';
-  AppendValue(line, record.Folder);
-  line += ',';
-  AppendValue(line, record.Middle);
-  line += ',';
-  AppendValue(line, record.YearFolder);
+  for (const std::string_view& value : values) {
+    if (&value != &values[0]) line += ',';
+    AppendValue(line, value);
+  }
   return line;
 }
 
