@@ -48,7 +48,9 @@ std::string DescribeError(int number) {
 }
 
 RuntimeError::RuntimeError(int number)
-    : std::runtime_error(DescribeError(number)), number_(number), description_(DescribeError(number)) {}
+    : std::runtime_error(DescribeError(number)),
+      number_(number),
+      description_(DescribeError(number)) {}
 
 RuntimeError::RuntimeError(int number, const std::string& detail)
     : std::runtime_error(DescribeError(number) + ": " + detail),

@@ -28,7 +28,8 @@ bool EqualsIgnoreCase1252(std::string_view a, std::string_view b);
 std::size_t FindFirst(std::string_view haystack, std::string_view needle, std::size_t start = 1);
 
 // Up to length characters from position start (counting from 1); fewer where the text ends sooner.
-std::string Mid(std::string_view text, std::size_t start, std::size_t length = std::string_view::npos);
+std::string Mid(std::string_view text, std::size_t start,
+                std::size_t length = std::string_view::npos);
 std::string Left(std::string_view text, std::size_t length);
 std::string Right(std::string_view text, std::size_t length);
 

@@ -112,8 +112,7 @@ class PosixOpenFile : public OpenFile {
 
 }  // namespace
 
-PosixFileSystem::PosixFileSystem(char default_drive)
-    : default_drive_(ToUpper1252(default_drive)) {}
+PosixFileSystem::PosixFileSystem(char default_drive) : default_drive_(ToUpper1252(default_drive)) {}
 
 void PosixFileSystem::MapDrive(char letter, std::string host_folder) {
   while (host_folder.size() > 1 && host_folder.back() == '/') host_folder.pop_back();

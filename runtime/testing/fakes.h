@@ -32,8 +32,7 @@ class RecordingDialogs : public Dialogs {
  public:
   void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
   std::string AskText(std::string_view prompt, std::string_view title,
-                      std::string_view default_answer,
-                      std::optional<TwipsPoint> position) override;
+                      std::string_view default_answer, std::optional<TwipsPoint> position) override;
 
   // Answers for the coming input boxes, in order; an empty answer stands for Cancel.
   std::deque<std::string> answers;

@@ -156,9 +156,8 @@ TEST_F(FilesContractTest, FieldsSplitAtCommasAndLineEndsAndDropQuotes) {
   std::vector<std::string> fields;
   while (!files_.AtEnd(in)) fields.push_back(files_.InputField(in));
   EXPECT_EQ(fields, (std::vector<std::string>{"DN", "sn", "givenName", "sAMAccountName",
-                                              ",Tomas Varga,OU=2007,OU=Students,DC=school",
-                                              "Varga", "Tomas", "tvarga", "a", "", "q,uo", "end",
-                                              "last"}));
+                                              ",Tomas Varga,OU=2007,OU=Students,DC=school", "Varga",
+                                              "Tomas", "tvarga", "a", "", "q,uo", "end", "last"}));
   EXPECT_EQ(ErrorOf([&] { files_.InputField(in); }), kInputPastEndOfFile);
 }
 
