@@ -9,30 +9,28 @@ std::string HomeFolderAccess(const FormValues& form) {
   return "RC ";
 }
 
-std::string OwnerPath(const FormValues& form, std::string_view login,
-                      std::string_view leaving_year) {
-  std::string path;
-  if (form.LeavingYearOus()) {
-    path += leaving_year;
-    path += "\\";
-  }
-  path += login;
-  return path;
-}
+HomeFolderTexts::HomeFolderTexts(const FormValues& form)
+    : share(rt::Trim(form.HomeShare())),
+      server(rt::Trim(form.ServerName())),
+      domain(rt::Trim(form.NetBiosDomain())),
+      access(HomeFolderAccess(form)) {}
 
-void WriteHomeFolderCommands(const FormValues& form, std::string_view login,
-                             std::string_view leaving_year, rt::Files& files,
-                             const OutputFiles& out) {
-  const std::string owner_path = OwnerPath(form, login, leaving_year);
-  const std::string share = rt::Trim(form.HomeShare());
-  files.PrintLine(out.Step5, {"cscript a:\\makfldr.vbs ", form.ServerDriveLetter(), ":\\", share,
-                              "\\", owner_path});
-  files.PrintLine(out.Step6, {"xcacls ", form.ServerDriveLetter(), ":\\", share, "\\", owner_path,
-                              " /g ", login, ":", HomeFolderAccess(form), "administrator:F /Y"});
+void WriteHomeFolderCommands(const FormValues& form, const HomeFolderTexts& texts,
+                             std::string_view login, std::string_view leaving_year,
+                             rt::Files& files, const OutputFiles& out) {
+  // The folder below the share, as pieces: the year and its backslash are empty without year
+  // folders.
+  const std::string_view year = form.LeavingYearOus() ? leaving_year : "";
+  const std::string_view year_end = form.LeavingYearOus() ? "\\" : "";
+  files.PrintLine(out.Step5, {"cscript a:\\makfldr.vbs ", form.ServerDriveLetter(), ":\\",
+                              texts.share, "\\", year, year_end, login});
+  files.PrintLine(out.Step6,
+                  {"xcacls ", form.ServerDriveLetter(), ":\\", texts.share, "\\", year, year_end,
+                   login, " /g ", login, ":", texts.access, "administrator:F /Y"});
   if (form.StudentOwnsHomeFolder()) {
-    files.PrintLine(
-        out.Step6, {"subinacl /subdirectories \\\\", rt::Trim(form.ServerName()), "\\", share, "\\",
-                    owner_path, " /setowner=", rt::Trim(form.NetBiosDomain()), "\\", login});
+    files.PrintLine(out.Step6,
+                    {"subinacl /subdirectories \\\\", texts.server, "\\", texts.share, "\\", year,
+                     year_end, login, " /setowner=", texts.domain, "\\", login});
   }
 }
 

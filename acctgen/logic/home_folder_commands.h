@@ -16,14 +16,21 @@ namespace acctgen {
 // so it falls back to Modify, the form's default.
 std::string HomeFolderAccess(const FormValues& form);
 
-// The home folder below the share: leaving year + "\" + login with Check3 ticked, else login.
-std::string OwnerPath(const FormValues& form, std::string_view login,
-                      std::string_view leaving_year);
+// The parts of the commands that are the same for every student of a run, worked out once
+// rather than once a student.
+struct HomeFolderTexts {
+  explicit HomeFolderTexts(const FormValues& form);
+  std::string share;   // the home share, trimmed
+  std::string server;  // the server name, trimmed
+  std::string domain;  // the NetBIOS domain, trimmed
+  std::string access;  // HomeFolderAccess
+};
 
 // Writes the folder line to step5.bat, the grant to step6.bat and, with Check20 ticked, the
-// ownership line to step6.bat.
-void WriteHomeFolderCommands(const FormValues& form, std::string_view login,
-                             std::string_view leaving_year, rt::Files& files,
-                             const OutputFiles& out);
+// ownership line to step6.bat. The home folder below the share is leaving year + "\" + login
+// with Check3 ticked, else login.
+void WriteHomeFolderCommands(const FormValues& form, const HomeFolderTexts& texts,
+                             std::string_view login, std::string_view leaving_year,
+                             rt::Files& files, const OutputFiles& out);
 
 }  // namespace acctgen

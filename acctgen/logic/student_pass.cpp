@@ -21,22 +21,32 @@ using school::StudentRecord;
 
 namespace {
 
-// One row of addusers.csv; its columns follow the header of the Create run.
+// The columns of addusers.csv that are the same for every student of a run, worked out once
+// rather than once a student.
+struct RowTexts {
+  explicit RowTexts(const FormValues& form)
+      : home_root(rt::Concat(
+            {"\\\\", rt::Trim(form.ServerName()), "\\", rt::Trim(form.HomeShare()), "\\"})),
+        script(rt::Trim(form.LogonScript())),
+        profile(form.SetsProfilePath() ? rt::Trim(form.ProfilePath()) : std::string()) {}
+  std::string home_root;  // "\\server\share\"
+  std::string script;
+  std::string profile;  // empty when no profile path is set
+};
+
 // The Home Path column: "\\server\share\[year\]login".
-std::string HomePath(const FormValues& form, std::string_view leaving_year,
+std::string HomePath(const FormValues& form, const RowTexts& texts, std::string_view leaving_year,
                      std::string_view login) {
   // One allocation: the year and its backslash are empty pieces without year folders.
-  return rt::Concat({"\\\\", rt::Trim(form.ServerName()), "\\", rt::Trim(form.HomeShare()), "\\",
-                     form.LeavingYearOus() ? leaving_year : "", form.LeavingYearOus() ? "\\" : "",
-                     login});
+  return rt::Concat({texts.home_root, form.LeavingYearOus() ? leaving_year : "",
+                     form.LeavingYearOus() ? "\\" : "", login});
 }
 
+// One row of addusers.csv; its columns follow the header of the Create run.
 void PrintAccountRow(rt::Files& files, rt::FileNumber file, const FormValues& form,
-                     const StudentRecord& record, const DerivedLogin& login,
+                     const RowTexts& texts, const StudentRecord& record, const DerivedLogin& login,
                      std::string_view ou_path, std::string_view home_path,
                      std::string_view password) {
-  const std::string script = rt::Trim(form.LogonScript());
-  const std::string profile = form.SetsProfilePath() ? rt::Trim(form.ProfilePath()) : std::string();
   files.PrintLine(file, {ou_path,
                          ",",
                          record.PreferredName,
@@ -55,9 +65,9 @@ void PrintAccountRow(rt::Files& files, rt::FileNumber file, const FormValues& fo
                          ":,",
                          home_path,
                          ",",
-                         script,
+                         texts.script,
                          form.SetsProfilePath() ? "," : "",
-                         profile});
+                         texts.profile});
 }
 
 // A school has a handful of scholastic years: their leaving years and units are worked out
@@ -125,6 +135,12 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
   const int final_year = FinalYear(form);
   const std::string common_password = CommonPassword(form);
   std::unordered_map<std::string, YearPlacement> placements;
+  // A school keeps about as many accounts as it has students: room for that many logins.
+  run.Logins.Reserve(startup.ExistingAccounts.size());
+  run.CurrentLogins.reserve(startup.ExistingAccounts.size());
+  const RowTexts row_texts(form);
+  const HomeFolderTexts folder_texts(form);
+  const std::string home_drive = form.HomeDriveLetter() + ":";
 
   while (!files.AtEnd(export_file)) {
     const StudentLine line = school::ParseStudentLine(files.LineInput(export_file));
@@ -168,12 +184,13 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
 
     const std::string password =
         form.UniquePasswords() ? MakeUniquePassword(random) : common_password;
-    std::string home_path = HomePath(form, leaving_year, login.Login);
-    PrintAccountRow(files, out.AddUsersCsv, form, record, login, ou_path, home_path, password);
-    WriteHomeFolderCommands(form, login.Login, leaving_year, files, out);
+    std::string home_path = HomePath(form, row_texts, leaving_year, login.Login);
+    PrintAccountRow(files, out.AddUsersCsv, form, row_texts, record, login, ou_path, home_path,
+                    password);
+    WriteHomeFolderCommands(form, folder_texts, login.Login, leaving_year, files, out);
     run.NewAccounts.push_back({record.RollClass, record.Surname, record.PreferredName,
-                               std::move(display_name), login.Login, password,
-                               form.HomeDriveLetter() + ":", std::move(home_path)});
+                               std::move(display_name), login.Login, password, home_drive,
+                               std::move(home_path)});
   }
 }
 
