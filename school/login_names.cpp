@@ -1,6 +1,7 @@
 #include "school/login_names.h"
 
-#include "runtime/concat.h"
+#include <algorithm>
+
 #include "runtime/text.h"
 #include "school/transliteration.h"
 
@@ -12,22 +13,26 @@ bool IsLoginCharacter(char c) {
          c == '-' || c == '\'' || c == '_';
 }
 
-// Transliterated, lower case, without spaces.
-std::string Prepared(std::string_view name) {
-  std::string out;
-  out.reserve(name.size());
+// Appends the name transliterated, in lower case and without spaces.
+void AppendPrepared(std::string& out, std::string_view name) {
   bool ascii = true;
   for (char c : name) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
   if (ascii) {  // the common case, without the intermediate copies
     for (char c : name) {
       if (c != ' ') out += c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
     }
-    return out;
+    return;
   }
   for (char c : rt::ToLower1252(TransliterateToAscii(name))) {
     if (c != ' ') out += c;
   }
-  return out;
+}
+
+// Cuts the login to at most 20 characters in place; a cut that leaves a final "." loses it too.
+void Limit(std::string& login) {
+  if (login.size() < kMaxLoginLength) return;
+  login.resize(kMaxLoginLength);
+  if (login.back() == '.') login.pop_back();
 }
 
 }  // namespace
@@ -50,31 +55,47 @@ bool UsableInLogin(std::string_view name) {
 
 std::string BaseLogin(std::string_view surname, std::string_view preferred_name,
                       LoginFormat format) {
-  const std::string s = Prepared(surname);
-  const std::string f = Prepared(preferred_name);
+  // Built in place, one piece after the other, rather than joined from prepared copies.
+  std::string login;
+  login.reserve(surname.size() + preferred_name.size() + 1);
   switch (format) {
     case LoginFormat::kSurnameDotFirstname:
-      return rt::Concat({s, ".", f});
+      AppendPrepared(login, surname);
+      login += '.';
+      AppendPrepared(login, preferred_name);
+      break;
     case LoginFormat::kFirstnameDotSurname:
-      return rt::Concat({f, ".", s});
-    case LoginFormat::kSurnameInitial:
-      return s + f.substr(0, 1);
+      AppendPrepared(login, preferred_name);
+      login += '.';
+      AppendPrepared(login, surname);
+      break;
+    case LoginFormat::kSurnameInitial: {
+      AppendPrepared(login, surname);
+      const std::size_t initial = login.size();
+      AppendPrepared(login, preferred_name);
+      login.resize(std::min(login.size(), initial + 1));
+      break;
+    }
     case LoginFormat::kFirstnameSurname:
-      return f + s;
+      AppendPrepared(login, preferred_name);
+      AppendPrepared(login, surname);
+      break;
     case LoginFormat::kSurnameFirstname:
+      AppendPrepared(login, surname);
+      AppendPrepared(login, preferred_name);
       break;
   }
-  return s + f;
+  return login;
 }
 
 std::string LimitLogin(std::string_view login) {
-  std::string out(login.substr(0, kMaxLoginLength));
-  if (out.size() == kMaxLoginLength && out.back() == '.') out.pop_back();
+  std::string out(login.substr(0, kMaxLoginLength + 1));
+  Limit(out);
   return out;
 }
 
-std::pair<std::string, int> LoginNumbering::Take(const std::string& base) {
-  if (taken_.insert(base).second) return {base, 0};
+std::pair<std::string, int> LoginNumbering::Take(std::string base) {
+  if (taken_.insert(base).second) return {std::move(base), 0};
   int& next = next_number_[base];
   if (next == 0) next = 2;
   for (;;) {
@@ -93,7 +114,9 @@ std::pair<std::string, int> LoginNumbering::Take(const std::string& base) {
 std::optional<DerivedLogin> DeriveLogin(std::string_view surname, std::string_view preferred_name,
                                         LoginFormat format, LoginNumbering& numbering) {
   if (!UsableInLogin(surname) || !UsableInLogin(preferred_name)) return std::nullopt;
-  auto [login, number] = numbering.Take(LimitLogin(BaseLogin(surname, preferred_name, format)));
+  std::string base = BaseLogin(surname, preferred_name, format);
+  Limit(base);
+  auto [login, number] = numbering.Take(std::move(base));
   DerivedLogin derived;
   derived.Login = std::move(login);
   derived.LastName = std::string(surname);

@@ -67,7 +67,10 @@ class LoginNumbering {
   // to 20 minus the number's length (losing a "." that then ends it), and numbers whose result
   // is already taken (by another student's plain login) are passed over.
   // Returns the login and the number (0 for plain).
-  std::pair<std::string, int> Take(const std::string& base);
+  std::pair<std::string, int> Take(std::string base);
+
+  // Makes room for about this many logins at once rather than growing the table step by step.
+  void Reserve(std::size_t logins) { taken_.reserve(logins); }
 
   // Whether the login was handed out in this run.
   bool Taken(const std::string& login) const { return taken_.count(login) != 0; }
