@@ -37,10 +37,11 @@ struct SortedRow {
 };
 
 // Exact bytes break ties, so the order never depends on anything but the names.
+// Each text is compared once (compare rather than != and then <).
 bool ComesBefore(const SortedRow* a, const SortedRow* b) {
-  if (a->surname_key != b->surname_key) return a->surname_key < b->surname_key;
-  if (a->name_key != b->name_key) return a->name_key < b->name_key;
-  if (a->entry->Surname != b->entry->Surname) return a->entry->Surname < b->entry->Surname;
+  if (const int order = a->surname_key.compare(b->surname_key); order != 0) return order < 0;
+  if (const int order = a->name_key.compare(b->name_key); order != 0) return order < 0;
+  if (const int order = a->entry->Surname.compare(b->entry->Surname); order != 0) return order < 0;
   return a->entry->PreferredName < b->entry->PreferredName;
 }
 
@@ -61,13 +62,14 @@ std::string_view EntityFor(char c) {
   }
 }
 
+bool NeedsEntity(char c) { return c == '&' || c == '<' || c == '>' || c == '"' || c == '\''; }
+
 void AppendEscaped(std::string& out, std::string_view text) {
   // Runs without a special character go in whole.
   std::size_t run = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::string_view entity = EntityFor(text[i]);
-    if (entity.empty()) continue;
-    out.append(text.substr(run, i - run)).append(entity);
+    if (!NeedsEntity(text[i])) continue;
+    out.append(text.substr(run, i - run)).append(EntityFor(text[i]));
     run = i + 1;
   }
   out.append(text.substr(run));
