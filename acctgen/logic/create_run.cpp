@@ -77,7 +77,7 @@ CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
   if (form.LeavingYearOus())
     PrintLines(files, out.OuVbs, CalendarYearLines(form, run.LeavingYearList));
   if (form.DeleteLeavers()) {
-    WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.CurrentLogins,
+    WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins,
                                 services.progress, services.shell);
   }
   // The sheet of new passwords comes once every row is written, before the run ends.

@@ -34,18 +34,17 @@ std::vector<std::string> ObsoleteAccounts(const std::vector<std::string>& existi
 
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
                                  const std::vector<std::string>& existing_accounts,
-                                 const std::vector<std::string>& current_logins,
+                                 const school::LoginNumbering& current_logins,
                                  ProgressSink& progress, rt::Shell& shell) {
   progress.ShowPhase("Checking for Obsolete Accounts");
   const rt::FileNumber report = files.OpenOutput(kDeletedReportPath);
   files.PrintLine(report, "The following accounts will be deleted as they have left the school:");
   files.PrintLine(report, " ");
 
-  const LoginSet logins(current_logins);
   bool found = false;
   for (const std::string& name : existing_accounts) {
     progress.ShowItem(name);
-    if (logins.Contains(name)) continue;
+    if (current_logins.Taken(name)) continue;
     files.PrintLine(step5, {"NET USER /delete ", name});
     files.PrintLine(report, name);
     found = true;

@@ -10,6 +10,7 @@
 #include "acctgen/logic/run_state.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"
+#include "school/login_names.h"
 
 namespace acctgen {
 
@@ -23,10 +24,11 @@ std::vector<std::string> ObsoleteAccounts(const std::vector<std::string>& existi
 
 // Writes the report and the delete commands into the open step 5 file, naming each existing
 // account on the progress form as it is compared; starts Notepad on the report when it lists
-// any account. Returns whether it did.
+// any account. Returns whether it did. The current logins are those the run handed out: its
+// numbering already holds them in a table, so none is built again here.
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
                                  const std::vector<std::string>& existing_accounts,
-                                 const std::vector<std::string>& current_logins,
+                                 const school::LoginNumbering& current_logins,
                                  ProgressSink& progress, rt::Shell& shell);
 
 }  // namespace acctgen

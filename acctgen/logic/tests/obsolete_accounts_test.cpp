@@ -18,8 +18,10 @@ class ObsoleteAccountsTest : public ::testing::Test {
   bool Run(const Names& existing, const Names& current) {
     const rt::FileNumber step5 = files_.OpenOutput("a:\\step5.bat");
     files_.PrintLine(step5, "net share s_home=D:\\s_home");
+    school::LoginNumbering logins;
+    for (const std::string& login : current) logins.Take(login);
     const bool found =
-        WriteObsoleteAccountsReport(files_, step5, existing, current, progress_, shell_);
+        WriteObsoleteAccountsReport(files_, step5, existing, logins, progress_, shell_);
     files_.Close(step5);
     return found;
   }
