@@ -1,6 +1,7 @@
 #include "school/login_names.h"
 
 #include <algorithm>
+#include <array>
 
 #include "runtime/text.h"
 #include "school/transliteration.h"
@@ -8,10 +9,16 @@
 namespace school {
 namespace {
 
-bool IsLoginCharacter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
-         c == '-' || c == '\'' || c == '_';
-}
+// The characters a login may hold, as a table: every character of every name is looked up.
+constexpr std::array<bool, 256> kLoginCharacters = [] {
+  std::array<bool, 256> table{};
+  for (int c = 'A'; c <= 'Z'; ++c) table[c] = table[c + 32] = true;
+  for (int c = '0'; c <= '9'; ++c) table[c] = true;
+  for (unsigned char c : std::string_view(".-'_")) table[c] = true;
+  return table;
+}();
+
+bool IsLoginCharacter(char c) { return kLoginCharacters[static_cast<unsigned char>(c)]; }
 
 // Appends the name transliterated, in lower case and without spaces.
 void AppendPrepared(std::string& out, std::string_view name) {
