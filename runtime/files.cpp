@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "runtime/error.h"
+#include "runtime/text.h"
 
 namespace rt {
 
@@ -170,9 +171,16 @@ void Files::PrintLine(FileNumber file, std::string_view text) {
 void Files::PrintLine(FileNumber file, std::initializer_list<std::string_view> pieces) {
   Channel& channel = Get(file);
   if (channel.mode == OpenMode::kInput) throw RuntimeError(kBadFileMode);
-  for (std::string_view piece : pieces) channel.output.append(piece);
-  channel.output.append("\r\n");
-  if (channel.output.size() >= kWriteChunk) Flush(channel);
+  // The line's room is made once, then each piece copied in: a row of twenty pieces would
+  // otherwise check the room twenty times.
+  std::size_t size = kCrLf.size();
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string& output = channel.output;
+  std::size_t at = output.size();
+  output.resize(at + size);
+  for (std::string_view piece : pieces) at += piece.copy(output.data() + at, piece.size());
+  kCrLf.copy(output.data() + at, kCrLf.size());
+  if (output.size() >= kWriteChunk) Flush(channel);
 }
 
 void Files::Flush(Channel& channel) {
