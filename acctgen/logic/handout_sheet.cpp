@@ -24,7 +24,12 @@ std::string SortKey(std::string_view name) {
   key.reserve(name.size());
   for (char c : name) {
     if (c == ' ') continue;
-    key.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : rt::ToLower1252(c));
+    // Plain ASCII, the common case, without the look-up in the Windows-1252 table.
+    if (static_cast<unsigned char>(c) < 0x80) {
+      key.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+    } else {
+      key.push_back(rt::ToLower1252(c));
+    }
   }
   return key;
 }
