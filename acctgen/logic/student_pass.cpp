@@ -1,5 +1,6 @@
 #include "acctgen/logic/student_pass.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -91,9 +92,12 @@ bool YearUnticked(const FormValues& form, std::string_view scholastic_year) {
   int year = -1;
   if (scholastic_year == "K") {
     year = 0;
-  } else if (!scholastic_year.empty() && scholastic_year.size() <= 2 && scholastic_year[0] != '0') {
-    const std::int64_t number = rt::NumericPrefix(scholastic_year);
-    if (rt::NumberText(number) == scholastic_year) year = static_cast<int>(number);
+  } else if (!scholastic_year.empty() && scholastic_year.size() <= 2 && scholastic_year[0] != '0' &&
+             std::all_of(scholastic_year.begin(), scholastic_year.end(),
+                         [](char c) { return c >= '0' && c <= '9'; })) {
+    // One or two digits without a leading zero: the number as written, nothing else.
+    year = 0;
+    for (char c : scholastic_year) year = year * 10 + (c - '0');
   }
   const bool* box = form.YearBox(year);
   return box != nullptr && !*box;
@@ -171,10 +175,12 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
       }
       placement.ou_path = BuildOuPath(form, placement.leaving_year);
       placed = placements.emplace(record.ScholasticYear, std::move(placement)).first;
+      // Adding the same leaving year again changes nothing, so it is added once a scholastic
+      // year, at its first student, as it would be at every student.
+      if (form.LeavingYearOus()) AddLeavingYear(form, placed->second.leaving_year, files, out, run);
     }
     const std::string& leaving_year = placed->second.leaving_year;
     const std::string& ou_path = placed->second.ou_path;
-    if (form.LeavingYearOus()) AddLeavingYear(form, leaving_year, files, out, run);
 
     // The names were checked above, so the login is always there.
     const DerivedLogin login =
