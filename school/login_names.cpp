@@ -22,20 +22,18 @@ bool IsLoginCharacter(char c) { return kLoginCharacters[static_cast<unsigned cha
 
 // Appends the name transliterated, in lower case and without spaces.
 void AppendPrepared(std::string& out, std::string_view name) {
-  bool ascii = true;
-  for (char c : name) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-  if (ascii) {  // the common case, without the intermediate copies, written in place
-    const std::size_t start = out.size();
-    out.resize(start + name.size());
-    char* at = out.data() + start;
-    for (char c : name) {
-      if (c != ' ') *at++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+  // Plain ASCII, the common case, in one pass; a letter to transliterate starts the name again
+  // the long way.
+  const std::size_t start = out.size();
+  for (char c : name) {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      out.resize(start);
+      for (char t : rt::ToLower1252(TransliterateToAscii(name))) {
+        if (t != ' ') out += t;
+      }
+      return;
     }
-    out.resize(static_cast<std::size_t>(at - out.data()));
-    return;
-  }
-  for (char c : rt::ToLower1252(TransliterateToAscii(name))) {
-    if (c != ' ') out += c;
+    if (c != ' ') out += c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
   }
 }
 
