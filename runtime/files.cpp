@@ -106,16 +106,21 @@ int Files::TakeUntil(Channel& channel, Stop stop, std::string* out) {
 }
 
 std::string Files::LineInput(FileNumber file) {
+  std::string line;
+  LineInput(file, line);
+  return line;
+}
+
+void Files::LineInput(FileNumber file, std::string& line) {
   Channel& channel = Get(file);
   if (Peek(channel) < 0) throw RuntimeError(kInputPastEndOfFile);
-  std::string line;
+  line.clear();
   if (TakeUntil(channel, IsLineEnd, &line) == '\r') {
     Take(channel);
     if (Peek(channel) == '\n') Take(channel);
   } else {
     Take(channel);  // the line feed, if any
   }
-  return line;
 }
 
 std::string Files::InputField(FileNumber file) {

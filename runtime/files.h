@@ -34,6 +34,9 @@ class Files {
   // One line without its terminator. A line ends at CR LF, a lone CR or a lone LF.
   // At the end of the file: error 62.
   std::string LineInput(FileNumber file);
+  // The same into `line`, whose room is kept for the next line: a pass over a long file then
+  // allocates no line of its own.
+  void LineInput(FileNumber file, std::string& line);
 
   // One comma-separated field. It ends at a comma or a line end; blanks (spaces, tabs) around
   // it are dropped; a field that starts with a double quote runs to the next double quote, and

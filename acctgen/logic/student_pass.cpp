@@ -146,8 +146,10 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
   const HomeFolderTexts folder_texts(form);
   const std::string home_drive = form.HomeDriveLetter() + ":";
 
+  std::string text;  // one line of the export at a time, in the same room
   while (!files.AtEnd(export_file)) {
-    const StudentLine line = school::ParseStudentLine(files.LineInput(export_file));
+    files.LineInput(export_file, text);
+    const StudentLine line = school::ParseStudentLine(text);
     if (line.Kind == LineKind::kNotStudent) continue;
     if (line.Kind == LineKind::kOutOfOrder) {
       files.PrintLine(out.ErrorLog, rt::Concat({"In KORU, the line ", line.Trimmed,
