@@ -22,8 +22,9 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
+
+#include "runtime/text_set.h"
 
 namespace school {
 
@@ -70,14 +71,14 @@ class LoginNumbering {
   std::pair<std::string, int> Take(std::string base);
 
   // Makes room for about this many logins at once rather than growing the table step by step.
-  void Reserve(std::size_t logins) { taken_.reserve(logins); }
+  void Reserve(std::size_t logins) { taken_.Reserve(logins); }
 
   // Whether the login was handed out in this run.
-  bool Taken(const std::string& login) const { return taken_.count(login) != 0; }
+  bool Taken(std::string_view login) const { return taken_.Contains(login); }
   std::size_t size() const { return taken_.size(); }
 
  private:
-  std::unordered_set<std::string> taken_;
+  rt::TextSet taken_;
   std::unordered_map<std::string, int> next_number_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "acctgen/logic/home_folder_commands.h"
 #include "acctgen/logic/leaving_year.h"
@@ -11,6 +10,7 @@
 #include "acctgen/logic/passwords.h"
 #include "runtime/concat.h"
 #include "runtime/text.h"
+#include "runtime/text_set.h"
 
 namespace acctgen {
 
@@ -132,9 +132,8 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
   if (!startup.StudentExport) return;
   const rt::FileNumber export_file = *startup.StudentExport;
   // Sized up front: growing a table of a hundred thousand names rehashes it again and again.
-  const std::unordered_set<std::string_view> existing(startup.ExistingAccounts.begin(),
-                                                      startup.ExistingAccounts.end(),
-                                                      startup.ExistingAccounts.size());
+  rt::TextSet existing(startup.ExistingAccounts.size());
+  for (const std::string& account : startup.ExistingAccounts) existing.Insert(account);
   const LoginFormat format = LoginFormatOf(form);
   const int final_year = FinalYear(form);
   const std::string common_password = CommonPassword(form);
@@ -188,7 +187,7 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
     const DerivedLogin login =
         *school::DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
     run.CurrentLogins.push_back(login.Login);
-    if (existing.count(login.Login) != 0) continue;
+    if (existing.Contains(login.Login)) continue;
 
     const std::string password =
         form.UniquePasswords() ? MakeUniquePassword(random) : common_password;
