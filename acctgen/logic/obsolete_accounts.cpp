@@ -1,36 +1,6 @@
 #include "acctgen/logic/obsolete_accounts.h"
 
-#include <string_view>
-#include <unordered_set>
-
 namespace acctgen {
-
-namespace {
-
-// A set lookup gives the same answers as scanning the logins for each account, without the
-// quadratic cost at a hundred thousand students.
-class LoginSet {
- public:
-  // Views into logins, which must outlive the set.
-  explicit LoginSet(const std::vector<std::string>& logins)
-      : logins_(logins.begin(), logins.end(), logins.size()) {}
-  bool Contains(std::string_view name) const { return logins_.count(name) != 0; }
-
- private:
-  std::unordered_set<std::string_view> logins_;
-};
-
-}  // namespace
-
-std::vector<std::string> ObsoleteAccounts(const std::vector<std::string>& existing_accounts,
-                                          const std::vector<std::string>& current_logins) {
-  const LoginSet logins(current_logins);
-  std::vector<std::string> obsolete;
-  for (const std::string& name : existing_accounts) {
-    if (!logins.Contains(name)) obsolete.push_back(name);
-  }
-  return obsolete;
-}
 
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
                                  const std::vector<std::string>& existing_accounts,

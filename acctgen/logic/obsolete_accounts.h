@@ -17,15 +17,11 @@ namespace acctgen {
 inline constexpr std::string_view kDeletedReportPath = "A:\\deleted.txt";
 inline constexpr std::string_view kDeletedReportCommand = "Notepad.exe a:\\deleted.txt";
 
-// The existing accounts that no current login equals (exact, case-sensitive), in the order of
-// the existing list.
-std::vector<std::string> ObsoleteAccounts(const std::vector<std::string>& existing_accounts,
-                                          const std::vector<std::string>& current_logins);
-
-// Writes the report and the delete commands into the open step 5 file, naming each existing
-// account on the progress form as it is compared; starts Notepad on the report when it lists
-// any account. Returns whether it did. The current logins are those the run handed out: its
-// numbering already holds them in a table, so none is built again here.
+// Writes the report and the delete commands into the open step 5 file for every existing
+// account that no current login equals (exact, case-sensitive), in the order of the existing
+// list, naming each existing account on the progress form as it is compared; starts Notepad on the
+// report when it lists any account. Returns whether it did. The current logins are those the run
+// handed out: its numbering already holds them in a table, so none is built again here.
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
                                  const std::vector<std::string>& existing_accounts,
                                  const school::LoginNumbering& current_logins,
