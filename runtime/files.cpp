@@ -165,13 +165,7 @@ void Files::Print(FileNumber file, std::string_view text) {
   if (channel.output.size() >= kWriteChunk) Flush(channel);
 }
 
-void Files::PrintLine(FileNumber file, std::string_view text) {
-  Channel& channel = Get(file);
-  if (channel.mode == OpenMode::kInput) throw RuntimeError(kBadFileMode);
-  channel.output.append(text);
-  channel.output.append("\r\n");
-  if (channel.output.size() >= kWriteChunk) Flush(channel);
-}
+void Files::PrintLine(FileNumber file, std::string_view text) { PrintLine(file, {text}); }
 
 void Files::PrintLine(FileNumber file, std::initializer_list<std::string_view> pieces) {
   Channel& channel = Get(file);

@@ -29,7 +29,7 @@ void ThrottledProgress::ShowItem(std::string_view text) {
     first_item_of_phase_ = false;
     pending_item_.reset();
     form_.ShowItem(text);
-    last_paint_ = clock_();
+    last_paint_ = now;
     return;
   }
   pending_item_ = std::string(text);

@@ -5,15 +5,19 @@
 
 namespace rt::win32 {
 
+void CloseEveryFile(Files& files) {
+  try {
+    files.CloseAll();
+  } catch (const RuntimeError&) {  // the program ends either way
+  }
+}
+
 void ReportFailureAndEnd(HWND owner, std::string_view title, int number,
                          const std::string& description, Files& files) {
   const std::string text = FailureReportText(number, description);
   const std::string caption(title);
   MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
-  try {
-    files.CloseAll();
-  } catch (const RuntimeError&) {  // the program ends either way
-  }
+  CloseEveryFile(files);
   ExitProcess(1);
 }
 

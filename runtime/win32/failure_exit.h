@@ -11,6 +11,9 @@
 
 namespace rt::win32 {
 
+// Closes every open file as the program ends; a file that fails to close changes nothing then.
+void CloseEveryFile(Files& files);
+
 [[noreturn]] void ReportFailureAndEnd(HWND owner, std::string_view title, int number,
                                       const std::string& description, Files& files);
 

@@ -39,13 +39,6 @@ struct Program {
   rt::SystemRandomSource random;
 };
 
-void CloseEveryFile(rt::Files& files) {
-  try {
-    files.CloseAll();
-  } catch (const rt::RuntimeError&) {  // the program ends either way
-  }
-}
-
 // The default failure path: the error's number and description, then the program ends.
 [[noreturn]] void FailAndEnd(Program& program, HWND owner, int number,
                              const std::string& description) {
@@ -94,7 +87,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
   };
   program.form.on_exit = [&] {
-    CloseEveryFile(program.files);
+    rt::win32::CloseEveryFile(program.files);
     PostQuitMessage(0);
   };
   program.dialogs.set_owner(view.Create());
