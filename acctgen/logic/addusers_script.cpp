@@ -136,7 +136,7 @@ constexpr ScriptLine kScript[] = {
     {When::kAlways, ""},
     {When::kAlways, "  u.SetPassword pword"},
     {When::kAlways, "  u.AccountDisabled = False"},
-    {When::kNeverExpires, "  u.Put \"userAccountControl\", \"66080\""},
+    {When::kNeverExpires, "  u.Put \"userAccountControl\", \"66048\""},
     {When::kMustChange, "  u.Put \"pwdLastSet\", \"0\""},
     {When::kAlways, "  u.SetInfo "},
     {When::kAlways, ""},

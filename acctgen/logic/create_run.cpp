@@ -7,6 +7,7 @@
 #include "acctgen/logic/ds_root.h"
 #include "acctgen/logic/form_checks.h"
 #include "acctgen/logic/handout_sheet.h"
+#include "acctgen/logic/ldif_file.h"
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/obsolete_accounts.h"
 #include "acctgen/logic/ou_script.h"
@@ -53,6 +54,20 @@ OutputFiles OpenOutputFiles(rt::Files& files, const FormValues& form, std::strin
   return out;
 }
 
+LdifRunTexts LdifTextsOf(const FormValues& form, std::string ds_root) {
+  LdifRunTexts texts;
+  texts.ds_root = std::move(ds_root);
+  texts.home_drive = form.HomeDriveLetter() + ":";
+  texts.logon_script = rt::Trim(form.LogonScript());
+  if (form.SetsProfilePath()) texts.profile_path = rt::Trim(form.ProfilePath());
+  texts.password_never_expires = form.PasswordNeverExpires();
+  texts.must_change_password = form.MustChangePassword();
+  texts.school_ou = form.SchoolOu();
+  texts.students_ou = form.StudentsOu();
+  texts.leaving_year_ous = form.LeavingYearOus();
+  return texts;
+}
+
 CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
                           const Services& services) {
   rt::Files& files = services.files;
@@ -76,6 +91,7 @@ CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
   PrintLines(files, out.Step6, Step6CleanUpLines());
   if (form.LeavingYearOus())
     PrintLines(files, out.OuVbs, CalendarYearLines(form, run.LeavingYearList));
+  WriteLdifFile(files, LdifTextsOf(form, ds_root), run.LeavingYearList, run.AccountRows);
   if (form.DeleteLeavers()) {
     WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins,
                                 services.progress, services.shell);

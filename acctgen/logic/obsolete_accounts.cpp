@@ -15,7 +15,7 @@ bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
   for (const std::string& name : existing_accounts) {
     progress.ShowItem(name);
     if (current_logins.Taken(name)) continue;
-    files.PrintLine(step5, {"NET USER /delete ", name});
+    files.PrintLine(step5, {"NET USER /delete ", name, " /DOMAIN"});
     files.PrintLine(report, name);
     found = true;
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "acctgen/logic/handout_sheet.h"
+#include "acctgen/logic/ldif_file.h"
 #include "runtime/files.h"
 #include "school/login_names.h"
 
@@ -37,6 +38,8 @@ struct RunState {
   school::LoginNumbering Logins;
   // Every student who got an account row, for the password hand-out sheet.
   std::vector<HandoutEntry> NewAccounts;
+  // The same students' account rows, for the LDIF file written after the pass.
+  std::vector<LdifAccount> AccountRows;
 };
 
 // Shows progress on the "Processing..." form: the phase on the upper label, the current item

@@ -78,6 +78,14 @@ struct YearPlacement {
   std::string ou_path;
 };
 
+// The OU path of the DS Root column without the double quotes that keep its commas in one column.
+std::string Unquoted(std::string_view text) {
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+    text = text.substr(1, text.size() - 2);
+  }
+  return std::string(text);
+}
+
 }  // namespace
 
 LoginFormat LoginFormatOf(const FormValues& form) {
@@ -195,6 +203,8 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
     PrintAccountRow(files, out.AddUsersCsv, form, row_texts, record, login, ou_path, home_path,
                     password);
     WriteHomeFolderCommands(form, folder_texts, login.Login, leaving_year, files, out);
+    run.AccountRows.push_back({Unquoted(ou_path), record.PreferredName, login.LastName,
+                               display_name, login.Login, password, home_path});
     run.NewAccounts.push_back({record.RollClass, record.Surname, record.PreferredName,
                                std::move(display_name), login.Login, password, home_drive,
                                std::move(home_path)});

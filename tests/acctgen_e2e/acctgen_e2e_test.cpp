@@ -31,6 +31,7 @@ const std::pair<const char*, const char*> kOutputs[] = {{"A:\\addusers.vbs", "ad
                                                         {"A:\\step5.bat", "step5.bat"},
                                                         {"A:\\step6.bat", "step6.bat"},
                                                         {"A:\\ou.vbs", "ou.vbs"},
+                                                        {"C:\\addusers.ldf", "addusers.ldf"},
                                                         {"A:\\deleted.txt", "deleted.txt"},
                                                         {"C:\\trellis.ini", "trellis.ini"}};
 

@@ -201,10 +201,44 @@ std::string NormalizedRows(std::string_view text) {
   return result;
 }
 
+std::string DecodedBase64(std::string_view text) {
+  static const std::string digits =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string bytes;
+  unsigned bits = 0, count = 0;
+  for (char c : text) {
+    const std::size_t value = digits.find(c);
+    if (value == std::string::npos) break;
+    bits = (bits << 6) | static_cast<unsigned>(value);
+    if ((count += 6) >= 8) bytes += static_cast<char>((bits >> (count -= 8)) & 0xFF);
+  }
+  return bytes;
+}
+
+// The unicodePwd lines of a unique password, as "unicodePwd:: <abc123>".
+std::string NormalizedLdif(std::string_view text) {
+  static const std::regex password_line("unicodePwd:: ([A-Za-z0-9+/=]+)\r\n");
+  static const std::regex unique_password("\"[a-z]{3}[0-9]{3}\"");
+  std::string result;
+  std::string rest(text);
+  std::smatch match;
+  while (std::regex_search(rest, match, password_line)) {
+    result += match.prefix();
+    const std::string utf16 = DecodedBase64(match[1].str());
+    std::string narrow;  // the low bytes of UTF-16LE
+    for (std::size_t i = 0; i < utf16.size(); i += 2) narrow += utf16[i];
+    const bool unique = std::regex_match(narrow, unique_password);
+    result += unique ? std::string("unicodePwd:: <abc123>\r\n") : match[0].str();
+    rest = match.suffix();
+  }
+  return result + rest;
+}
+
 }  // namespace
 
 std::string Normalized(std::string_view file_name, std::string_view text) {
   if (file_name == "addusers.csv") return NormalizedRows(text);
+  if (file_name == "addusers.ldf") return NormalizedLdif(text);
   if (file_name == "step4.bat") {
     static const std::regex archive("accounts[0-9]{4}-[0-9]{2}-[0-9]{2}-[0-9]{2}\\.xls");
     return std::regex_replace(std::string(text), archive, "accounts<yyyy-mm-dd-ss>.xls");

@@ -41,7 +41,7 @@ TEST(AddUsersScriptTest, AllSwitchesOnGiveTheWholeScriptOfOneHundredTwentyLines)
   EXPECT_EQ(lines[94],
             "        u.Put \"ProfilePath\",oXL.activecell.offset(0, 10).Value  'Profile Path");
   EXPECT_EQ(lines[101], "  pword= oXL.activecell.offset(0, 6).Value");
-  EXPECT_EQ(lines[105], "  u.Put \"userAccountControl\", \"66080\"");
+  EXPECT_EQ(lines[105], "  u.Put \"userAccountControl\", \"66048\"");
   EXPECT_EQ(lines[106], "  u.Put \"pwdLastSet\", \"0\"");
   EXPECT_EQ(lines[107], "  u.SetInfo ");
   EXPECT_EQ(lines[119], "    oXL.application.quit");

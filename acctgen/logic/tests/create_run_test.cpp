@@ -200,7 +200,7 @@ TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
   const CreateOutcome outcome = Run(form);
   EXPECT_EQ(outcome.end, CreateEnd::kSuccess);
   const std::vector<std::string> step5 = Lines(Read("a:\\step5.bat"));
-  EXPECT_EQ(step5.back(), "NET USER /delete old.leaver");
+  EXPECT_EQ(step5.back(), "NET USER /delete old.leaver /DOMAIN");
   EXPECT_EQ(Lines(Read("A:\\deleted.txt"))[2], "old.leaver");
   EXPECT_EQ(Lines(Read("a:\\step4.bat")).size(), 3u);  // not a first run: no OU script
   EXPECT_EQ(shell_.started, (std::vector<StartedCommand>{

@@ -76,9 +76,9 @@ TEST_F(ObsoleteAccountsTest, LeaversAreListedAndDeletedInTheExistingOrder) {
             "Please close this window when ready.\r\n");
   EXPECT_EQ(Step5(),
             "net share s_home=D:\\s_home\r\n"
-            "NET USER /delete zed.old\r\n"
-            "NET USER /delete Tomas.Varga\r\n"
-            "NET USER /delete amy.gone\r\n");
+            "NET USER /delete zed.old /DOMAIN\r\n"
+            "NET USER /delete Tomas.Varga /DOMAIN\r\n"
+            "NET USER /delete amy.gone /DOMAIN\r\n");
   ASSERT_EQ(shell_.started.size(), 1u);
   EXPECT_EQ(shell_.started[0], (rt::testing::StartedCommand{"Notepad.exe a:\\deleted.txt",
                                                             rt::WindowStyle::kNormalFocus}));
@@ -94,9 +94,9 @@ TEST_F(ObsoleteAccountsTest, AnAccountListedTwiceIsDeletedTwiceInItsPlace) {
   EXPECT_TRUE(Run({"b", "a", "b", "c"}, {"c"}));
   EXPECT_EQ(Step5(),
             "net share s_home=D:\\s_home\r\n"
-            "NET USER /delete b\r\n"
-            "NET USER /delete a\r\n"
-            "NET USER /delete b\r\n");
+            "NET USER /delete b /DOMAIN\r\n"
+            "NET USER /delete a /DOMAIN\r\n"
+            "NET USER /delete b /DOMAIN\r\n");
 }
 
 }  // namespace
