@@ -93,7 +93,7 @@ CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
     PrintLines(files, out.OuVbs, CalendarYearLines(form, run.LeavingYearList));
   WriteLdifFile(files, LdifTextsOf(form, ds_root), run.LeavingYearList, run.AccountRows);
   if (form.DeleteLeavers()) {
-    WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins,
+    WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins, run.Stems,
                                 services.progress, services.shell);
   }
   // The sheet of new passwords comes once every row is written, before the run ends.

@@ -4,6 +4,18 @@
 
 namespace acctgen {
 
+ExportColumns ExportColumnsOf(const std::array<std::string, 4>& header) {
+  int given = 0, login = 0, surname = 0;
+  for (int i = 1; i < 4; ++i) {
+    const std::string name = rt::Trim(header[i]);
+    if (rt::EqualsIgnoreCase1252(name, "givenName")) given = i;
+    if (rt::EqualsIgnoreCase1252(name, "sAMAccountName")) login = i;
+    if (rt::EqualsIgnoreCase1252(name, "sn")) surname = i;
+  }
+  if (given == 0 || login == 0 || surname == 0) return {};
+  return {given, login, surname};
+}
+
 std::string OuClass(std::string_view distinguished_name) {
   const std::size_t p = rt::FindFirst(distinguished_name, "OU=");
   const std::string unit = rt::Mid(distinguished_name, p + 3, 4);

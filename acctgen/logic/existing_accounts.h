@@ -2,6 +2,7 @@
 // The directory export of the accounts that already exist, as start-up turns it into the
 // intermediate file that the line sort orders.
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,17 @@ namespace acctgen {
 
 inline constexpr std::string_view kIntermediatePath = "C:\\exportad.srt";
 inline constexpr std::string_view kSortedExportPath = "C:\\exprtad2.csv";
+
+// Where the export's attributes stand among the four fields of a record (0 is the
+// distinguished name). The export tool chooses the order of the three attributes; its header
+// names them. A header that names sAMAccountName, sn and givenName (any order, any case) is
+// followed; any other leaves the login in field 3, with given name and surname beside it.
+struct ExportColumns {
+  int given_name = 1;
+  int login = 2;
+  int surname = 3;
+};
+ExportColumns ExportColumnsOf(const std::array<std::string, 4>& header);
 
 // The OU class of an account from its distinguished name (in which every "CN=" stands replaced
 // by ","): "Students", "School", a leaving year such as "2007", or "Invalid".

@@ -5,7 +5,8 @@ namespace acctgen {
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
                                  const std::vector<std::string>& existing_accounts,
                                  const school::LoginNumbering& current_logins,
-                                 ProgressSink& progress, rt::Shell& shell) {
+                                 const StudentLoginStems& students, ProgressSink& progress,
+                                 rt::Shell& shell) {
   progress.ShowPhase("Checking for Obsolete Accounts");
   const rt::FileNumber report = files.OpenOutput(kDeletedReportPath);
   files.PrintLine(report, "The following accounts will be deleted as they have left the school:");
@@ -14,7 +15,7 @@ bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
   bool found = false;
   for (const std::string& name : existing_accounts) {
     progress.ShowItem(name);
-    if (current_logins.Taken(name)) continue;
+    if (current_logins.Taken(name) || students.MayBelongToAStudent(name)) continue;
     files.PrintLine(step5, {"NET USER /delete ", name, " /DOMAIN"});
     files.PrintLine(report, name);
     found = true;

@@ -18,13 +18,15 @@ inline constexpr std::string_view kDeletedReportPath = "A:\\deleted.txt";
 inline constexpr std::string_view kDeletedReportCommand = "Notepad.exe a:\\deleted.txt";
 
 // Writes the report and the delete commands into the open step 5 file for every existing
-// account that no current login equals (exact, case-sensitive), in the order of the existing
-// list, naming each existing account on the progress form as it is compared; starts Notepad on the
-// report when it lists any account. Returns whether it did. The current logins are those the run
-// handed out: its numbering already holds them in a table, so none is built again here.
+// account that no current login equals (exact, case-sensitive) and that no student line of
+// school.txt may hold (students), in the order of the existing list, naming each existing account
+// on the progress form as it is compared; starts Notepad on the report when it lists any account.
+// Returns whether it did. The current logins are those the run handed out: its numbering already
+// holds them in a table, so none is built again here.
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
                                  const std::vector<std::string>& existing_accounts,
                                  const school::LoginNumbering& current_logins,
-                                 ProgressSink& progress, rt::Shell& shell);
+                                 const StudentLoginStems& students, ProgressSink& progress,
+                                 rt::Shell& shell);
 
 }  // namespace acctgen

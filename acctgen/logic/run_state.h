@@ -9,6 +9,7 @@
 
 #include "acctgen/logic/handout_sheet.h"
 #include "acctgen/logic/ldif_file.h"
+#include "acctgen/logic/student_login_stems.h"
 #include "runtime/files.h"
 #include "school/login_names.h"
 
@@ -34,6 +35,8 @@ struct RunState {
   std::unordered_set<std::string> LeavingYearSet;
   // How many entries of LeavingYearList have their year-folder line in step5.bat.
   std::size_t YearFolderLinesWritten = 0;
+  // The logins that every student line of school.txt may hold, skipped lines included.
+  StudentLoginStems Stems;
   // Every login handed out in this run, so that each student's login is unique.
   school::LoginNumbering Logins;
   // Every student who got an account row, for the password hand-out sheet.

@@ -1,5 +1,6 @@
 #include "acctgen/logic/startup.h"
 
+#include <array>
 #include <optional>
 
 #include "acctgen/logic/existing_accounts.h"
@@ -95,14 +96,15 @@ class Startup {
     export_ = files_.OpenInput(school::kDirectoryExportPath);
     intermediate_ = files_.OpenOutput(kIntermediatePath);
     phase_ = Phase::kDirectoryExportRecords;
-    for (int i = 0; i < 4; ++i) files_.InputField(*export_);  // the header record
+    std::array<std::string, 4> fields;
+    for (std::string& field : fields) field = files_.InputField(*export_);  // the header record
+    const ExportColumns columns = ExportColumnsOf(fields);
     while (!files_.AtEnd(*export_)) {
-      const std::string field1 = files_.InputField(*export_);
-      const std::string field2 = files_.InputField(*export_);
-      const std::string field3 = files_.InputField(*export_);
-      const std::string field4 = files_.InputField(*export_);
+      for (std::string& field : fields) field = files_.InputField(*export_);
       ++state_.ExistingCount;
-      files_.PrintLine(*intermediate_, IntermediateLine(field2, field3, field4, OuClass(field1)));
+      files_.PrintLine(*intermediate_,
+                       IntermediateLine(fields[columns.given_name], fields[columns.login],
+                                        fields[columns.surname], OuClass(fields[0])));
     }
     phase_ = Phase::kDirectoryExport;
     Close(intermediate_);

@@ -165,6 +165,13 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
       continue;
     }
     const StudentRecord& record = line.Record;
+    // A line with both names names a student who may hold an account, even when the line is
+    // skipped; the base leaves the run's numbering as it is.
+    if (!line.NoPreferredName && school::UsableInLogin(record.Surname) &&
+        school::UsableInLogin(record.PreferredName)) {
+      run.Stems.Add(
+          school::LimitLogin(school::BaseLogin(record.Surname, record.PreferredName, format)));
+    }
     if (YearUnticked(form, record.ScholasticYear)) continue;
     if (const std::string error = DataError(line); !error.empty()) {
       files.PrintLine(out.ErrorLog, error);

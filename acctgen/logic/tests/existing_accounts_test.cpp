@@ -37,3 +37,21 @@ TEST(IntermediateLineTest, AFieldWithACommaStaysOneField) {
 
 }  // namespace
 }  // namespace acctgen
+
+namespace acctgen {
+namespace {
+
+TEST(ExportColumnsTest, TheHeaderNamesWhereTheLoginStandsElseField3) {
+  const ExportColumns named = ExportColumnsOf({"DN", " SAMACCOUNTNAME", "SN ", "givenname"});
+  EXPECT_EQ(named.login, 1);
+  EXPECT_EQ(named.surname, 2);
+  EXPECT_EQ(named.given_name, 3);
+  // The wizard's placeholder, or a header missing one of the three: field 3 as always.
+  const ExportColumns plain = ExportColumnsOf({"DN", "sAMAccountName", "sn", "mail"});
+  EXPECT_EQ(plain.login, 2);
+  EXPECT_EQ(plain.given_name, 1);
+  EXPECT_EQ(plain.surname, 3);
+}
+
+}  // namespace
+}  // namespace acctgen

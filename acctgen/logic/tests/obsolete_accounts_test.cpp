@@ -15,13 +15,13 @@ using Names = std::vector<std::string>;
 class ObsoleteAccountsTest : public ::testing::Test {
  protected:
   // Runs the report after one earlier line of step 5; returns whether it found any account.
-  bool Run(const Names& existing, const Names& current) {
+  bool Run(const Names& existing, const Names& current, const StudentLoginStems& students = {}) {
     const rt::FileNumber step5 = files_.OpenOutput("a:\\step5.bat");
     files_.PrintLine(step5, "net share s_home=D:\\s_home");
     school::LoginNumbering logins;
     for (const std::string& login : current) logins.Take(login);
     const bool found =
-        WriteObsoleteAccountsReport(files_, step5, existing, logins, progress_, shell_);
+        WriteObsoleteAccountsReport(files_, step5, existing, logins, students, progress_, shell_);
     files_.Close(step5);
     return found;
   }
@@ -97,6 +97,26 @@ TEST_F(ObsoleteAccountsTest, AnAccountListedTwiceIsDeletedTwiceInItsPlace) {
             "NET USER /delete b /DOMAIN\r\n"
             "NET USER /delete a /DOMAIN\r\n"
             "NET USER /delete b /DOMAIN\r\n");
+}
+
+// A student of school.txt keeps an account of his or her name, plain or numbered in an earlier
+// year (its base cut for the number), whether or not this run derived it.
+TEST_F(ObsoleteAccountsTest, AccountsThatAStudentOfTheSchoolMayHoldAreKept) {
+  StudentLoginStems students;
+  students.Add("tomas.varga");
+  students.Add("alexandria.constanti");  // a base cut at 20 characters
+  students.Add("abcdefghijklmnopqrs.");  // numbered, it loses its final dot
+  EXPECT_TRUE(Run({"tomas.varga", "tomas.varga2", "tomas.varga12", "alexandria.constant3",
+                   "alexandria.consta10", "abcdefghijklmnopqrs2", "abcdefghijklmnopqr12",
+                   "tomas.varga02", "tomas.vargas", "tomas.varg2", "2", "amy.gone"},
+                  {}, students));
+  EXPECT_EQ(Step5(),
+            "net share s_home=D:\\s_home\r\n"
+            "NET USER /delete tomas.varga02 /DOMAIN\r\n"
+            "NET USER /delete tomas.vargas /DOMAIN\r\n"
+            "NET USER /delete tomas.varg2 /DOMAIN\r\n"
+            "NET USER /delete 2 /DOMAIN\r\n"
+            "NET USER /delete amy.gone /DOMAIN\r\n");
 }
 
 }  // namespace

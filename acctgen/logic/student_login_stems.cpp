@@ -1,0 +1,26 @@
+#include "acctgen/logic/student_login_stems.h"
+
+#include "school/login_names.h"
+
+namespace acctgen {
+
+void StudentLoginStems::Add(const std::string& base_login) {
+  if (base_login.empty() || !bases_.insert(base_login).second) return;
+  numbered_stems_.insert(base_login);
+  for (std::size_t digits = 1; digits <= 4; ++digits) {
+    if (base_login.size() + digits <= school::kMaxLoginLength) break;
+    std::string stem = base_login.substr(0, school::kMaxLoginLength - digits);
+    if (!stem.empty() && stem.back() == '.') stem.pop_back();
+    numbered_stems_.insert(std::move(stem));
+  }
+}
+
+bool StudentLoginStems::MayBelongToAStudent(std::string_view account) const {
+  if (bases_.count(std::string(account)) != 0) return true;
+  std::size_t stem_end = account.size();
+  while (stem_end > 0 && account[stem_end - 1] >= '0' && account[stem_end - 1] <= '9') --stem_end;
+  if (stem_end == 0 || stem_end == account.size() || account[stem_end] == '0') return false;
+  return numbered_stems_.count(std::string(account.substr(0, stem_end))) != 0;
+}
+
+}  // namespace acctgen

@@ -1,0 +1,30 @@
+#pragma once
+// Which existing accounts may belong to a student who is still at school. An account is only a
+// leaver's when no line of school.txt that names a student could hold it, whatever years the
+// run ticks and whether or not the line has a data error: deleting a current student's account
+// loses his or her work, keeping a leaver's by mistake only costs an account.
+//
+// A student holds the login his or her names derive, or, numbered in an earlier year, that
+// login's base followed by a number (the base cut to make room for the number). Which of
+// several namesakes has left cannot be told from the names, so all of them are kept.
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+namespace acctgen {
+
+class StudentLoginStems {
+ public:
+  // The student's login before numbering: transliterated, joined and limited to 20 characters.
+  void Add(const std::string& base_login);
+
+  bool MayBelongToAStudent(std::string_view account) const;
+
+ private:
+  std::unordered_set<std::string> bases_;
+  // Each base cut as a number of 1 to 4 digits needs it, losing a final ".".
+  std::unordered_set<std::string> numbered_stems_;
+};
+
+}  // namespace acctgen

@@ -1,0 +1,61 @@
+// One Create run of the real acctgen.exe for the directory tests, which run on the host: puts the
+// given school.txt, settings and directory export (or none, "-") in place, presses "&Create!",
+// answers what follows, and copies what the run wrote into a host folder.
+//   school_year_run SCHOOL_TXT TRELLIS_INI EXPORTAD_CSV|- OUT_FOLDER   (host paths)
+// Exits 0 when acctgen.exe ended normally.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "acctgen/ui/product.h"
+#include "tests/acctgen_e2e/e2e_support.h"
+#include "tools/robot/robot.h"
+
+using namespace acctgen_e2e;
+
+int main(int argc, char** argv) {
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: school_year_run SCHOOL_TXT TRELLIS_INI EXPORTAD_CSV|- OUT\n");
+    return 2;
+  }
+  const char* const kCFiles[] = {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv",
+                                 "C:\\addusers.csv", "C:\\addusers.xls", "C:\\addusers.ldf"};
+  for (const char* path : kCFiles) RemoveFile(path);
+  WriteWholeFile("A:\\school.txt", ReadWholeFile(WineView(argv[1])));
+  WriteWholeFile("C:\\trellis.ini", ReadWholeFile(WineView(argv[2])));
+  if (std::string(argv[3]) != "-") {
+    WriteWholeFile("C:\\exportad.csv", ReadWholeFile(WineView(argv[3])));
+  }
+
+  robot::Process program = robot::Process::Start("\"" + AcctgenExe() + "\"", "C:\\");
+  HWND form = robot::WaitForWindow(std::string(acctgen::ui::kMainFormTitle), 30000, program.id());
+  if (form == nullptr || !robot::Click(form, "Create!")) {
+    std::fprintf(stderr, "school_year_run: no main form to press Create! on\n");
+    program.Kill();
+    return 1;
+  }
+  const auto ending = robot::WaitForMessageBox(60000, program.id());
+  if (!ending) {
+    std::fprintf(stderr, "school_year_run: the run showed no ending message\n");
+    program.Kill();
+    return 1;
+  }
+  std::fprintf(stderr, "school_year_run: %s\n", ending->title.c_str());
+  // The report of leavers opens before the ending's message, the error log after it.
+  TakeNotepad("deleted.txt", 3000);
+  robot::AnswerMessageBox(5000, program.id());
+  TakeNotepad("errorlog.txt", 3000);
+  const auto exit_code = program.WaitForExit(20000);
+  if (!exit_code) program.Kill();
+  CloseEveryNotepad();
+
+  const std::string out = WineView(argv[4]);
+  const char* const kWritten[] = {"A:\\addusers.vbs", "A:\\step5.bat",    "A:\\deleted.txt",
+                                  "A:\\errorlog.txt", "C:\\addusers.csv", "C:\\addusers.ldf"};
+  for (const std::string path : kWritten) {
+    if (FileExists(path)) WriteWholeFile(out + "\\" + path.substr(3), ReadWholeFile(path));
+  }
+  return exit_code == std::optional<DWORD>(0) ? 0 : 1;
+}
