@@ -103,7 +103,7 @@
 
   u.SetPassword pword
   u.AccountDisabled = False
-  u.Put "userAccountControl", "66080"
+  u.Put "userAccountControl", "66048"
   u.SetInfo 
 
 

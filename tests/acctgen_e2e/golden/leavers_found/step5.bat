@@ -204,25 +204,25 @@ cscript a:\makfldr.vbs D:\s_home\2026\emile.varga
 cscript a:\makfldr.vbs D:\s_home\2026\ana.walker2
 cscript a:\makfldr.vbs D:\s_home\2026\oscar.xu
 cscript a:\makfldr.vbs D:\s_home\2026\rawiri.yildiz
-NET USER /delete amara.darcy
-NET USER /delete kenji.darcy
-NET USER /delete ruby.darcy
-NET USER /delete jeanluc.durand
-NET USER /delete jeanluc.ferreira
-NET USER /delete dane.hollis
-NET USER /delete liam.hughesparry
-NET USER /delete ngaio.hughesparry
-NET USER /delete noah.hughesparry
-NET USER /delete renee.hughesparry
-NET USER /delete jeanluc.lindqvist
-NET USER /delete kiri.matiu
-NET USER /delete jeanluc.nunez
-NET USER /delete ivy.oconnor
-NET USER /delete ada.okonkwo
-NET USER /delete luis.pereira
-NET USER /delete beth.sinclair
-NET USER /delete kenji.smithjones
-NET USER /delete pita.tangaroa
-NET USER /delete greta.ulrich
-NET USER /delete losa.vaifale
-NET USER /delete jeanluc.vanderberg
+NET USER /delete amara.darcy /DOMAIN
+NET USER /delete kenji.darcy /DOMAIN
+NET USER /delete ruby.darcy /DOMAIN
+NET USER /delete jeanluc.durand /DOMAIN
+NET USER /delete jeanluc.ferreira /DOMAIN
+NET USER /delete dane.hollis /DOMAIN
+NET USER /delete liam.hughesparry /DOMAIN
+NET USER /delete ngaio.hughesparry /DOMAIN
+NET USER /delete noah.hughesparry /DOMAIN
+NET USER /delete renee.hughesparry /DOMAIN
+NET USER /delete jeanluc.lindqvist /DOMAIN
+NET USER /delete kiri.matiu /DOMAIN
+NET USER /delete jeanluc.nunez /DOMAIN
+NET USER /delete ivy.oconnor /DOMAIN
+NET USER /delete ada.okonkwo /DOMAIN
+NET USER /delete luis.pereira /DOMAIN
+NET USER /delete beth.sinclair /DOMAIN
+NET USER /delete kenji.smithjones /DOMAIN
+NET USER /delete pita.tangaroa /DOMAIN
+NET USER /delete greta.ulrich /DOMAIN
+NET USER /delete losa.vaifale /DOMAIN
+NET USER /delete jeanluc.vanderberg /DOMAIN
