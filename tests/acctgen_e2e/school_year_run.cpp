@@ -10,6 +10,7 @@
 #include <string>
 
 #include "acctgen/ui/product.h"
+#include "runtime/testing/test_drives.h"
 #include "tests/acctgen_e2e/e2e_support.h"
 #include "tools/robot/robot.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: school_year_run SCHOOL_TXT TRELLIS_INI EXPORTAD_CSV|- OUT\n");
     return 2;
   }
+  rt::testing::TestDrives drives;  // the floppy disk in its drive, empty
   const char* const kCFiles[] = {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv",
                                  "C:\\addusers.csv", "C:\\addusers.xls", "C:\\addusers.ldf"};
   for (const char* path : kCFiles) RemoveFile(path);
@@ -32,7 +34,14 @@ int main(int argc, char** argv) {
   robot::Process program = robot::Process::Start("\"" + AcctgenExe() + "\"", "C:\\");
   HWND form = robot::WaitForWindow(std::string(acctgen::ui::kMainFormTitle), 30000, program.id());
   if (form == nullptr || !robot::Click(form, "Create!")) {
-    std::fprintf(stderr, "school_year_run: no main form to press Create! on\n");
+    std::fprintf(stderr, "school_year_run: no main form to press Create! on (%s, process %lu)\n",
+                 AcctgenExe().c_str(), static_cast<unsigned long>(program.id()));
+    for (const std::string& title : robot::TopLevelTitles(0)) {
+      std::fprintf(stderr, "school_year_run: a window: %s\n", title.c_str());
+    }
+    if (const auto box = robot::WaitForMessageBox(1000, program.id())) {
+      std::fprintf(stderr, "school_year_run: %s: %s\n", box->title.c_str(), box->text.c_str());
+    }
     program.Kill();
     return 1;
   }
