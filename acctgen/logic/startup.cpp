@@ -93,6 +93,7 @@ class Startup {
     ++outcome_.passes;
     state_.ExistingCount = 0;
     state_.ExistingAccounts.clear();
+    state_.ExistingOuClasses.clear();
     export_ = files_.OpenInput(school::kDirectoryExportPath);
     intermediate_ = files_.OpenOutput(kIntermediatePath);
     phase_ = Phase::kDirectoryExportRecords;
@@ -129,7 +130,7 @@ class Startup {
       files_.InputField(*sorted_);
       files_.InputField(*sorted_);
       std::string name = rt::Trim(files_.InputField(*sorted_));
-      files_.InputField(*sorted_);
+      state_.ExistingOuClasses.push_back(files_.InputField(*sorted_));
       state_.ExistingAccounts.push_back(std::move(name));
     }
     phase_ = Phase::kStudentFiles;

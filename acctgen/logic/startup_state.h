@@ -14,6 +14,8 @@ namespace acctgen {
 struct StartupState {
   // The trimmed third field of each line of the sorted directory export, in the sorted order.
   std::vector<std::string> ExistingAccounts;
+  // The OU class of each existing account, at the same position ("2027", "Students", ...).
+  std::vector<std::string> ExistingOuClasses;
   // The number of data records read from the directory export (even when the list was not
   // loaded).
   std::int64_t ExistingCount = 0;

@@ -142,6 +142,14 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
   // Sized up front: growing a table of a hundred thousand names rehashes it again and again.
   rt::TextSet existing(startup.ExistingAccounts.size());
   for (const std::string& account : startup.ExistingAccounts) existing.Insert(account);
+  // The leaving-year unit of each existing account that sits in one.
+  std::unordered_map<std::string, std::string> existing_years;
+  for (std::size_t i = 0; i < startup.ExistingOuClasses.size(); ++i) {
+    const std::string& ou_class = startup.ExistingOuClasses[i];
+    if (!ou_class.empty() && ou_class[0] == '2') {
+      existing_years.emplace(startup.ExistingAccounts[i], ou_class);
+    }
+  }
   const LoginFormat format = LoginFormatOf(form);
   const int final_year = FinalYear(form);
   const std::string common_password = CommonPassword(form);
@@ -202,7 +210,19 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
     const DerivedLogin login =
         *school::DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
     run.CurrentLogins.push_back(login.Login);
-    if (existing.Contains(login.Login)) continue;
+    if (existing.Contains(login.Login)) {
+      // The export carries no student number: a newcomer who shares a current student's name,
+      // or a student who repeats a year, is taken as that account, and a person checks it.
+      const auto year = existing_years.find(login.Login);
+      if (year != existing_years.end() && !leaving_year.empty() && year->second != leaving_year) {
+        files.PrintLine(
+            out.ErrorLog,
+            rt::Concat({"In KORU, ", record.Surname, " ", record.PreferredName, " leaves in ",
+                        leaving_year, " but the existing account ", login.Login, " is in ",
+                        year->second, ": check that it is the same student."}));
+      }
+      continue;
+    }
 
     const std::string password =
         form.UniquePasswords() ? MakeUniquePassword(random) : common_password;

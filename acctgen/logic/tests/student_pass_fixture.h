@@ -46,6 +46,7 @@ class StudentPassRun {
     drives_.WriteHostFile("A:\\school.txt", school);
     StartupState startup;
     startup.ExistingAccounts = std::move(existing);
+    startup.ExistingOuClasses = existing_ou_classes;
     startup.CurrentYear = std::move(current_year);
     startup.StudentExport = files_.OpenInput("A:\\school.txt");
     OutputFiles out;
@@ -69,6 +70,7 @@ class StudentPassRun {
   }
 
   bool seed_current_year = false;
+  std::vector<std::string> existing_ou_classes;  // beside the existing accounts
   rt::testing::SequenceRandom random{{0.8, 0.35}};
   RecordingProgress progress;
 

@@ -148,6 +148,18 @@ TEST(StudentPassTest, AnExistingAccountGetsNothingButKeepsItsLoginAndItsYear) {
   EXPECT_EQ(pass.Run(ExampleForm(), "Varga@Tomas#7%7B\r\n", {"Tomas.Varga"}).logins.size(), 1u);
 }
 
+// An existing account in another leaving year may be a namesake's: the log names both years.
+TEST(StudentPassTest, AnExistingAccountInAnotherYearIsTakenAndLogged) {
+  StudentPassRun pass;
+  pass.existing_ou_classes = {"2009", "2007", "Students"};
+  const auto out = pass.Run(ExampleForm(), "Varga@Tomas#7%7B\r\nKim@Ana#8%8B\r\nLee@Bo#8%8B\r\n",
+                            {"tomas.varga", "ana.kim", "bo.lee"});
+  EXPECT_EQ(out.rows, "");
+  EXPECT_EQ(out.errors,
+            "In KORU, Kim Ana leaves in 2008 but the existing account ana.kim is in 2007: check "
+            "that it is the same student.\r\n");
+}
+
 TEST(StudentPassTest, YearFoldersComeBeforeTheFoldersInsideThem) {
   StudentPassRun pass;
   pass.seed_current_year = true;
