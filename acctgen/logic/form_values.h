@@ -65,9 +65,10 @@ struct FormValues {
   bool Option13 = true;   // never expires
   bool Option14 = false;  // must change at first logon
 
-  bool Check19 = true;   // set a profile location
-  bool Check18 = false;  // delete accounts of students that have left
-  bool Check20 = false;  // student owns the home folder
+  bool Check19 = true;            // set a profile location
+  bool Check18 = false;           // delete accounts of students that have left
+  bool Check20 = false;           // student owns the home folder
+  bool PolicyPasswords_ = false;  // unique passwords that a default domain policy accepts
 
   // What the controls mean, for the generation logic. The login format and the school type,
   // chosen by groups of options, are read by LoginFormatOf and FinalYear.
@@ -84,6 +85,7 @@ struct FormValues {
   bool StudentsOu() const { return Check2; }
   bool LeavingYearOus() const { return Check3; }
   bool UniquePasswords() const { return Check4; }
+  bool PolicyPasswords() const { return PolicyPasswords_; }
   bool DeleteLeavers() const { return Check18; }
   bool SetsProfilePath() const { return Check19; }
   bool StudentOwnsHomeFolder() const { return Check20; }

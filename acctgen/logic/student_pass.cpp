@@ -8,6 +8,7 @@
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/ou_path.h"
 #include "acctgen/logic/passwords.h"
+#include "acctgen/logic/policy_password.h"
 #include "runtime/concat.h"
 #include "runtime/text.h"
 #include "runtime/text_set.h"
@@ -224,8 +225,10 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
       continue;
     }
 
-    const std::string password =
-        form.UniquePasswords() ? MakeUniquePassword(random) : common_password;
+    const std::string password = !form.UniquePasswords() ? common_password
+                                 : form.PolicyPasswords()
+                                     ? MakePolicyPassword(random, login.Login, display_name)
+                                     : MakeUniquePassword(random);
     std::string home_path = HomePath(form, row_texts, leaving_year, login.Login);
     PrintAccountRow(files, out.AddUsersCsv, form, row_texts, record, login, ou_path, home_path,
                     password);
