@@ -97,10 +97,10 @@ std::string EscapeDnValue(std::string_view utf8) {
       out += "\\00";
       continue;
     }
-    const bool special = c == '"' || c == '+' || c == ',' || c == ';' || c == '<' || c == '>' ||
-                         c == '\\' || c == '=';
+    const bool reserved = c == '"' || c == '+' || c == ',' || c == ';' || c == '<' || c == '>' ||
+                          c == '\\' || c == '=';
     const bool edge = (i == 0 && (c == ' ' || c == '#')) || (i + 1 == utf8.size() && c == ' ');
-    if (special || edge) out += '\\';
+    if (reserved || edge) out += '\\';
     out += c;
   }
   return out;
