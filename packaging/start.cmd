@@ -24,8 +24,9 @@ exit /b 0
 
 :elevate
 if /i "%~1"=="/elevated" (
-  echo This prompt still lacks administrator rights. Right-click start.cmd and choose
-  echo "Run as administrator", or sign in with an account of the domain's administrators.
+  echo This prompt still lacks administrator rights, or the Server service that "net session"
+  echo asks is stopped. Right-click start.cmd and choose "Run as administrator", sign in with an
+  echo account of the domain's administrators, or start the Server service.
   pause
   exit /b 1
 )
