@@ -168,14 +168,13 @@ TEST_F(GrantorEndToEnd, WindowStartsWithItsControlsTheFocusInThePathAndTheSecond
   const std::vector<robot::Control> controls = robot::ListControls(form);
   std::vector<std::string> captions;
   for (const auto& control : controls) captions.push_back(control.caption);
-  EXPECT_EQ(
-      captions,
-      (std::vector<std::string>{
-          "Server Path where Ondrel is installed:", "", "eg. D:\\INTRANET\\ONDREL",
-          "Individual Logon Name Format Used on Server:", "Firstname.Surname", "Surname.Firstname",
-          "SurnameInitial", "FirstnameSurname", "SurnameFirstname", "eg. tomas.varga",
-          "eg. varga.tomas", "eg. vargat", "eg. tomasvarga", "eg. vargatomas",
-          "Use today's Windows tool (icacls) instead of xcacls", "&Quit", "&Set Rights"}));
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{
+                "Server Path where Ondrel is installed:", "", "eg. D:\\INTRANET\\ONDREL",
+                "Individual Logon Name Format Used on Server:", "Firstname.Surname",
+                "Surname.Firstname", "SurnameInitial", "FirstnameSurname", "SurnameFirstname",
+                "eg. tomas.varga", "eg. varga.tomas", "eg. vargat", "eg. tomasvarga",
+                "eg. vargatomas", "Use today's icacls, not xcacls", "&Quit", "&Set Rights"}));
   for (const auto& control : controls) {
     if (control.kind == "option") {
       EXPECT_EQ(control.checked, control.caption == "Firstname.Surname") << control.caption;
@@ -276,7 +275,7 @@ TEST_F(GrantorEndToEnd, TodaysToolsRunIcaclsWithTheSameGrantsAndQuotedPaths) {
   HWND form = WaitForForm();
   ASSERT_NE(form, nullptr);
   ASSERT_TRUE(robot::TypeIntoField(form, "Server Path where Ondrel is installed:", package));
-  ASSERT_TRUE(robot::Click(form, "Use today's Windows tool (icacls) instead of xcacls"));
+  ASSERT_TRUE(robot::Click(form, "Use today's icacls, not xcacls"));
   ASSERT_TRUE(robot::Click(form, "Set Rights"));
   ExpectEnded();
   EXPECT_TRUE(CloseReport());

@@ -120,9 +120,7 @@ void RightsWindow::CreateControls() {
     SetTextColour(CreateLabel(handle(), hint.id, hint.text, InFrame(hint.place)), kHintColour);
   }
   // Beside the buttons, below the frame: the choice of tool for the rights batch.
-  CreateControl(handle(), kTodaysTools, "Button",
-                "Use today's Windows tool (icacls) instead of xcacls",
-                BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP | WS_GROUP, 0, {120, 3360, 2880, 615});
+  CreateCheckBox(handle(), kTodaysTools, "Use today's icacls, not xcacls", {120, 3420, 2880, 255});
   CreateButton(handle(), kCommand1, "&Quit", {3120, 3360, 975, 375});
   HWND set_rights = CreateButton(handle(), kCommand2, "&Set Rights", {4320, 3360, 1215, 615});
   SendMessageA(set_rights, WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_), FALSE);
