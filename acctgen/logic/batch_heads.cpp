@@ -25,7 +25,9 @@ std::vector<std::string> Step5HeadLines(const FormValues& form) {
   const std::string root = form.ServerDriveLetter() + ":\\" + folder;
   return {
       "cscript a:\\makfldr.vbs " + root,
-      "net share " + folder + "=" + root,
+      // Share access is left to everyone so that each folder's own rights decide who may
+      // write: without /GRANT a share gives everyone read access only.
+      "net share " + folder + "=" + root + " /GRANT:Everyone,FULL",
   };
 }
 

@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "grantor/logic/icacls_lines.h"
 #include "grantor/logic/shortcut_file.h"
 #include "runtime/text.h"
 
@@ -40,6 +41,26 @@ class StudentIndex {
   std::unordered_map<std::string, std::vector<const StudentEntry*>> index_;
 };
 
+constexpr std::string_view kReportHead[] = {
+    "Set Rights left these shortcut records as they were and gave no student rights on their",
+    "folders. Set each one by hand: give the right student's login read and change (modify)",
+    "rights on the folder, and put the login in place of the name in odshrtct.dat.",
+    "",
+};
+
+// One report line: the record as the shortcut file holds it, why it was left, and its folder.
+std::string ReportLine(const ShortcutRecord& record, std::string_view reason,
+                       std::string_view folder) {
+  return ShortcutLine(record.Name, record) + "  -  " + std::string(reason) + "  -  " +
+         std::string(folder);
+}
+
+std::string NamesakesReason(const std::vector<const StudentEntry*>& matches) {
+  std::string reason = std::to_string(matches.size()) + " students of the export match it:";
+  for (const StudentEntry* student : matches) reason += " " + student->Login;
+  return reason;
+}
+
 bool ShortcutFileLooksRight(rt::Files& files, const std::string& path) {
   const rt::FileNumber probe = files.OpenProbe(path);
   const bool long_enough = files.Length(probe) >= kMinimumShortcutBytes;
@@ -62,11 +83,12 @@ PackageFiles::PackageFiles(std::string_view package_path)
       Settings(std::string(package_path) + "\\odshrtct.ini"),
       Rewritten(std::string(package_path) + "\\odshrtct.new"),
       Backup(std::string(package_path) + "\\odshrtct.org"),
-      RightsBatch(std::string(package_path) + "\\odrights.bat") {}
+      RightsBatch(std::string(package_path) + "\\odrights.bat"),
+      Report(std::string(package_path) + "\\odrights.txt") {}
 
 RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell,
                         std::string_view package_path, rt::FileNumber student_export,
-                        const LoginMaker& make_login) {
+                        const LoginMaker& make_login, RightsTool tool) {
   const PackageFiles package(package_path);
   if (!ShortcutFileLooksRight(files, package.Shortcuts)) {
     dialogs.ShowMessage(kProblemText, kProblemTitle, rt::MessageIcon::kWarning);
@@ -77,21 +99,44 @@ RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell
   files.Close(student_export);
   const StudentIndex students(table);
   const std::string student_root = ReadStudentRoot(files, package.Settings);
+  const bool icacls = tool == RightsTool::kIcacls;
 
   const rt::FileNumber shortcuts = files.OpenInput(package.Shortcuts);
   const rt::FileNumber rewritten = files.OpenOutput(package.Rewritten);
   const rt::FileNumber batch = files.OpenOutput(package.RightsBatch);
-  files.PrintLine(batch, ResetRightsLine(package_path));
+  if (icacls) {
+    for (const std::string& line : IcaclsResetLines(package_path)) files.PrintLine(batch, line);
+  } else {
+    files.PrintLine(batch, ResetRightsLine(package_path));
+  }
+  std::vector<std::string> left_by_hand;
   while (!files.AtEnd(shortcuts)) {
     const ShortcutRecord record = ReadShortcutRecord(files, shortcuts);
-    // A record whose folders would break out of the xcacls command gives no one rights.
+    // A record whose folders would break out of the batch command gives no one rights.
     const auto& matches =
         FoldersSafeInBatch(student_root, record) ? students.Find(record) : StudentIndex::kNone;
-    for (const StudentEntry* student : matches) {
-      files.PrintLine(batch, StudentRightsLine(package_path, student_root, record, student->Login));
-      files.PrintLine(rewritten, ShortcutLine(student->Login, record));
+    const std::string folder = std::string(package_path) + "\\" + student_root + "\\" +
+                               record.YearFolder + "\\" + record.Middle + "\\" + record.Folder;
+    if (matches.size() > 1) {
+      left_by_hand.push_back(ReportLine(record, NamesakesReason(matches), folder));
+    } else if (matches.size() == 1 && icacls && !LoginSafeInQuotes(matches[0]->Login)) {
+      left_by_hand.push_back(ReportLine(
+          record, "the login " + matches[0]->Login + " cannot stand in a batch line", folder));
+    } else if (matches.size() == 1) {
+      const std::string& login = matches[0]->Login;
+      files.PrintLine(batch, icacls ? IcaclsStudentLine(package_path, student_root, record, login)
+                                    : StudentRightsLine(package_path, student_root, record, login));
+      files.PrintLine(rewritten, ShortcutLine(login, record));
+      continue;
     }
-    if (matches.empty()) files.PrintLine(rewritten, ShortcutLine(record.Name, record));
+    files.PrintLine(rewritten, ShortcutLine(record.Name, record));
+  }
+  if (!left_by_hand.empty()) {
+    const rt::FileNumber report = files.OpenOutput(package.Report);
+    for (std::string_view line : kReportHead) files.PrintLine(report, line);
+    for (const std::string& line : left_by_hand) files.PrintLine(report, line);
+  } else if (files.Exists(package.Report)) {
+    files.Delete(package.Report);  // an earlier run's list no longer holds
   }
   files.CloseAll();
 
@@ -99,6 +144,9 @@ RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell
   files.Rename(package.Shortcuts, package.Backup);
   files.Rename(package.Rewritten, package.Shortcuts);
   shell.Start(package.RightsBatch, rt::WindowStyle::kMaximizedFocus);
+  if (!left_by_hand.empty()) {
+    shell.Start("Notepad \"" + package.Report + "\"", rt::WindowStyle::kNormalFocus);
+  }
   return RunOutcome::kFinished;
 }
 

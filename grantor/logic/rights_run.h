@@ -22,6 +22,10 @@ enum class RunOutcome {
   kFinished,
 };
 
+// Which tool the rights batch calls: xcacls from the floppy disk, or the icacls that every
+// supported Windows ships.
+enum class RightsTool { kXcacls, kIcacls };
+
 // The package's files, each the typed path, a backslash and the file name.
 struct PackageFiles {
   explicit PackageFiles(std::string_view package_path);
@@ -30,6 +34,7 @@ struct PackageFiles {
   std::string Rewritten;    // odshrtct.new
   std::string Backup;       // odshrtct.org
   std::string RightsBatch;  // odrights.bat
+  std::string Report;       // odrights.txt: the records left to set by hand
 };
 
 // A shortcut file shorter than this cannot hold a record: the path is taken to be wrong.
@@ -37,8 +42,11 @@ inline constexpr unsigned kMinimumShortcutBytes = 10;
 
 // package_path is the server path as typed. Any failure other than a wrong path is thrown as
 // a RuntimeError; the shortcut file keeps its name and content until every line is written.
+// A record that more than one student matches (namesakes in one year) cannot say whose folder
+// it is: it gives no one rights, keeps its entry, and is listed in the report, which opens in
+// Notepad after the batch has started. A run with nothing to report leaves no report behind.
 RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell,
                         std::string_view package_path, rt::FileNumber student_export,
-                        const LoginMaker& make_login);
+                        const LoginMaker& make_login, RightsTool tool = RightsTool::kXcacls);
 
 }  // namespace grantor

@@ -82,6 +82,30 @@ class GrantorEndToEnd : public ::testing::Test {
 
   std::string Package(const std::string& name) { return std::string(kPackage) + "\\" + name; }
 
+  // Waits for Notepad to show the report of the records left by hand, and closes it.
+  static bool CloseReport() {
+    for (int tries = 0; tries < 200; ++tries) {
+      for (const std::string& title : robot::TopLevelTitles()) {
+        if (title.find("odrights") == std::string::npos) continue;
+        PostMessageA(FindWindowA(nullptr, title.c_str()), WM_CLOSE, 0, 0);
+        return true;
+      }
+      Sleep(100);
+    }
+    return false;
+  }
+
+  // The log of a stub tool once it stops growing towards expected (the batch runs on after the
+  // tool has ended).
+  static std::string WaitForLog(const std::string& path, const std::string& expected) {
+    std::string log;
+    for (int tries = 0; tries < 200 && log != expected; ++tries) {
+      Sleep(100);
+      log = ReadFile(path);
+    }
+    return log;
+  }
+
   rt::testing::TestDrives drives_;
   robot::Process program_;
 };
@@ -144,12 +168,13 @@ TEST_F(GrantorEndToEnd, WindowStartsWithItsControlsTheFocusInThePathAndTheSecond
   const std::vector<robot::Control> controls = robot::ListControls(form);
   std::vector<std::string> captions;
   for (const auto& control : controls) captions.push_back(control.caption);
-  EXPECT_EQ(captions, (std::vector<std::string>{
-                          "Server Path where Ondrel is installed:", "", "eg. D:\\INTRANET\\ONDREL",
-                          "Individual Logon Name Format Used on Server:", "Firstname.Surname",
-                          "Surname.Firstname", "SurnameInitial", "FirstnameSurname",
-                          "SurnameFirstname", "eg. tomas.varga", "eg. varga.tomas", "eg. vargat",
-                          "eg. tomasvarga", "eg. vargatomas", "&Quit", "&Set Rights"}));
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{
+                "Server Path where Ondrel is installed:", "", "eg. D:\\INTRANET\\ONDREL",
+                "Individual Logon Name Format Used on Server:", "Firstname.Surname",
+                "Surname.Firstname", "SurnameInitial", "FirstnameSurname", "SurnameFirstname",
+                "eg. tomas.varga", "eg. varga.tomas", "eg. vargat", "eg. tomasvarga",
+                "eg. vargatomas", "Use today's icacls, not xcacls", "&Quit", "&Set Rights"}));
   for (const auto& control : controls) {
     if (control.kind == "option") {
       EXPECT_EQ(control.checked, control.caption == "Firstname.Surname") << control.caption;
@@ -158,7 +183,9 @@ TEST_F(GrantorEndToEnd, WindowStartsWithItsControlsTheFocusInThePathAndTheSecond
   EXPECT_EQ(robot::FocusedControl(form), controls[1].handle);
   EXPECT_EQ(controls[1].kind, "edit");
   // Twips at 96 dots an inch: 15 to a pixel. Set Rights stands at 4320, 3360, 1215 by 615.
-  const RECT button = controls[15].rect;
+  EXPECT_EQ(controls[14].kind, "check");
+  EXPECT_FALSE(controls[14].checked);
+  const RECT button = controls[16].rect;
   EXPECT_EQ(button.left, 288);
   EXPECT_EQ(button.top, 224);
   EXPECT_EQ(button.right - button.left, 81);
@@ -202,15 +229,11 @@ TEST_F(GrantorEndToEnd, FullRunRewritesTheShortcutsAndRunsTheRightsBatchThenASec
   ASSERT_TRUE(robot::TypeIntoField(form, "Server Path where Ondrel is installed:", kPackage));
   ASSERT_TRUE(robot::Click(form, "Set Rights"));
   ExpectEnded();
+  // The two Tomas Vargas of year 7 leave their records to the administrator.
+  EXPECT_TRUE(CloseReport());
+  EXPECT_NE(ReadFile(Package("odrights.txt")).find("tomas.varga tomas.varga2"), std::string::npos);
 
-  // The batch file runs on after the tool has ended: wait for its last xcacls call.
-  const std::string expected_log = Sample("golden/xcacls.log");
-  std::string log;
-  for (int tries = 0; tries < 200 && log != expected_log; ++tries) {
-    Sleep(100);
-    log = ReadFile("A:\\xcacls.log");
-  }
-  EXPECT_EQ(log, expected_log);
+  EXPECT_EQ(WaitForLog("A:\\xcacls.log", Sample("golden/xcacls.log")), Sample("golden/xcacls.log"));
   EXPECT_EQ(ReadFile(Package("odrights.bat")), Sample("golden/odrights.bat"));
   EXPECT_EQ(ReadFile(Package("odshrtct.dat")), Sample("golden/odshrtct.dat"));
   EXPECT_EQ(ReadFile(Package("odshrtct.org")), Sample("odshrtct.dat"));
@@ -232,6 +255,52 @@ TEST_F(GrantorEndToEnd, FullRunRewritesTheShortcutsAndRunsTheRightsBatchThenASec
   EXPECT_EQ(ReadFile(Package("odshrtct.new")), Sample("golden/odshrtct.dat"));
   Sleep(500);
   EXPECT_FALSE(fs::exists("A:\\xcacls.log"));  // the batch was not started
+}
+
+TEST_F(GrantorEndToEnd, TodaysToolsRunIcaclsWithTheSameGrantsAndQuotedPaths) {
+  // A blank in the package path; the stub icacls comes first on the path.
+  const std::string package = "S:\\INTRANET\\ONDREL WEB";
+  fs::create_directories(package);
+  ASSERT_TRUE(
+      CopyFileA(robot::TreeFile("grantor/tests/xcacls.exe").c_str(), "A:\\icacls.exe", FALSE));
+  DeleteFileA("A:\\icacls.log");
+  char path[32768];
+  const DWORD length = GetEnvironmentVariableA("PATH", path, sizeof path);
+  SetEnvironmentVariableA("PATH", ("A:\\;" + std::string(path, length)).c_str());
+  PutSchool(Sample("school.txt"));
+  WriteFile(package + "\\odshrtct.dat", Sample("odshrtct.dat"));
+  WriteFile(package + "\\odshrtct.ini", Sample("odshrtct.ini"));
+  Start();
+  SetEnvironmentVariableA("PATH", std::string(path, length).c_str());
+  HWND form = WaitForForm();
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(robot::TypeIntoField(form, "Server Path where Ondrel is installed:", package));
+  ASSERT_TRUE(robot::Click(form, "Use today's icacls, not xcacls"));
+  ASSERT_TRUE(robot::Click(form, "Set Rights"));
+  ExpectEnded();
+  EXPECT_TRUE(CloseReport());
+
+  // Every line calls icacls, and the stub received each quoted argument whole.
+  const std::string batch = ReadFile(package + "\\odrights.bat");
+  std::string expected_log;
+  std::size_t lines = 0;
+  for (std::size_t at = 0, end; (end = batch.find("\r\n", at)) != std::string::npos;
+       at = end + 2, ++lines) {
+    const std::string line = batch.substr(at, end - at);
+    ASSERT_EQ(line.rfind("icacls \"", 0), 0u) << line;
+    expected_log += line.substr(7) + "\r\n";
+  }
+  EXPECT_EQ(lines, 7u);  // the reset, its grant, and five students without a namesake
+  EXPECT_EQ(batch.find("xcacls"), std::string::npos);
+  EXPECT_NE(batch.find("\"S:\\INTRANET\\ONDREL WEB\\Students\\year8\\8A\\jb\" /inheritance:r "
+                       "/grant:r \"administrators:(OI)(CI)F\" \"system:(OI)(CI)F\" "
+                       "\"jo.brown:(OI)(CI)M\" \"everyone:(OI)(CI)R\" /c /q\r\n"),
+            std::string::npos)
+      << batch;
+  EXPECT_EQ(WaitForLog("A:\\icacls.log", expected_log), expected_log);
+  EXPECT_EQ(ReadFile(package + "\\odshrtct.dat"), Sample("golden/odshrtct.dat"));
+  DeleteFileA("A:\\icacls.exe");
+  DeleteFileA("A:\\icacls.log");
 }
 
 }  // namespace

@@ -40,24 +40,16 @@ constexpr char kShortcuts[] =
     "Varga Tomas,\"tv\r\ndel /q C:\\*\",7B,year7\r\n"
     "Varga Tomas,tv & del C:\\x,7B,year7\r\n";
 
+// The two Tomas Vargas of year 7 both match both of their records: neither record can say whose
+// folder it is, so both are left for the administrator.
 constexpr char kExpectedBatch[] =
     "a:\\xcacls C:\\Intranet\\Ondrel /t /g administrators:F system:F everyone:R /Y\r\n"
-    "a:\\xcacls C:\\Intranet\\Ondrel\\students\\year7\\7B\\tvarga /t /g administrators:F "
-    "system:F tomas.varga:RC everyone:R /Y\r\n"
-    "a:\\xcacls C:\\Intranet\\Ondrel\\students\\year7\\7B\\tvarga /t /g administrators:F "
-    "system:F tomas.varga2:RC everyone:R /Y\r\n"
-    "a:\\xcacls C:\\Intranet\\Ondrel\\students\\YEAR7\\7C\\tv2 /t /g administrators:F "
-    "system:F tomas.varga:RC everyone:R /Y\r\n"
-    "a:\\xcacls C:\\Intranet\\Ondrel\\students\\YEAR7\\7C\\tv2 /t /g administrators:F "
-    "system:F tomas.varga2:RC everyone:R /Y\r\n"
     "a:\\xcacls C:\\Intranet\\Ondrel\\students\\Kinder\\KA\\lee /t /g administrators:F "
     "system:F annmarie.lee:RC everyone:R /Y\r\n";
 
 constexpr char kExpectedShortcuts[] =
-    "tomas.varga,tvarga,7B,year7\r\n"
-    "tomas.varga2,tvarga,7B,year7\r\n"
-    "tomas.varga,tv2,7C,YEAR7\r\n"
-    "tomas.varga2,tv2,7C,YEAR7\r\n"
+    "Varga Tomas,tvarga,7B,year7\r\n"
+    "VARGA TOMAS,tv2,7C,YEAR7\r\n"
     "annmarie.lee,lee,KA,Kinder\r\n"
     "Nobody Here,nh,1A,year1\r\n"
     "Nash Star*,ns,12A,year12\r\n"
@@ -88,11 +80,12 @@ class RightsRunTest : public ::testing::Test {
     return std::string(kPackage) + "\\" + name;
   }
 
-  RunOutcome Run(rt::FileSystem& file_system, const std::string& path = kPackage) {
+  RunOutcome Run(rt::FileSystem& file_system, const std::string& path = kPackage,
+                 RightsTool tool = RightsTool::kXcacls) {
     rt::Files files(file_system);
     const rt::FileNumber student_export = files.OpenInput("A:\\school.txt");
     const RunOutcome outcome =
-        RunSetRights(files, dialogs_, shell_, path, student_export, NumberedLogins());
+        RunSetRights(files, dialogs_, shell_, path, student_export, NumberedLogins(), tool);
     export_left_open_ = files.IsOpen(student_export);
     return outcome;
   }
@@ -122,9 +115,47 @@ TEST_F(RightsRunTest, RewritesTheShortcutsWritesTheBatchForEveryMatchAndStartsIt
   EXPECT_EQ(drives_.ReadHostFile(Package("odshrtct.dat")), kExpectedShortcuts);
   EXPECT_EQ(drives_.ReadHostFile(Package("odshrtct.org")), kShortcuts);
   EXPECT_FALSE(drives_.HostFileExists(Package("odshrtct.new")));
-  EXPECT_EQ(
-      shell_.started,
-      (std::vector<StartedCommand>{{Package("odrights.bat"), rt::WindowStyle::kMaximizedFocus}}));
+  // The report of the records left by hand opens once the batch runs.
+  EXPECT_EQ(shell_.started,
+            (std::vector<StartedCommand>{
+                {Package("odrights.bat"), rt::WindowStyle::kMaximizedFocus},
+                {"Notepad \"" + Package("odrights.txt") + "\"", rt::WindowStyle::kNormalFocus}}));
+  const std::string report = drives_.ReadHostFile(Package("odrights.txt"));
+  EXPECT_NE(report.find("\r\n\r\nVarga Tomas,tvarga,7B,year7  -  2 students of the export match "
+                        "it: tomas.varga tomas.varga2  -  "
+                        "C:\\Intranet\\Ondrel\\students\\year7\\7B\\tvarga\r\n"
+                        "VARGA TOMAS,tv2,7C,YEAR7  -  2 students"),
+            std::string::npos)
+      << report;
+}
+
+TEST_F(RightsRunTest, TodaysToolsGrantTheSameRightsWithQuotedIcaclsLines) {
+  // A blank in the package path and a login whose quotes would break the line.
+  const std::string package = "C:\\Intranet\\Ondrel Web";
+  std::filesystem::create_directories(drives_.HostPath(package));
+  drives_.WriteHostFile(package + "\\odshrtct.ini", kSettings);
+  drives_.WriteHostFile(package + "\\odshrtct.dat",
+                        "Lee Ann Marie,lee,KA,Kinder\r\nO\"Neil Al,on,1A,year1\r\n");
+  drives_.WriteHostFile("A:\\school.txt", std::string(kSchool) + "O\"Neil@Al#1%1A\r\n");
+  EXPECT_EQ(Run(drives_.file_system(), package, RightsTool::kIcacls), RunOutcome::kFinished);
+  EXPECT_EQ(drives_.ReadHostFile(package + "\\odrights.bat"),
+            "icacls \"C:\\Intranet\\Ondrel Web\" /reset /t /c /q\r\n"
+            "icacls \"C:\\Intranet\\Ondrel Web\" /inheritance:r /grant:r "
+            "\"administrators:(OI)(CI)F\" \"system:(OI)(CI)F\" \"everyone:(OI)(CI)R\" /c /q\r\n"
+            "icacls \"C:\\Intranet\\Ondrel Web\\students\\Kinder\\KA\\lee\" /inheritance:r "
+            "/grant:r \"administrators:(OI)(CI)F\" \"system:(OI)(CI)F\" "
+            "\"annmarie.lee:(OI)(CI)M\" \"everyone:(OI)(CI)R\" /c /q\r\n");
+  EXPECT_EQ(drives_.ReadHostFile(package + "\\odshrtct.dat"),
+            "annmarie.lee,lee,KA,Kinder\r\nO\"Neil Al,on,1A,year1\r\n");
+  EXPECT_NE(drives_.ReadHostFile(package + "\\odrights.txt").find("the login al.o\"neil"),
+            std::string::npos);
+
+  // A later run with nothing to leave by hand removes the earlier list.
+  drives_.RemoveHostFile(package + "\\odshrtct.org");
+  drives_.WriteHostFile(package + "\\odshrtct.dat", "Lee Ann Marie,lee,KA,Kinder\r\n");
+  EXPECT_EQ(Run(drives_.file_system(), package, RightsTool::kIcacls), RunOutcome::kFinished);
+  EXPECT_FALSE(drives_.HostFileExists(package + "\\odrights.txt"));
+  EXPECT_EQ(shell_.started.back().command_line, package + "\\odrights.bat");
 }
 
 TEST_F(RightsRunTest, MissingOrShortShortcutFileIsAWrongPathAndChangesNothingElse) {

@@ -27,21 +27,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   if (!startup.StudentExport) return 0;
 
   std::optional<grantor::RightsWindow> window;
-  window.emplace(instance, [&](const std::string& path, school::LoginFormat format) {
-    try {
-      const grantor::RunOutcome outcome = grantor::RunSetRights(
-          files, dialogs, shell, path, *startup.StudentExport, grantor::MakeLoginMaker(format));
-      if (outcome == grantor::RunOutcome::kWrongPath) return;
-    } catch (const rt::RuntimeError& error) {
-      // The default failure path: the error's number and description, then the program ends.
-      dialogs.ShowMessage(grantor::FailureReport(error), grantor::kProgramTitle,
-                          rt::MessageIcon::kCritical);
-    } catch (const std::bad_alloc&) {
-      dialogs.ShowMessage(grantor::FailureReport(rt::RuntimeError(7)), grantor::kProgramTitle,
-                          rt::MessageIcon::kCritical);
-    }
-    window->Close();
-  });
+  window.emplace(
+      instance, [&](const std::string& path, school::LoginFormat format, bool todays_tools) {
+        try {
+          const grantor::RunOutcome outcome = grantor::RunSetRights(
+              files, dialogs, shell, path, *startup.StudentExport, grantor::MakeLoginMaker(format),
+              todays_tools ? grantor::RightsTool::kIcacls : grantor::RightsTool::kXcacls);
+          if (outcome == grantor::RunOutcome::kWrongPath) return;
+        } catch (const rt::RuntimeError& error) {
+          // The default failure path: the error's number and description, then the program ends.
+          dialogs.ShowMessage(grantor::FailureReport(error), grantor::kProgramTitle,
+                              rt::MessageIcon::kCritical);
+        } catch (const std::bad_alloc&) {
+          dialogs.ShowMessage(grantor::FailureReport(rt::RuntimeError(7)), grantor::kProgramTitle,
+                              rt::MessageIcon::kCritical);
+        }
+        window->Close();
+      });
   dialogs.set_owner(window->handle());
   return window->Run(show_command);
 }

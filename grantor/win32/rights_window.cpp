@@ -29,6 +29,7 @@ enum ControlId : int {
   kLabel8,
   kCommand1 = 131,
   kCommand2,
+  kTodaysTools = 141,
 };
 
 // The form's client area and the frame's origin, in twips.
@@ -118,6 +119,8 @@ void RightsWindow::CreateControls() {
   for (const Hint& hint : kHints) {
     SetTextColour(CreateLabel(handle(), hint.id, hint.text, InFrame(hint.place)), kHintColour);
   }
+  // Beside the buttons, below the frame: the choice of tool for the rights batch.
+  CreateCheckBox(handle(), kTodaysTools, "Use today's icacls, not xcacls", {120, 3420, 2880, 255});
   CreateButton(handle(), kCommand1, "&Quit", {3120, 3360, 975, 375});
   HWND set_rights = CreateButton(handle(), kCommand2, "&Set Rights", {4320, 3360, 1215, 615});
   SendMessageA(set_rights, WM_SETFONT, reinterpret_cast<WPARAM>(bold_font_), FALSE);
@@ -142,7 +145,8 @@ LRESULT RightsWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     if (LOWORD(wparam) == kCommand2) {
-      on_set_rights_(rt::win32::GetText(path_box_), SelectedFormat());
+      on_set_rights_(rt::win32::GetText(path_box_), SelectedFormat(),
+                     IsDlgButtonChecked(handle(), kTodaysTools) == BST_CHECKED);
       return 0;
     }
   }

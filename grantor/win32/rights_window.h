@@ -13,8 +13,10 @@ namespace grantor {
 
 class RightsWindow : public rt::win32::Window {
  public:
-  // Called by "&Set Rights" with the path as typed and the selected format.
-  using SetRightsHandler = std::function<void(const std::string& path, school::LoginFormat format)>;
+  // Called by "&Set Rights" with the path as typed, the selected format and whether the batch
+  // is to call today's icacls instead of xcacls.
+  using SetRightsHandler =
+      std::function<void(const std::string& path, school::LoginFormat format, bool todays_tools)>;
 
   RightsWindow(HINSTANCE instance, SetRightsHandler on_set_rights);
   ~RightsWindow() override;

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "school/saved_settings.h"
+
 namespace wizard {
 
 namespace {
@@ -16,7 +18,7 @@ constexpr std::string_view kAccountRowsRefusal =
     "There doesn't appear to be a valid ADDUSERS.CSV file on the diskette.  Did you run Step 2 "
     "successfully?";
 
-const BatchStep kBatchSteps[] = {
+constexpr BatchStep kClassicBatchSteps[] = {
     {school::kWorkbookPath,
      "A batch file is about to run which will create all the specified OUs and user accounts in "
      "the Active Directory.  When it is complete, continue to Step 5.",
@@ -37,6 +39,25 @@ const BatchStep kBatchSteps[] = {
      "successfully?"},
 };
 
+constexpr BatchStep kTodaysBatchSteps[] = {
+    {school::kLdifPath,
+     "A batch file is about to run which will import c:\\addusers.ldf into the Active Directory "
+     "with ldifde, creating all the specified OUs and user accounts.  When it is complete, "
+     "continue to Step 5.",
+     "A:\\STEP4.BAT",
+     "There doesn't appear to be a valid ADDUSERS.LDF file on drive C:.  Did you run Step 2 "
+     "successfully?"},
+    {"A:\\step5.bat",
+     "A batch file is about to run which will share the home-folder root with net share and "
+     "create all the specified user home folders on the server with md.  When it is complete, "
+     "continue to Step 6.",
+     "A:\\STEP5.BAT", kClassicBatchSteps[1].refusal},
+    {"A:\\step6.bat",
+     "A batch file is about to run which will set all the specified permissions to each user's "
+     "home folder on the server with icacls.  When it is complete, you should be done!",
+     "A:\\STEP6.BAT", kClassicBatchSteps[2].refusal},
+};
+
 }  // namespace
 
 std::string ExportCommandLine(std::string_view server) {
@@ -52,7 +73,7 @@ std::string ExcelNoteText() {
          "computer - if not, you must run Step 3 on another computer).  You must do the "
          "following:" +
          lf_cr + lf_cr + "(1) Choose File...Save As" + lf_cr +
-         "(2) Change 'Save as Type' to 'Microsoft Excel 97-2000 Workbook (*.xls)'" + lf_cr +
+         "(2) Change 'Save as Type' to 'Excel 97-2003 Workbook (*.xls)'" + lf_cr +
          "(3) Click the Save button" + lf_cr + "(4) Close Excel" + lf_cr +
          "(5) Run Step 4 on the Wizard." + lf_cr;
 }
@@ -66,14 +87,15 @@ void ShellOpenDocument(rt::Shell& shell, std::string_view file) {
   }
 }
 
-const BatchStep& BatchStepOf(Step step) {
+const BatchStep& BatchStepOf(Step step, bool todays_tools) {
+  const BatchStep* steps = todays_tools ? kTodaysBatchSteps : kClassicBatchSteps;
   switch (step) {
     case Step::k4:
-      return kBatchSteps[0];
+      return steps[0];
     case Step::k5:
-      return kBatchSteps[1];
+      return steps[1];
     case Step::k6:
-      return kBatchSteps[2];
+      return steps[2];
     default:
       throw std::invalid_argument("not a batch step");
   }
@@ -127,6 +149,10 @@ bool WizardSteps::Probe(std::string_view path) {
 }
 
 void WizardSteps::OpenAccountRows() {
+  if (school::TodaysToolsChosen(files_)) {
+    dialogs_.ShowMessage(kNoWorkbookNeededNote, kNoteTitle, rt::MessageIcon::kInformation);
+    return;
+  }
   if (Probe(school::kAccountRowsPath)) {
     dialogs_.ShowMessage(ExcelNoteText(), kNoteTitle, rt::MessageIcon::kInformation);
     ShellOpenDocument(shell_, school::kAccountRowsPath);
@@ -137,7 +163,7 @@ void WizardSteps::OpenAccountRows() {
 }
 
 void WizardSteps::RunBatch(Step step) {
-  const BatchStep& batch = BatchStepOf(step);
+  const BatchStep& batch = BatchStepOf(step, school::TodaysToolsChosen(files_));
   if (Probe(batch.probed_file)) {
     dialogs_.ShowMessage(batch.note, kNoteTitle, rt::MessageIcon::kInformation);
     shell_.Start(batch.batch_file, rt::WindowStyle::kNormalFocus);

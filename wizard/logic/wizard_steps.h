@@ -38,6 +38,12 @@ std::string ExportCommandLine(std::string_view server);
 // The note of step 3, whose line breaks are LF CR pairs.
 std::string ExcelNoteText();
 
+// Step 3's note when the last run chose today's tools: there is no workbook to save.
+inline constexpr std::string_view kNoWorkbookNeededNote =
+    "Step 3 is not needed: the last run of the account generator chose today's Windows tools, so "
+    "Step 4 imports c:\\addusers.ldf with ldifde and needs neither Excel nor c:\\addusers.xls.  "
+    "Continue to Step 4.";
+
 // Opens a document in the program associated with it; when none is (shell result 31), shows
 // the system's Open With dialog for it instead. Any other failure of the shell is ignored.
 void ShellOpenDocument(rt::Shell& shell, std::string_view file);
@@ -49,8 +55,10 @@ struct BatchStep {
   std::string_view refusal;
 };
 
-// Steps 4 to 6; step 4 probes the workbook saved at step 3, not the batch file it starts.
-const BatchStep& BatchStepOf(Step step);
+// Steps 4 to 6 for the tools the last run chose. With the classic tools step 4 probes the
+// workbook saved at step 3, not the batch file it starts; with today's tools it probes the LDIF
+// file that the batch file hands to ldifde.
+const BatchStep& BatchStepOf(Step step, bool todays_tools);
 
 class WizardSteps {
  public:

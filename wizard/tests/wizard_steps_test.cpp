@@ -11,6 +11,7 @@
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/fault_injecting_file_system.h"
 #include "runtime/testing/test_drives.h"
+#include "school/saved_settings.h"
 #include "wizard/logic/failure_report.h"
 
 namespace wizard {
@@ -21,7 +22,8 @@ using rt::WindowStyle;
 using rt::testing::ShownMessage;
 using rt::testing::StartedCommand;
 
-const char* const kFixedFiles[] = {"C:\\exportad.csv", "c:\\addusers.csv", "c:\\addusers.xls"};
+const char* const kFixedFiles[] = {"C:\\exportad.csv", "c:\\addusers.csv", "c:\\addusers.xls",
+                                   "c:\\addusers.ldf", "c:\\trellis.ini"};
 
 class WizardStepsTest : public ::testing::Test {
  protected:
@@ -156,7 +158,7 @@ TEST_F(WizardStepsTest, AccountRowsOfAHundredBytesOpenAfterTheNote) {
             "When you click the OK button below, Excel will start (assuming it's installed on "
             "this computer - if not, you must run Step 3 on another computer).  You must do the "
             "following:\n\r\n\r(1) Choose File...Save As\n\r(2) Change 'Save as Type' to "
-            "'Microsoft Excel 97-2000 Workbook (*.xls)'\n\r(3) Click the Save button\n\r(4) "
+            "'Excel 97-2003 Workbook (*.xls)'\n\r(3) Click the Save button\n\r(4) "
             "Close Excel\n\r(5) Run Step 4 on the Wizard.\n\r");
   EXPECT_EQ(shell_.opened, std::vector<std::string>{"c:\\addusers.csv"});
   EXPECT_TRUE(shell_.started.empty());
@@ -253,6 +255,67 @@ TEST_F(WizardStepsTest, BatchStepsRefuseShortAndMissingFiles) {
               std::vector<ShownMessage>(2, {batch.refusal, "Sorry", MessageIcon::kWarning}));
     EXPECT_TRUE(shell_.started.empty());
     for (int number = 1; number <= 8; ++number) EXPECT_FALSE(files_.IsOpen(number));
+  }
+}
+
+// The generator's saved form with the given value in the today's-tools field; the second line
+// holds fields 44 to 47.
+std::string SavedSettings(std::string_view todays_tools) {
+  std::string text;
+  for (int field = 1; field <= 42; ++field) text += field == 7 ? "\"D:\\a, b\"," : "0,";
+  text += "HILLCREST\r\n0,1,0,";
+  text += todays_tools;
+  text += ",";
+  return text;
+}
+
+TEST_F(WizardStepsTest, TodaysToolsFollowOnlyAOneInField47) {
+  EXPECT_FALSE(school::TodaysToolsChosen(files_)) << "no settings file";
+  const std::string full = SavedSettings("1");
+  drives_.WriteHostFile("c:\\trellis.ini", full);
+  EXPECT_TRUE(school::TodaysToolsChosen(files_));
+  // Files from before the choice, or any other value.
+  for (const std::string& text :
+       {full.substr(0, full.find('\n') + 1), full.substr(0, full.size() - 2), SavedSettings("0"),
+        SavedSettings("yes"), std::string()}) {
+    drives_.WriteHostFile("c:\\trellis.ini", text);
+    EXPECT_FALSE(school::TodaysToolsChosen(files_)) << text;
+  }
+  for (int number = 1; number <= 8; ++number) EXPECT_FALSE(files_.IsOpen(number));
+}
+
+TEST_F(WizardStepsTest, TodaysToolsSkipStep3AndImportTheLdifFileAtStep4) {
+  drives_.WriteHostFile("c:\\trellis.ini", SavedSettings("1"));
+  steps_.Press(Step::k3);
+  EXPECT_FALSE(drives_.HostFileExists("c:\\addusers.csv")) << "step 3 probed the rows";
+  EXPECT_TRUE(shell_.opened.empty());
+
+  // Step 4 wants the LDIF file, not the workbook.
+  drives_.WriteHostFile("c:\\addusers.xls", std::string(500, 'w'));
+  steps_.Press(Step::k4);
+  EXPECT_EQ(drives_.ReadHostFile("c:\\addusers.ldf"), "");
+  drives_.WriteHostFile("c:\\addusers.ldf", std::string(100, 'l'));
+  steps_.Press(Step::k4);
+  ASSERT_EQ(dialogs_.messages.size(), 3u);
+  EXPECT_EQ(dialogs_.messages[0], (ShownMessage{std::string(kNoWorkbookNeededNote), "Please Note",
+                                                MessageIcon::kInformation}));
+  EXPECT_EQ(dialogs_.messages[1],
+            (ShownMessage{"There doesn't appear to be a valid ADDUSERS.LDF file on drive C:.  "
+                          "Did you run Step 2 successfully?",
+                          "Sorry", MessageIcon::kWarning}));
+  EXPECT_NE(dialogs_.messages[2].text.find("ldifde"), std::string::npos);
+  const std::vector<StartedCommand> started{{"A:\\STEP4.BAT", WindowStyle::kNormalFocus}};
+  EXPECT_EQ(shell_.started, started);
+
+  // The notes of steps 5 and 6 name the tools; their files and refusals are the classic ones.
+  const char* const tools[] = {" md.", " icacls."};
+  for (Step step : {Step::k5, Step::k6}) {
+    const BatchStep& today = BatchStepOf(step, true);
+    const BatchStep& classic = BatchStepOf(step, false);
+    EXPECT_EQ(today.probed_file, classic.probed_file);
+    EXPECT_EQ(today.batch_file, classic.batch_file);
+    EXPECT_EQ(today.refusal, classic.refusal);
+    EXPECT_NE(today.note.find(tools[step == Step::k6]), std::string_view::npos);
   }
 }
 

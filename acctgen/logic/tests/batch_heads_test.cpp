@@ -35,10 +35,10 @@ TEST(Step5HeadTest, TheFolderIsTrimmedAndTheDriveUsedAsTyped) {
   FormValues form;
   form.Text7 = "D";
   form.Text3 = "  s_home ";
-  EXPECT_EQ(Step5HeadLines(form),
-            (Lines{"cscript a:\\makfldr.vbs D:\\s_home", "net share s_home=D:\\s_home"}));
+  EXPECT_EQ(Step5HeadLines(form), (Lines{"cscript a:\\makfldr.vbs D:\\s_home",
+                                         "net share s_home=D:\\s_home /GRANT:Everyone,FULL"}));
   form.Text7 = "D ";
-  EXPECT_EQ(Step5HeadLines(form)[1], "net share s_home=D :\\s_home");
+  EXPECT_EQ(Step5HeadLines(form)[1], "net share s_home=D :\\s_home /GRANT:Everyone,FULL");
 }
 
 TEST(AccountRowsHeadTest, TheProfileColumnFollowsTheProfileBox) {

@@ -168,7 +168,7 @@ TEST_F(CreateRunTest, EveryFileIsCreatedWrittenAndClosedInItsOrder) {
 
   const std::vector<std::string> step5 = Lines(Read("a:\\step5.bat"));
   EXPECT_EQ(step5[0], "cscript a:\\makfldr.vbs D:\\s_home");
-  EXPECT_EQ(step5[1], "net share s_home=D:\\s_home");
+  EXPECT_EQ(step5[1], "net share s_home=D:\\s_home /GRANT:Everyone,FULL");
   EXPECT_EQ(step5[2], "cscript a:\\makfldr.vbs D:\\s_home\\2026");
 
   const std::vector<std::string> step6 = Lines(Read("a:\\step6.bat"));

@@ -111,7 +111,7 @@ TEST_F(WizardRoadTest, OneSchoolFromExportToPermissions) {
   drives.WriteHostFile("c:\\addusers.xls", rows);
 
   ASSERT_TRUE(robot::Click(window, "Step 4"));
-  ExpectBox("Please Note", "information", BatchStepOf(Step::k4).note);
+  ExpectBox("Please Note", "information", BatchStepOf(Step::k4, false).note);
   EXPECT_TRUE(WaitForLog("addusers.vbs c:\\addusers.xls")) << StubLog();
   // The workbook is archived under C:\Accounts.
   WIN32_FIND_DATAA found;
@@ -120,12 +120,12 @@ TEST_F(WizardRoadTest, OneSchoolFromExportToPermissions) {
   if (archive != INVALID_HANDLE_VALUE) FindClose(archive);
 
   ASSERT_TRUE(robot::Click(window, "Step 5"));
-  ExpectBox("Please Note", "information", BatchStepOf(Step::k5).note);
+  ExpectBox("Please Note", "information", BatchStepOf(Step::k5, false).note);
   EXPECT_TRUE(WaitForLog("share s_home=D:\\s_home")) << StubLog();
   EXPECT_TRUE(WaitForLog("makfldr.vbs")) << StubLog();
 
   ASSERT_TRUE(robot::Click(window, "Step 6"));
-  ExpectBox("Please Note", "information", BatchStepOf(Step::k6).note);
+  ExpectBox("Please Note", "information", BatchStepOf(Step::k6, false).note);
   EXPECT_TRUE(WaitForLog("xcacls")) << StubLog();
 
   EXPECT_TRUE(robot::Click(window, "Exit"));

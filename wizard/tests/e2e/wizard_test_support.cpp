@@ -9,9 +9,11 @@ namespace wizard::testing {
 
 namespace {
 
-const char* const kFixedFiles[] = {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv",
-                                   "c:\\addusers.csv", "c:\\addusers.xls", "C:\\trellis.ini",
-                                   "C:\\trellis.new",  "C:\\trellis.old",  kStubLog};
+const char* const kFixedFiles[] = {"C:\\exportad.csv", "C:\\exportad.srt",
+                                   "C:\\exprtad2.csv", "c:\\addusers.csv",
+                                   "c:\\addusers.xls", "c:\\addusers.ldf",
+                                   "C:\\trellis.ini",  "C:\\trellis.new",
+                                   "C:\\trellis.old",  kStubLog};
 
 // The stubs that stand in for the outside tools, by the names the wizard and the batch files use.
 const char* const kStubNames[] = {"cscript.exe", "net.exe", "xcacls.exe", "subinacl.exe",

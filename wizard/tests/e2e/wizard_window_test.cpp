@@ -149,7 +149,7 @@ TEST_F(WizardWindowTest, BatchStepsProbeTheirFilesThenStartTheBatch) {
   HWND window = StartWizard();
   ASSERT_NE(window, nullptr);
   for (Step step : {Step::k4, Step::k5, Step::k6}) {
-    const BatchStep& batch = BatchStepOf(step);
+    const BatchStep& batch = BatchStepOf(step, false);
     const std::string caption = "Step " + std::to_string(static_cast<int>(step));
     SCOPED_TRACE(caption);
     drives.RemoveHostFile(batch.probed_file);
@@ -180,13 +180,36 @@ TEST_F(WizardWindowTest, BatchStepsProbeTheirFilesThenStartTheBatch) {
   EXPECT_TRUE(program.WaitForExit(kWait).has_value());
 }
 
+TEST_F(WizardWindowTest, TodaysToolsSkipStep3AndStep4ImportsTheLdifFile) {
+  // The generator's saved form with field 47, today's tools, ticked.
+  std::string settings;
+  for (int field = 1; field <= 42; ++field) settings += "0,";
+  drives.WriteHostFile("C:\\trellis.ini", settings + "HILLCREST\r\n0,0,0,1,\r\n");
+  HWND window = StartWizard();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(robot::Click(window, "Step 3"));
+  ExpectBox("Please Note", "information", kNoWorkbookNeededNote);
+  EXPECT_FALSE(drives.HostFileExists("c:\\addusers.csv"));
+
+  drives.WriteHostFile("c:\\addusers.xls", std::string(100, 'w'));
+  ASSERT_TRUE(robot::Click(window, "Step 4"));
+  ExpectBox("Sorry", "warning", BatchStepOf(Step::k4, true).refusal);
+  drives.WriteHostFile("c:\\addusers.ldf", std::string(100, 'l'));
+  drives.WriteHostFile("A:\\STEP4.BAT", "@cscript ldifde ran\r\n");
+  ASSERT_TRUE(robot::Click(window, "Step 4"));
+  ExpectBox("Please Note", "information", BatchStepOf(Step::k4, true).note);
+  EXPECT_TRUE(WaitForLog("ldifde ran")) << StubLog();
+  EXPECT_TRUE(robot::Click(window, "Exit"));
+  EXPECT_TRUE(program.WaitForExit(kWait).has_value());
+}
+
 TEST_F(WizardWindowTest, AMissingProgramEndsTheWizardAfterTheFailureReport) {
   HWND window = StartWizard();
   ASSERT_NE(window, nullptr);
   // The workbook is there but the batch file it would start is not.
   drives.WriteHostFile("c:\\addusers.xls", std::string(200, 'w'));
   ASSERT_TRUE(robot::Click(window, "Step 4"));
-  ExpectBox("Please Note", "information", BatchStepOf(Step::k4).note);
+  ExpectBox("Please Note", "information", BatchStepOf(Step::k4, false).note);
   ExpectBox(kWindowTitle, "critical", "Run-time error '53':\r\n\r\nFile not found");
   const auto code = program.WaitForExit(kWait);
   ASSERT_TRUE(code.has_value());

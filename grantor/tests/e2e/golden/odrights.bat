@@ -1,8 +1,4 @@
 a:\xcacls S:\INTRANET\ONDREL /t /g administrators:F system:F everyone:R /Y
-a:\xcacls S:\INTRANET\ONDREL\Students\year7\7B\tvarga /t /g administrators:F system:F tomas.varga:RC everyone:R /Y
-a:\xcacls S:\INTRANET\ONDREL\Students\year7\7B\tvarga /t /g administrators:F system:F tomas.varga2:RC everyone:R /Y
-a:\xcacls S:\INTRANET\ONDREL\Students\YEAR7\7C\tv2 /t /g administrators:F system:F tomas.varga:RC everyone:R /Y
-a:\xcacls S:\INTRANET\ONDREL\Students\YEAR7\7C\tv2 /t /g administrators:F system:F tomas.varga2:RC everyone:R /Y
 a:\xcacls S:\INTRANET\ONDREL\Students\Kinder\KA\lee /t /g administrators:F system:F annmarie.lee:RC everyone:R /Y
 a:\xcacls S:\INTRANET\ONDREL\Students\presch\PA\zob /t /g administrators:F system:F zoe.o'brien-smith:RC everyone:R /Y
 a:\xcacls S:\INTRANET\ONDREL\Students\year8\8A\jb /t /g administrators:F system:F jo.brown:RC everyone:R /Y

@@ -1,5 +1,5 @@
 cscript a:\makfldr.vbs D:\s_home
-net share s_home=D:\s_home
+net share s_home=D:\s_home /GRANT:Everyone,FULL
 cscript a:\makfldr.vbs D:\s_home\mere.adeyemi
 cscript a:\makfldr.vbs D:\s_home\oscar.adeyemi
 cscript a:\makfldr.vbs D:\s_home\renee.adeyemi

@@ -1,5 +1,5 @@
 cscript a:\makfldr.vbs D:\s_home
-net share s_home=D:\s_home
+net share s_home=D:\s_home /GRANT:Everyone,FULL
 cscript a:\makfldr.vbs D:\s_home\2026
 cscript a:\makfldr.vbs D:\s_home\2031
 cscript a:\makfldr.vbs D:\s_home\2031\mere.adeyemi

@@ -1,0 +1,21 @@
+#pragma once
+// The account generator's saved form, "c:\trellis.ini", as far as another program needs it: the
+// wizard follows the tools that the last run chose for the batch files it starts.
+
+#include <string_view>
+
+#include "runtime/files.h"
+
+namespace school {
+
+inline constexpr std::string_view kSettingsPath = "c:\\trellis.ini";
+
+// The field, counted from 1 across both lines, that holds "1" when the last run wrote its batch
+// files for today's Windows tools (ldifde, md, icacls) instead of Excel, VBScript and xcacls.
+inline constexpr int kTodaysToolsField = 47;
+
+// Whether the last run chose today's tools. A missing or unreadable file, or one written before
+// the choice existed, means the classic tools.
+bool TodaysToolsChosen(rt::Files& files);
+
+}  // namespace school
