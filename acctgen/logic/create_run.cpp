@@ -39,50 +39,50 @@ void DeleteStaleWorkbook(rt::Files& files) {
 }
 
 // Creates the files that stay open through the student pass, in their order, with their heads.
-OutputFiles OpenOutputFiles(rt::Files& files, const FormValues& form, std::string_view ds_root,
+OutputFiles OpenOutputFiles(rt::Files& files, const Options& options, std::string_view ds_root,
                             std::string_view ldap_binding) {
   OutputFiles out;
   out.ErrorLog = files.OpenOutput(kErrorLogPath);
   out.AddUsersCsv = files.OpenOutput(school::kAccountRowsPath);
   out.Step5 = files.OpenOutput(kStep5Path);
-  PrintLines(files, out.Step5, Step5HeadLines(form));
+  PrintLines(files, out.Step5, Step5HeadLines(options));
   out.Step6 = files.OpenOutput(kStep6Path);
   out.OuVbs = files.OpenOutput(kOuScriptPath);
-  PrintLines(files, out.AddUsersCsv, AccountRowsHeadLines(form, ds_root));
-  PrintLines(files, out.OuVbs, OuScriptHeadLines(form, ldap_binding));
+  PrintLines(files, out.AddUsersCsv, AccountRowsHeadLines(options, ds_root));
+  PrintLines(files, out.OuVbs, OuScriptHeadLines(options, ldap_binding));
   return out;
 }
 
-CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
+CreateEnd WriteEverything(const Options& options, const StartupState& startup,
                           const Services& services) {
   rt::Files& files = services.files;
-  const auto components = DomainComponents(form.DomainDnsName());
+  const auto components = DomainComponents(options.domain_dns_name);
   const std::string ds_root = DsRoot(components);
   const std::string ldap_binding = LdapBindingText(components);
 
   services.progress.Show();
-  WriteAddUsersScript(files, form);
+  WriteAddUsersScript(files, options);
   DeleteStaleWorkbook(files);
   WriteStep4(files, ArchiveName(services.clock.Now()), startup.ExistingCount);
 
-  const OutputFiles out = OpenOutputFiles(files, form, ds_root, ldap_binding);
+  const OutputFiles out = OpenOutputFiles(files, options, ds_root, ldap_binding);
   RunState run;
   // With the Students unit the current year always has its unit and its year folder, even when
   // nobody leaves this year.
-  if (form.StudentsOu()) AddLeavingYear(form, startup.CurrentYear, files, out, run);
+  if (options.students_ou) AddLeavingYear(options, startup.CurrentYear, files, out, run);
 
-  ProcessStudents(form, startup, files, out, run, services.random, services.progress);
+  ProcessStudents(options, startup, files, out, run, services.random, services.progress);
 
   PrintLines(files, out.Step6, Step6CleanUpLines());
-  if (form.LeavingYearOus())
-    PrintLines(files, out.OuVbs, CalendarYearLines(form, run.LeavingYearList));
-  if (form.DeleteLeavers()) {
+  if (options.leaving_year_ous)
+    PrintLines(files, out.OuVbs, CalendarYearLines(options, run.LeavingYearList));
+  if (options.delete_leavers) {
     WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins,
                                 services.progress, services.shell);
   }
   // The sheet of new passwords comes once every row is written, before the run ends.
-  WriteHandoutSheet(files, form.DomainDnsName(), services.clock.Now(), run.NewAccounts);
-  SaveSettings(files, form);
+  WriteHandoutSheet(files, options.domain_dns_name, services.clock.Now(), run.NewAccounts);
+  SaveSettings(files, options);
   const RunEnding ending =
       CompleteRun(files, out, services.dialogs, services.shell, services.progress);
   return ending == RunEnding::kSuccess ? CreateEnd::kSuccess : CreateEnd::kDataErrors;
@@ -90,22 +90,21 @@ CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
 
 }  // namespace
 
-CreateOutcome RunCreate(FormValues& form, const StartupState& startup, rt::Files& files,
+CreateOutcome RunCreate(const Options& options, const StartupState& startup, rt::Files& files,
                         rt::Dialogs& dialogs, rt::Shell& shell, rt::Clock& clock,
                         rt::RandomSource& random, ProgressSink& progress) {
-  form.Text1 = rt::Trim(form.Text1);
-  if (const auto failure = CheckForm(form)) {
+  if (const auto failure = CheckForm(options)) {
     dialogs.ShowMessage(failure->text, failure->title, failure->icon);
     return {CreateEnd::kRefused, failure->field, 0, {}};
   }
 
   const Services services{files, dialogs, shell, clock, random, progress};
   try {
-    return {WriteEverything(form, startup, services), {}, 0, {}};
+    return {WriteEverything(options, startup, services), {}, 0, {}};
   } catch (const rt::RuntimeError& error) {
     progress.Hide();
     CloseAfterFailure(files);
-    return {CreateEnd::kFailed, {}, error.number(), error.description()};
+    return {CreateEnd::kFailed, Field::kNone, error.number(), error.description()};
   }
 }
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/form_fields.h"
+#include "acctgen/logic/options.h"
 #include "acctgen/logic/run_state.h"
 #include "acctgen/logic/startup_state.h"
 #include "runtime/clock.h"
@@ -26,8 +27,8 @@ enum class CreateEnd {
 
 struct CreateOutcome {
   CreateEnd end = CreateEnd::kRefused;
-  // The field that gets the keyboard focus after a refused run ("Text1", "Text8" or "Text4").
-  std::string_view focus_field;
+  // The option whose field gets the keyboard focus after a refused run.
+  Field focus_field = Field::kNone;
   // The error that stopped a failed run, for the default failure report.
   int error = 0;
   std::string error_description;
@@ -35,10 +36,10 @@ struct CreateOutcome {
   bool EndsProgram() const { return end != CreateEnd::kRefused; }
 };
 
-// Trims Text1 in form (the caller writes it back into its field), checks the form and, when it
-// passes, writes every output file. An error of the file system stops the run: every file is
-// closed and the outcome names the error, which the window reports before the program ends.
-CreateOutcome RunCreate(FormValues& form, const StartupState& startup, rt::Files& files,
+// Checks the options (the DNS name comes trimmed, as the form's Create button leaves it) and,
+// when they pass, writes every output file. An error of the file system stops the run: every file
+// is closed and the outcome names the error, which the window reports before the program ends.
+CreateOutcome RunCreate(const Options& options, const StartupState& startup, rt::Files& files,
                         rt::Dialogs& dialogs, rt::Shell& shell, rt::Clock& clock,
                         rt::RandomSource& random, ProgressSink& progress);
 

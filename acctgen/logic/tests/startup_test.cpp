@@ -18,13 +18,11 @@ using rt::testing::ShownMessage;
 
 class RecordingForm : public SettingsTarget {
  public:
-  void SetText(std::string_view control, std::string_view text) override {
-    applied.push_back(std::string(control) + "=" + std::string(text));
+  void SetText(Field field, std::string_view text) override {
+    applied.emplace_back(field, std::string(text));
   }
-  void SetFlag(std::string_view control, bool on) override {
-    applied.push_back(std::string(control) + (on ? ":1" : ":0"));
-  }
-  std::vector<std::string> applied;
+  void SetFlag(Field field, bool on) override { applied.emplace_back(field, on ? "1" : "0"); }
+  std::vector<std::pair<Field, std::string>> applied;
 };
 
 class RecordingProgress : public ProgressSink {
@@ -291,15 +289,17 @@ TEST_F(StartupTest, SettingsAreRestoredAndAShortFileStillShowsTheForm) {
   const StartupOutcome outcome = Run();
   EXPECT_EQ(outcome.end, StartupEnd::kShowForm);
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(form.applied, (std::vector<std::string>{"Text1=hillcrest.school.example",
-                                                    "Text2=HCSERVER1", "Text7=D"}));
+  EXPECT_EQ(form.applied, (std::vector<std::pair<Field, std::string>>{
+                              {Field::kDomainDnsName, "hillcrest.school.example"},
+                              {Field::kServerName, "HCSERVER1"},
+                              {Field::kServerDriveLetter, "D"}}));
   ASSERT_TRUE(state.StudentExport.has_value());
   EXPECT_TRUE(files.IsOpen(*state.StudentExport));
 }
 
 TEST_F(StartupTest, EveryFailingOperationEndsInOneReport) {
   drives.WriteHostFile("C:\\exportad.csv", std::string(kHeader) + Record("A", "a", "B"));
-  drives.WriteHostFile("C:\\trellis.ini", SettingsFileText(FormValues{}));
+  drives.WriteHostFile("C:\\trellis.ini", SettingsFileText(Options{}));
   ASSERT_EQ(Run().end, StartupEnd::kShowForm);
   const int operations = faulty.operation_count();
   files.CloseAll();
