@@ -60,11 +60,7 @@ void BM_StudentPass(benchmark::State& state) {
   std::size_t logins = 0;
   for (auto _ : state) {
     startup.StudentExport = files.OpenInput("A:\\school.txt");
-    acctgen::OutputFiles out;
-    out.ErrorLog = files.OpenOutput("A:\\errorlog.txt");
-    out.AddUsersCsv = files.OpenOutput("C:\\addusers.csv");
-    out.Step5 = files.OpenOutput("A:\\step5.bat");
-    out.Step6 = files.OpenOutput("A:\\step6.bat");
+    const acctgen::OutputFiles out = acctgen::OpenOutputFiles(files);
     acctgen::RunState run;
     acctgen::AddLeavingYear(form, startup.CurrentYear, files, out, run);
     acctgen::ProcessStudents(form, startup, files, out, run, random, progress);

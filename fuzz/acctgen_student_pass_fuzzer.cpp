@@ -78,11 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   startup.CurrentYear = "2026";
   startup.ExistingAccounts = {"tomas.varga", "a.b", "ab"};
   startup.StudentExport = files.OpenInput("A:\\school.txt");
-  acctgen::OutputFiles out;
-  out.ErrorLog = files.OpenOutput("A:\\errorlog.txt");
-  out.AddUsersCsv = files.OpenOutput("C:\\addusers.csv");
-  out.Step5 = files.OpenOutput("A:\\step5.bat");
-  out.Step6 = files.OpenOutput("A:\\step6.bat");
+  const acctgen::OutputFiles out = acctgen::OpenOutputFiles(files);
   acctgen::RunState run;
   if (form.students_ou) acctgen::AddLeavingYear(form, startup.CurrentYear, files, out, run);
   FixedRandom random;

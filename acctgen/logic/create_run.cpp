@@ -20,15 +20,6 @@ namespace acctgen {
 
 namespace {
 
-struct Services {
-  rt::Files& files;
-  rt::Dialogs& dialogs;
-  rt::Shell& shell;
-  rt::Clock& clock;
-  rt::RandomSource& random;
-  ProgressSink& progress;
-};
-
 // The workbook of the previous run would be archived again by step 4; a missing one is fine.
 void DeleteStaleWorkbook(rt::Files& files) {
   try {
@@ -38,23 +29,17 @@ void DeleteStaleWorkbook(rt::Files& files) {
   }
 }
 
-// Creates the files that stay open through the student pass, in their order, with their heads.
-OutputFiles OpenOutputFiles(rt::Files& files, const Options& options, std::string_view ds_root,
-                            std::string_view ldap_binding) {
-  OutputFiles out;
-  out.ErrorLog = files.OpenOutput(kErrorLogPath);
-  out.AddUsersCsv = files.OpenOutput(school::kAccountRowsPath);
-  out.Step5 = files.OpenOutput(kStep5Path);
-  PrintLines(files, out.Step5, Step5HeadLines(options));
-  out.Step6 = files.OpenOutput(kStep6Path);
-  out.OuVbs = files.OpenOutput(kOuScriptPath);
+// Opens the files that stay open through the student pass, with their heads.
+OutputFiles OpenHeadedOutputFiles(rt::Files& files, const Options& options,
+                                  std::string_view ds_root, std::string_view ldap_binding) {
+  const OutputFiles out = OpenOutputFiles(files, Step5HeadLines(options));
   PrintLines(files, out.AddUsersCsv, AccountRowsHeadLines(options, ds_root));
   PrintLines(files, out.OuVbs, OuScriptHeadLines(options, ldap_binding));
   return out;
 }
 
 CreateEnd WriteEverything(const Options& options, const StartupState& startup,
-                          const Services& services) {
+                          const CreateServices& services) {
   rt::Files& files = services.files;
   const auto components = DomainComponents(options.domain_dns_name);
   const std::string ds_root = DsRoot(components);
@@ -65,7 +50,7 @@ CreateEnd WriteEverything(const Options& options, const StartupState& startup,
   DeleteStaleWorkbook(files);
   WriteStep4(files, ArchiveName(services.clock.Now()), startup.ExistingCount);
 
-  const OutputFiles out = OpenOutputFiles(files, options, ds_root, ldap_binding);
+  const OutputFiles out = OpenHeadedOutputFiles(files, options, ds_root, ldap_binding);
   RunState run;
   // With the Students unit the current year always has its unit and its year folder, even when
   // nobody leaves this year.
@@ -90,20 +75,18 @@ CreateEnd WriteEverything(const Options& options, const StartupState& startup,
 
 }  // namespace
 
-CreateOutcome RunCreate(const Options& options, const StartupState& startup, rt::Files& files,
-                        rt::Dialogs& dialogs, rt::Shell& shell, rt::Clock& clock,
-                        rt::RandomSource& random, ProgressSink& progress) {
+CreateOutcome RunCreate(const Options& options, const StartupState& startup,
+                        const CreateServices& services) {
   if (const auto failure = CheckForm(options)) {
-    dialogs.ShowMessage(failure->text, failure->title, failure->icon);
+    services.dialogs.ShowMessage(failure->text, failure->title, failure->icon);
     return {CreateEnd::kRefused, failure->field, 0, {}};
   }
 
-  const Services services{files, dialogs, shell, clock, random, progress};
   try {
-    return {WriteEverything(options, startup, services), {}, 0, {}};
+    return {WriteEverything(options, startup, services), Field::kNone, 0, {}};
   } catch (const rt::RuntimeError& error) {
-    progress.Hide();
-    CloseAfterFailure(files);
+    services.progress.Hide();
+    CloseAfterFailure(services.files);
     return {CreateEnd::kFailed, Field::kNone, error.number(), error.description()};
   }
 }

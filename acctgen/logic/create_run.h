@@ -8,7 +8,7 @@
 
 #include "acctgen/logic/form_fields.h"
 #include "acctgen/logic/options.h"
-#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/progress_sink.h"
 #include "acctgen/logic/startup_state.h"
 #include "runtime/clock.h"
 #include "runtime/dialogs.h"
@@ -25,6 +25,16 @@ enum class CreateEnd {
   kFailed,      // an error stopped the run; the files written so far stay, all are closed
 };
 
+// What the Create run reaches the world through.
+struct CreateServices {
+  rt::Files& files;
+  rt::Dialogs& dialogs;
+  rt::Shell& shell;
+  rt::Clock& clock;
+  rt::RandomSource& random;  // the unique passwords
+  ProgressSink& progress;
+};
+
 struct CreateOutcome {
   CreateEnd end = CreateEnd::kRefused;
   // The option whose field gets the keyboard focus after a refused run.
@@ -39,8 +49,7 @@ struct CreateOutcome {
 // Checks the options (the DNS name comes trimmed, as the form's Create button leaves it) and,
 // when they pass, writes every output file. An error of the file system stops the run: every file
 // is closed and the outcome names the error, which the window reports before the program ends.
-CreateOutcome RunCreate(const Options& options, const StartupState& startup, rt::Files& files,
-                        rt::Dialogs& dialogs, rt::Shell& shell, rt::Clock& clock,
-                        rt::RandomSource& random, ProgressSink& progress);
+CreateOutcome RunCreate(const Options& options, const StartupState& startup,
+                        const CreateServices& services);
 
 }  // namespace acctgen

@@ -78,7 +78,7 @@ class CreateRunTest : public ::testing::Test {
 
   CreateOutcome Run(const Options& form) {
     startup_.StudentExport = files_.OpenInput("A:\\school.txt");
-    return RunCreate(form, startup_, files_, dialogs_, shell_, clock_, random_, progress_);
+    return RunCreate(form, startup_, {files_, dialogs_, shell_, clock_, random_, progress_});
   }
   std::string Read(const char* path) const { return drives_.ReadHostFile(path); }
 
@@ -281,7 +281,7 @@ TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
       Options form = SampleForm();
       form.delete_leavers = true;
       const CreateOutcome outcome =
-          RunCreate(form, startup, files, dialogs, shell, clock, random, progress);
+          RunCreate(form, startup, {files, dialogs, shell, clock, random, progress});
 
       const bool swallowed =
           clean_log[index] == "delete c:\\addusers.xls" && error == rt::kFileNotFound;

@@ -48,11 +48,7 @@ class StudentPassRun {
     startup.ExistingAccounts = std::move(existing);
     startup.CurrentYear = std::move(current_year);
     startup.StudentExport = files_.OpenInput("A:\\school.txt");
-    OutputFiles out;
-    out.ErrorLog = files_.OpenOutput("A:\\errorlog.txt");
-    out.AddUsersCsv = files_.OpenOutput("C:\\addusers.csv");
-    out.Step5 = files_.OpenOutput("A:\\step5.bat");
-    out.Step6 = files_.OpenOutput("A:\\step6.bat");
+    const OutputFiles out = OpenOutputFiles(files_);
     RunState run;
     if (seed_current_year) AddLeavingYear(form, startup.CurrentYear, files_, out, run);
     ProcessStudents(form, startup, files_, out, run, random, progress);

@@ -74,8 +74,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // the checks ends the program.
   program.form.on_create = [&](const acctgen::Options& options) {
     const acctgen::CreateOutcome outcome =
-        acctgen::RunCreate(options, program.startup, program.files, program.dialogs, program.shell,
-                           program.clock, program.random, create_progress);
+        acctgen::RunCreate(options, program.startup,
+                           {program.files, program.dialogs, program.shell, program.clock,
+                            program.random, create_progress});
     if (outcome.end == acctgen::CreateEnd::kRefused) {
       view.Focus(program.form.Get(outcome.focus_field).name);
     } else if (outcome.end == acctgen::CreateEnd::kFailed) {
