@@ -16,8 +16,8 @@ namespace acctgen {
 // so it falls back to Modify, the form's default.
 std::string HomeFolderAccess(const Options& options);
 
-// The parts of the commands that are the same for every student of a run, worked out once
-// rather than once a student.
+// The parts of the commands that are the same for every student of a run, worked out once a
+// run.
 struct HomeFolderTexts {
   explicit HomeFolderTexts(const Options& options);
   std::string share;   // the home share, trimmed

@@ -26,14 +26,7 @@ bool IsText(Field field) { return ControlOf(field).kind == ControlKind::kText; }
 std::string FieldText(Field field, const Options& options) {
   if (!IsText(field)) return FlagOf(options, field) ? "1" : "0";
   const std::string& value = TextOf(options, field);
-  if (!NeedsQuotes(value)) return value;
-  // The reader ends a quoted field at the next double quote, so none can stand inside one.
-  std::string quoted = "\"";
-  for (char c : value) {
-    if (c != '"') quoted.push_back(c);
-  }
-  quoted.push_back('"');
-  return quoted;
+  return NeedsQuotes(value) ? rt::QuotedField(value) : value;
 }
 
 void Apply(Field field, const std::string& value, SettingsTarget& target) {

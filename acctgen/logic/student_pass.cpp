@@ -22,8 +22,8 @@ using school::StudentRecord;
 
 namespace {
 
-// The columns of addusers.csv that are the same for every student of a run, worked out once
-// rather than once a student.
+// The columns of addusers.csv that are the same for every student of a run: worked out once a
+// run, since a pass may meet a hundred thousand students.
 struct RowTexts {
   explicit RowTexts(const Options& options)
       : home_root(rt::Concat(
@@ -71,8 +71,8 @@ void PrintAccountRow(rt::Files& files, rt::FileNumber file, const Options& optio
                          texts.profile});
 }
 
-// A school has a handful of scholastic years: their leaving years and units are worked out
-// once each rather than once a student.
+// A school has a handful of scholastic years, so their leaving years and units are worked out
+// once a year and looked up for each student.
 struct YearPlacement {
   std::string leaving_year;
   std::string ou_path;

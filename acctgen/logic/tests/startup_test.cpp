@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "acctgen/logic/support_message.h"
 #include "runtime/error.h"
+#include "runtime/support_texts.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/fault_injecting_file_system.h"
 #include "runtime/testing/test_drives.h"
@@ -249,13 +249,13 @@ TEST_F(StartupTest, TheTrapTellsTheErrorsApart) {
       {rt::testing::FileOperation::kRead, "exportad.csv", rt::kDeviceIoError,
        std::string(school::kBadSectors)},
       {rt::testing::FileOperation::kOpen, "trellis.ini", rt::kPathFileAccessError,
-       GenericSupportMessage(75)},
+       rt::GenericSupportMessage(75)},
       {rt::testing::FileOperation::kWrite, "exportad.srt", rt::kDiskFull,
-       GenericSupportMessage(61)},
+       rt::GenericSupportMessage(61)},
       {rt::testing::FileOperation::kOpen, "exprtad2.csv", rt::kFileNotFound,
        std::string(kStepOneNotRun)},
       {rt::testing::FileOperation::kOpen, "exportad.srt", rt::kPermissionDenied,
-       GenericSupportMessage(70)},
+       rt::GenericSupportMessage(70)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path + std::string(" ") + std::to_string(c.error));
@@ -267,7 +267,7 @@ TEST_F(StartupTest, TheTrapTellsTheErrorsApart) {
     ExpectSevere(outcome, c.message);
     EXPECT_EQ(outcome.error, c.error);
   }
-  EXPECT_EQ(GenericSupportMessage(75).substr(0, 18), "An Error Code  75 ");
+  EXPECT_EQ(rt::GenericSupportMessage(75).substr(0, 18), "An Error Code  75 ");
 }
 
 TEST_F(StartupTest, AFloppyNotReadyAnywhereIsRetried) {
@@ -312,7 +312,7 @@ TEST_F(StartupTest, EveryFailingOperationEndsInOneReport) {
     form.applied.clear();
     state = StartupState{};
     const StartupOutcome outcome = Run();
-    ExpectSevere(outcome, GenericSupportMessage(61));
+    ExpectSevere(outcome, rt::GenericSupportMessage(61));
   }
 }
 
