@@ -56,17 +56,17 @@ School MakeSchool(std::size_t students, std::size_t existing) {
   return school;
 }
 
-acctgen::FormValues SampleForm() {
-  acctgen::FormValues form;
-  form.Text1 = "lakeside.school.nz";
-  form.Text2 = "fileserver";
-  form.Text3 = "s_home";
-  form.Text4 = "Students.bat";
-  form.Text5 = "H";
-  form.Text7 = "D";
-  form.Text8 = "\\\\fileserver\\profiles";
-  form.Text9 = "LAKESIDE";
-  form.Check18 = true;
+acctgen::Options SampleForm() {
+  acctgen::Options form;
+  form.domain_dns_name = "lakeside.school.nz";
+  form.server_name = "fileserver";
+  form.home_share = "s_home";
+  form.logon_script = "Students.bat";
+  form.home_drive_letter = "H";
+  form.server_drive_letter = "D";
+  form.profile_path = "\\\\fileserver\\profiles";
+  form.netbios_domain = "LAKESIDE";
+  form.delete_leavers = true;
   return form;
 }
 
@@ -81,13 +81,13 @@ bool CreateRun(const School& school, rt::testing::TestDrives& drives) {
   startup.ExistingAccounts = school.existing;
   startup.ExistingCount = static_cast<std::int64_t>(school.existing.size());
   startup.StudentExport = files.OpenInput("A:\\school.txt");
-  acctgen::FormValues form = SampleForm();
+  acctgen::Options form = SampleForm();
   rt::testing::RecordingDialogs dialogs;
   rt::testing::RecordingShell shell;
   rt::testing::FixedClock clock({2026, 12, 8, 10, 15, 42});
   rt::SystemRandomSource random;
   acctgen::SilentProgress progress;
-  return acctgen::RunCreate(form, startup, files, dialogs, shell, clock, random, progress).end ==
+  return acctgen::RunCreate(form, startup, {files, dialogs, shell, clock, random, progress}).end ==
          acctgen::CreateEnd::kSuccess;
 }
 

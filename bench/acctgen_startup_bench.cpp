@@ -31,8 +31,8 @@ std::string LargeExport() {
 
 class NullSettings : public acctgen::SettingsTarget {
  public:
-  void SetText(std::string_view, std::string_view) override {}
-  void SetFlag(std::string_view, bool) override {}
+  void SetText(acctgen::Field, std::string_view) override {}
+  void SetFlag(acctgen::Field, bool) override {}
 };
 
 struct Bench {

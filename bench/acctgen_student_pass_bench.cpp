@@ -43,15 +43,15 @@ void BM_StudentPass(benchmark::State& state) {
   rt::testing::TestDrives drives;
   drives.WriteHostFile("A:\\school.txt", school.text);
   rt::Files files(drives.file_system());
-  acctgen::FormValues form;
-  form.Text2 = std::string("SERVER1");
-  form.Text3 = std::string("s_home");
-  form.Text4 = std::string("Students.bat");
-  form.Text5 = std::string("H");
-  form.Text7 = std::string("D");
-  form.Text8 = std::string("\\\\SERVER1\\profiles");
-  form.Text9 = std::string("HILLCREST");
-  form.Check20 = true;
+  acctgen::Options form;
+  form.server_name = std::string("SERVER1");
+  form.home_share = std::string("s_home");
+  form.logon_script = std::string("Students.bat");
+  form.home_drive_letter = std::string("H");
+  form.server_drive_letter = std::string("D");
+  form.profile_path = std::string("\\\\SERVER1\\profiles");
+  form.netbios_domain = std::string("HILLCREST");
+  form.student_owns_home_folder = true;
   rt::SystemRandomSource random;
   acctgen::SilentProgress progress;
   acctgen::StartupState startup;
@@ -60,11 +60,7 @@ void BM_StudentPass(benchmark::State& state) {
   std::size_t logins = 0;
   for (auto _ : state) {
     startup.StudentExport = files.OpenInput("A:\\school.txt");
-    acctgen::OutputFiles out;
-    out.ErrorLog = files.OpenOutput("A:\\errorlog.txt");
-    out.AddUsersCsv = files.OpenOutput("C:\\addusers.csv");
-    out.Step5 = files.OpenOutput("A:\\step5.bat");
-    out.Step6 = files.OpenOutput("A:\\step6.bat");
+    const acctgen::OutputFiles out = acctgen::OpenOutputFiles(files);
     acctgen::RunState run;
     acctgen::AddLeavingYear(form, startup.CurrentYear, files, out, run);
     acctgen::ProcessStudents(form, startup, files, out, run, random, progress);

@@ -30,37 +30,33 @@ class FixedRandom : public rt::RandomSource {
   double value_ = 0.0;
 };
 
-acctgen::FormValues FormFrom(std::uint8_t a, std::uint8_t b) {
-  acctgen::FormValues form;
-  form.Text2 = "SERVER1";
-  form.Text3 = "s_home";
-  form.Text4 = "Students.bat";
-  form.Text5 = "H";
-  form.Text6 = "LANTERNS";
-  form.Text7 = "D";
-  form.Text8 = "\\\\SERVER1\\profiles";
-  form.Text9 = "LAKESIDE";
+acctgen::Options FormFrom(std::uint8_t a, std::uint8_t b) {
+  acctgen::Options form;
+  form.server_name = "SERVER1";
+  form.home_share = "s_home";
+  form.logon_script = "Students.bat";
+  form.home_drive_letter = "H";
+  form.common_password = "LANTERNS";
+  form.server_drive_letter = "D";
+  form.profile_path = "\\\\SERVER1\\profiles";
+  form.netbios_domain = "LAKESIDE";
   const int format = a % 5;
-  form.Option1 = format == 0;
-  form.Option2 = format == 1;
-  form.Option3 = format == 2;
-  form.Option15 = format == 3;
-  form.Option16 = format == 4;
-  form.Check1 = a & 0x08;
-  form.Check2 = a & 0x10;
-  form.Check3 = a & 0x20;
-  form.Check4 = a & 0x40;
-  form.Check19 = a & 0x80;
-  form.Check20 = b & 0x01;
-  form.Option9 = b & 0x02;
-  form.Option10 = !form.Option9;
+  constexpr school::LoginFormat kFormats[] = {
+      school::LoginFormat::kFirstnameDotSurname, school::LoginFormat::kSurnameDotFirstname,
+      school::LoginFormat::kSurnameInitial, school::LoginFormat::kFirstnameSurname,
+      school::LoginFormat::kSurnameFirstname};
+  form.login_format = kFormats[format];
+  form.school_ou = a & 0x08;
+  form.students_ou = a & 0x10;
+  form.leaving_year_ous = a & 0x20;
+  form.unique_passwords = a & 0x40;
+  form.sets_profile_path = a & 0x80;
+  form.student_owns_home_folder = b & 0x01;
+  form.full_home_folder_access = b & 0x02;
   const int type = (b >> 2) % 6;
-  form.Option4 = type == 0;
-  form.Option5 = type == 1;
-  form.Option6 = type == 2;
-  form.Option7 = type == 3;
-  form.Option8 = type == 4;
-  for (int year = 0; year <= 12; ++year) *form.YearBox(year) = ((b >> 5) + year) % 4 != 0;
+  form.school_type =
+      type < 5 ? std::optional(static_cast<acctgen::SchoolType>(type)) : std::nullopt;
+  for (int year = 0; year <= 12; ++year) form.years[year] = ((b >> 5) + year) % 4 != 0;
   return form;
 }
 
@@ -68,7 +64,7 @@ acctgen::FormValues FormFrom(std::uint8_t a, std::uint8_t b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
-  const acctgen::FormValues form = FormFrom(data[0], data[1]);
+  const acctgen::Options form = FormFrom(data[0], data[1]);
   const std::string student_export(reinterpret_cast<const char*>(data + 2), size - 2);
 
   // The parser alone, on the whole input as one line.
@@ -82,13 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   startup.CurrentYear = "2026";
   startup.ExistingAccounts = {"tomas.varga", "a.b", "ab"};
   startup.StudentExport = files.OpenInput("A:\\school.txt");
-  acctgen::OutputFiles out;
-  out.ErrorLog = files.OpenOutput("A:\\errorlog.txt");
-  out.AddUsersCsv = files.OpenOutput("C:\\addusers.csv");
-  out.Step5 = files.OpenOutput("A:\\step5.bat");
-  out.Step6 = files.OpenOutput("A:\\step6.bat");
+  const acctgen::OutputFiles out = acctgen::OpenOutputFiles(files);
   acctgen::RunState run;
-  if (form.Check2) acctgen::AddLeavingYear(form, startup.CurrentYear, files, out, run);
+  if (form.students_ou) acctgen::AddLeavingYear(form, startup.CurrentYear, files, out, run);
   FixedRandom random;
   acctgen::SilentProgress progress;
   acctgen::ProcessStudents(form, startup, files, out, run, random, progress);

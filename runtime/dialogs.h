@@ -26,6 +26,4 @@ class Dialogs {
                               std::optional<TwipsPoint> position = std::nullopt) = 0;
 };
 
-const char* IconName(MessageIcon icon);
-
 }  // namespace rt

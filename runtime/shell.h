@@ -18,6 +18,4 @@ class Shell {
   virtual long OpenDocument(std::string_view file) = 0;
 };
 
-const char* WindowStyleName(WindowStyle style);
-
 }  // namespace rt

@@ -123,4 +123,13 @@ std::string NumberWithSign(std::int64_t value) {
   return value < 0 ? text.substr(1) : text;
 }
 
+std::string QuotedField(std::string_view value) {
+  std::string quoted = "\"";
+  for (char c : value) {
+    if (c != '"') quoted.push_back(c);
+  }
+  quoted.push_back('"');
+  return quoted;
+}
+
 }  // namespace rt

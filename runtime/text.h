@@ -33,6 +33,11 @@ std::string Mid(std::string_view text, std::size_t start,
 std::string Left(std::string_view text, std::size_t length);
 std::string Right(std::string_view text, std::size_t length);
 
+// A field for the delimited-field reader that stays one field whatever it holds: enclosed in
+// double quotes, without the double quotes of its own (the reader ends a quoted field at the
+// next one).
+std::string QuotedField(std::string_view value);
+
 // The numeric prefix of a text: "7B" gives 7, "K" gives 0, " 12" gives 12, "-3x" gives -3.
 // Leading blanks are ignored; an optional sign may precede the digits.
 std::int64_t NumericPrefix(std::string_view text);

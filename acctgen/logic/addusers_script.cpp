@@ -153,33 +153,33 @@ constexpr ScriptLine kScript[] = {
     {When::kAlways, "    oXL.application.quit"},
 };
 
-bool Applies(When when, const FormValues& form) {
+bool Applies(When when, const Options& options) {
   switch (when) {
     case When::kAlways:
       return true;
     case When::kProfile:
-      return form.SetsProfilePath();
+      return options.sets_profile_path;
     case When::kNeverExpires:
-      return form.PasswordNeverExpires();
+      return options.password_never_expires;
     case When::kMustChange:
-      return form.MustChangePassword();
+      return options.must_change_password;
   }
   return true;
 }
 
 }  // namespace
 
-std::vector<std::string> AddUsersScriptLines(const FormValues& form) {
+std::vector<std::string> AddUsersScriptLines(const Options& options) {
   std::vector<std::string> lines;
   for (const ScriptLine& line : kScript) {
-    if (Applies(line.when, form)) lines.emplace_back(line.text);
+    if (Applies(line.when, options)) lines.emplace_back(line.text);
   }
   return lines;
 }
 
-void WriteAddUsersScript(rt::Files& files, const FormValues& form) {
+void WriteAddUsersScript(rt::Files& files, const Options& options) {
   const rt::FileNumber file = files.OpenOutput(kAddUsersScriptPath);
-  for (const std::string& line : AddUsersScriptLines(form)) files.PrintLine(file, line);
+  for (const std::string& line : AddUsersScriptLines(options)) files.PrintLine(file, line);
   files.Close(file);
 }
 

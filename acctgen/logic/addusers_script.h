@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/options.h"
 #include "runtime/files.h"
 
 namespace acctgen {
@@ -15,9 +15,9 @@ namespace acctgen {
 inline constexpr std::string_view kAddUsersScriptPath = "A:\\addusers.vbs";
 
 // The script's lines, without line ends: 120 with all three switches on.
-std::vector<std::string> AddUsersScriptLines(const FormValues& form);
+std::vector<std::string> AddUsersScriptLines(const Options& options);
 
 // Creates or truncates the script, writes it whole and closes it.
-void WriteAddUsersScript(rt::Files& files, const FormValues& form);
+void WriteAddUsersScript(rt::Files& files, const Options& options);
 
 }  // namespace acctgen

@@ -20,9 +20,9 @@ void WriteStep4(rt::Files& files, std::string_view archive_name, std::int64_t ex
   files.Close(file);
 }
 
-std::vector<std::string> Step5HeadLines(const FormValues& form) {
-  const std::string folder = rt::Trim(form.HomeShare());
-  const std::string root = form.ServerDriveLetter() + ":\\" + folder;
+std::vector<std::string> Step5HeadLines(const Options& options) {
+  const std::string folder = rt::Trim(options.home_share);
+  const std::string root = options.server_drive_letter + ":\\" + folder;
   return {
       "cscript a:\\makfldr.vbs " + root,
       // Share access is left to everyone so that each folder's own rights decide who may
@@ -31,11 +31,11 @@ std::vector<std::string> Step5HeadLines(const FormValues& form) {
   };
 }
 
-std::vector<std::string> AccountRowsHeadLines(const FormValues& form, std::string_view ds_root) {
+std::vector<std::string> AccountRowsHeadLines(const Options& options, std::string_view ds_root) {
   std::string header =
       "DS Root,First Name, Last Name, Display Name, Description, SAM Account, Password, Home "
       "Drive, Home Path, Logon Script";
-  if (form.SetsProfilePath()) header += ", Profile Path";
+  if (options.sets_profile_path) header += ", Profile Path";
   return {header, std::string("\"").append(ds_root).append("\"")};
 }
 

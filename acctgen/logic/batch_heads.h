@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/options.h"
 #include "runtime/files.h"
 
 namespace acctgen {
@@ -24,11 +24,11 @@ std::vector<std::string> Step4Lines(std::string_view archive_name, std::int64_t 
 void WriteStep4(rt::Files& files, std::string_view archive_name, std::int64_t existing_count);
 
 // Step 5 starts by making and sharing the home-folder root. The drive letter is used as typed.
-std::vector<std::string> Step5HeadLines(const FormValues& form);
+std::vector<std::string> Step5HeadLines(const Options& options);
 
 // The column header (with or without the profile path) and the quoted DS root that the
 // user-creation script reads from cell A2.
-std::vector<std::string> AccountRowsHeadLines(const FormValues& form, std::string_view ds_root);
+std::vector<std::string> AccountRowsHeadLines(const Options& options, std::string_view ds_root);
 
 // Step 6 ends by deleting the directory export and its sorted copies.
 std::vector<std::string> Step6CleanUpLines();

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "acctgen/logic/progress_sink.h"
 #include "acctgen/logic/run_state.h"
 #include "runtime/dialogs.h"
 #include "runtime/files.h"

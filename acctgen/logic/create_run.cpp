@@ -21,15 +21,6 @@ namespace acctgen {
 
 namespace {
 
-struct Services {
-  rt::Files& files;
-  rt::Dialogs& dialogs;
-  rt::Shell& shell;
-  rt::Clock& clock;
-  rt::RandomSource& random;
-  ProgressSink& progress;
-};
-
 // The workbook of the previous run would be archived again by step 4; a missing one is fine.
 void DeleteStaleWorkbook(rt::Files& files) {
   try {
@@ -39,66 +30,60 @@ void DeleteStaleWorkbook(rt::Files& files) {
   }
 }
 
-// Creates the files that stay open through the student pass, in their order, with their heads.
-OutputFiles OpenOutputFiles(rt::Files& files, const FormValues& form, std::string_view ds_root,
-                            std::string_view ldap_binding) {
-  OutputFiles out;
-  out.ErrorLog = files.OpenOutput(kErrorLogPath);
-  out.AddUsersCsv = files.OpenOutput(school::kAccountRowsPath);
-  out.Step5 = files.OpenOutput(kStep5Path);
-  PrintLines(files, out.Step5, Step5HeadLines(form));
-  out.Step6 = files.OpenOutput(kStep6Path);
-  out.OuVbs = files.OpenOutput(kOuScriptPath);
-  PrintLines(files, out.AddUsersCsv, AccountRowsHeadLines(form, ds_root));
-  PrintLines(files, out.OuVbs, OuScriptHeadLines(form, ldap_binding));
+// Opens the files that stay open through the student pass, with their heads.
+OutputFiles OpenHeadedOutputFiles(rt::Files& files, const Options& options,
+                                  std::string_view ds_root, std::string_view ldap_binding) {
+  const OutputFiles out = OpenOutputFiles(files, Step5HeadLines(options));
+  PrintLines(files, out.AddUsersCsv, AccountRowsHeadLines(options, ds_root));
+  PrintLines(files, out.OuVbs, OuScriptHeadLines(options, ldap_binding));
   return out;
 }
 
-LdifRunTexts LdifTextsOf(const FormValues& form, std::string ds_root) {
+LdifRunTexts LdifTextsOf(const Options& options, std::string ds_root) {
   LdifRunTexts texts;
   texts.ds_root = std::move(ds_root);
-  texts.home_drive = form.HomeDriveLetter() + ":";
-  texts.logon_script = rt::Trim(form.LogonScript());
-  if (form.SetsProfilePath()) texts.profile_path = rt::Trim(form.ProfilePath());
-  texts.password_never_expires = form.PasswordNeverExpires();
-  texts.must_change_password = form.MustChangePassword();
-  texts.school_ou = form.SchoolOu();
-  texts.students_ou = form.StudentsOu();
-  texts.leaving_year_ous = form.LeavingYearOus();
+  texts.home_drive = options.home_drive_letter + ":";
+  texts.logon_script = rt::Trim(options.logon_script);
+  if (options.sets_profile_path) texts.profile_path = rt::Trim(options.profile_path);
+  texts.password_never_expires = options.password_never_expires;
+  texts.must_change_password = options.must_change_password;
+  texts.school_ou = options.school_ou;
+  texts.students_ou = options.students_ou;
+  texts.leaving_year_ous = options.leaving_year_ous;
   return texts;
 }
 
-CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
-                          const Services& services) {
+CreateEnd WriteEverything(const Options& options, const StartupState& startup,
+                          const CreateServices& services) {
   rt::Files& files = services.files;
-  const auto components = DomainComponents(form.DomainDnsName());
+  const auto components = DomainComponents(options.domain_dns_name);
   const std::string ds_root = DsRoot(components);
   const std::string ldap_binding = LdapBindingText(components);
 
   services.progress.Show();
-  WriteAddUsersScript(files, form);
+  WriteAddUsersScript(files, options);
   DeleteStaleWorkbook(files);
   WriteStep4(files, ArchiveName(services.clock.Now()), startup.ExistingCount);
 
-  const OutputFiles out = OpenOutputFiles(files, form, ds_root, ldap_binding);
+  const OutputFiles out = OpenHeadedOutputFiles(files, options, ds_root, ldap_binding);
   RunState run;
   // With the Students unit the current year always has its unit and its year folder, even when
   // nobody leaves this year.
-  if (form.StudentsOu()) AddLeavingYear(form, startup.CurrentYear, files, out, run);
+  if (options.students_ou) AddLeavingYear(options, startup.CurrentYear, files, out, run);
 
-  ProcessStudents(form, startup, files, out, run, services.random, services.progress);
+  ProcessStudents(options, startup, files, out, run, services.random, services.progress);
 
   PrintLines(files, out.Step6, Step6CleanUpLines());
-  if (form.LeavingYearOus())
-    PrintLines(files, out.OuVbs, CalendarYearLines(form, run.LeavingYearList));
-  WriteLdifFile(files, LdifTextsOf(form, ds_root), run.LeavingYearList, run.AccountRows);
-  if (form.DeleteLeavers()) {
+  if (options.leaving_year_ous)
+    PrintLines(files, out.OuVbs, CalendarYearLines(options, run.LeavingYearList));
+  WriteLdifFile(files, LdifTextsOf(options, ds_root), run.LeavingYearList, run.AccountRows);
+  if (options.delete_leavers) {
     WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins, run.Stems,
                                 services.progress, services.shell);
   }
   // The sheet of new passwords comes once every row is written, before the run ends.
-  WriteHandoutSheet(files, form.DomainDnsName(), services.clock.Now(), run.NewAccounts);
-  SaveSettings(files, form);
+  WriteHandoutSheet(files, options.domain_dns_name, services.clock.Now(), run.NewAccounts);
+  SaveSettings(files, options);
   const RunEnding ending =
       CompleteRun(files, out, services.dialogs, services.shell, services.progress);
   return ending == RunEnding::kSuccess ? CreateEnd::kSuccess : CreateEnd::kDataErrors;
@@ -106,22 +91,19 @@ CreateEnd WriteEverything(const FormValues& form, const StartupState& startup,
 
 }  // namespace
 
-CreateOutcome RunCreate(FormValues& form, const StartupState& startup, rt::Files& files,
-                        rt::Dialogs& dialogs, rt::Shell& shell, rt::Clock& clock,
-                        rt::RandomSource& random, ProgressSink& progress) {
-  form.Text1 = rt::Trim(form.Text1);
-  if (const auto failure = CheckForm(form)) {
-    dialogs.ShowMessage(failure->text, failure->title, failure->icon);
+CreateOutcome RunCreate(const Options& options, const StartupState& startup,
+                        const CreateServices& services) {
+  if (const auto failure = CheckForm(options)) {
+    services.dialogs.ShowMessage(failure->text, failure->title, failure->icon);
     return {CreateEnd::kRefused, failure->field, 0, {}};
   }
 
-  const Services services{files, dialogs, shell, clock, random, progress};
   try {
-    return {WriteEverything(form, startup, services), {}, 0, {}};
+    return {WriteEverything(options, startup, services), Field::kNone, 0, {}};
   } catch (const rt::RuntimeError& error) {
-    progress.Hide();
-    CloseAfterFailure(files);
-    return {CreateEnd::kFailed, {}, error.number(), error.description()};
+    services.progress.Hide();
+    CloseAfterFailure(services.files);
+    return {CreateEnd::kFailed, Field::kNone, error.number(), error.description()};
   }
 }
 

@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/form_values.h"
-#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/form_fields.h"
+#include "acctgen/logic/options.h"
+#include "acctgen/logic/progress_sink.h"
 #include "acctgen/logic/startup_state.h"
 #include "runtime/clock.h"
 #include "runtime/dialogs.h"
@@ -24,10 +25,20 @@ enum class CreateEnd {
   kFailed,      // an error stopped the run; the files written so far stay, all are closed
 };
 
+// What the Create run reaches the world through.
+struct CreateServices {
+  rt::Files& files;
+  rt::Dialogs& dialogs;
+  rt::Shell& shell;
+  rt::Clock& clock;
+  rt::RandomSource& random;  // the unique passwords
+  ProgressSink& progress;
+};
+
 struct CreateOutcome {
   CreateEnd end = CreateEnd::kRefused;
-  // The field that gets the keyboard focus after a refused run ("Text1", "Text8" or "Text4").
-  std::string_view focus_field;
+  // The option whose field gets the keyboard focus after a refused run.
+  Field focus_field = Field::kNone;
   // The error that stopped a failed run, for the default failure report.
   int error = 0;
   std::string error_description;
@@ -35,11 +46,10 @@ struct CreateOutcome {
   bool EndsProgram() const { return end != CreateEnd::kRefused; }
 };
 
-// Trims Text1 in form (the caller writes it back into its field), checks the form and, when it
-// passes, writes every output file. An error of the file system stops the run: every file is
-// closed and the outcome names the error, which the window reports before the program ends.
-CreateOutcome RunCreate(FormValues& form, const StartupState& startup, rt::Files& files,
-                        rt::Dialogs& dialogs, rt::Shell& shell, rt::Clock& clock,
-                        rt::RandomSource& random, ProgressSink& progress);
+// Checks the options (the DNS name comes trimmed, as the form's Create button leaves it) and,
+// when they pass, writes every output file. An error of the file system stops the run: every file
+// is closed and the outcome names the error, which the window reports before the program ends.
+CreateOutcome RunCreate(const Options& options, const StartupState& startup,
+                        const CreateServices& services);
 
 }  // namespace acctgen

@@ -28,12 +28,7 @@ std::string OuClass(std::string_view distinguished_name) {
 namespace {
 std::string CsvField(std::string_view value) {
   if (value.find(',') == std::string_view::npos) return std::string(value);
-  std::string quoted = "\"";
-  for (char c : value) {
-    if (c != '"') quoted.push_back(c);
-  }
-  quoted.push_back('"');
-  return quoted;
+  return rt::QuotedField(value);
 }
 }  // namespace
 

@@ -7,11 +7,11 @@ namespace acctgen {
 namespace {
 
 constexpr FormCheckFailure kDnsInvalid{kDnsInvalidText, kDnsInvalidTitle, rt::MessageIcon::kNone,
-                                       "Text1"};
+                                       Field::kDomainDnsName};
 constexpr FormCheckFailure kUncPath{kUncPathText, kUncPathTitle, rt::MessageIcon::kWarning,
-                                    "Text8"};
+                                    Field::kProfilePath};
 constexpr FormCheckFailure kLogonScript{kLogonScriptText, kLogonScriptTitle,
-                                        rt::MessageIcon::kWarning, "Text4"};
+                                        rt::MessageIcon::kWarning, Field::kLogonScript};
 
 bool Contains(std::string_view text, std::string_view part) {
   return rt::FindFirst(text, part) != 0;
@@ -19,14 +19,14 @@ bool Contains(std::string_view text, std::string_view part) {
 
 }  // namespace
 
-std::optional<FormCheckFailure> CheckForm(const FormValues& form) {
+std::optional<FormCheckFailure> CheckForm(const Options& options) {
   for (std::string_view refused : {" ", "/", "\\", "*", ",", "?", ".."}) {
-    if (Contains(form.DomainDnsName(), refused)) return kDnsInvalid;
+    if (Contains(options.domain_dns_name, refused)) return kDnsInvalid;
   }
-  if (form.SetsProfilePath() && rt::Left(rt::Trim(form.ProfilePath()), 2) != "\\\\")
+  if (options.sets_profile_path && rt::Left(rt::Trim(options.profile_path), 2) != "\\\\")
     return kUncPath;
-  if (!Contains(rt::ToLower1252(form.LogonScript()), ".bat")) return kLogonScript;
-  if (rt::FindFirst(form.DomainDnsName(), ".") <= 1) return kDnsInvalid;
+  if (!Contains(rt::ToLower1252(options.logon_script), ".bat")) return kLogonScript;
+  if (rt::FindFirst(options.domain_dns_name, ".") <= 1) return kDnsInvalid;
   return std::nullopt;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // The checks a Create run makes on the form before it writes anything, in their order. The
-// first that fails names its message and the field that gets the keyboard focus.
+// first that fails names its message and the option whose field gets the keyboard focus.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/form_fields.h"
+#include "acctgen/logic/options.h"
 #include "runtime/dialogs.h"
 
 namespace acctgen {
@@ -15,7 +16,7 @@ struct FormCheckFailure {
   std::string_view text;
   std::string_view title;
   rt::MessageIcon icon;
-  std::string_view field;  // "Text1", "Text8" or "Text4"
+  Field field;  // the DNS name, the profile path or the logon script
   bool operator==(const FormCheckFailure&) const = default;
 };
 
@@ -29,8 +30,8 @@ inline constexpr std::string_view kLogonScriptText =
     "You must specify a proper logon script batch file name - eg. 'student.bat'.";
 inline constexpr std::string_view kLogonScriptTitle = "Logon Script Batch File Invalid";
 
-// Expects Text1 already trimmed. The DNS name's characters are checked first, then the profile
-// path, then the logon script, and only last whether the DNS name has a usable first dot.
-std::optional<FormCheckFailure> CheckForm(const FormValues& form);
+// Expects the DNS name already trimmed. The DNS name's characters are checked first, then the
+// profile path, then the logon script, and only last whether the DNS name has a usable first dot.
+std::optional<FormCheckFailure> CheckForm(const Options& options);
 
 }  // namespace acctgen

@@ -34,7 +34,7 @@ std::string SortKey(std::string_view name) {
   return key;
 }
 
-// A row to sort, with its keys made once rather than in every comparison.
+// A row to sort, with its keys made once: a sort compares each row many times.
 struct SortedRow {
   std::string surname_key;
   std::string name_key;
@@ -42,7 +42,7 @@ struct SortedRow {
 };
 
 // Exact bytes break ties, so the order never depends on anything but the names.
-// Each text is compared once (compare rather than != and then <).
+// Each text is compared once: compare() gives equal, before and after in one pass.
 bool ComesBefore(const SortedRow* a, const SortedRow* b) {
   if (const int order = a->surname_key.compare(b->surname_key); order != 0) return order < 0;
   if (const int order = a->name_key.compare(b->name_key); order != 0) return order < 0;
@@ -108,7 +108,7 @@ std::string RenderHandoutSheet(std::string_view domain, const rt::DateTime& date
                                const std::vector<HandoutEntry>& entries) {
   const std::string crlf = "\r\n";
   std::string page;
-  // About two hundred bytes a row: the page grows once or twice rather than twenty times.
+  // About two hundred bytes a row, so the page is sized up front and seldom grows.
   page.reserve(4096 + entries.size() * 200);
   page += "<!DOCTYPE html>" + crlf;
   page += "<html lang=\"en\">" + crlf;

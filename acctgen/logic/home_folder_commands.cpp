@@ -4,30 +4,30 @@
 
 namespace acctgen {
 
-std::string HomeFolderAccess(const FormValues& form) {
-  if (form.FullHomeFolderAccess()) return "F ";
+std::string HomeFolderAccess(const Options& options) {
+  if (options.full_home_folder_access) return "F ";
   return "RC ";
 }
 
-HomeFolderTexts::HomeFolderTexts(const FormValues& form)
-    : share(rt::Trim(form.HomeShare())),
-      server(rt::Trim(form.ServerName())),
-      domain(rt::Trim(form.NetBiosDomain())),
-      access(HomeFolderAccess(form)) {}
+HomeFolderTexts::HomeFolderTexts(const Options& options)
+    : share(rt::Trim(options.home_share)),
+      server(rt::Trim(options.server_name)),
+      domain(rt::Trim(options.netbios_domain)),
+      access(HomeFolderAccess(options)) {}
 
-void WriteHomeFolderCommands(const FormValues& form, const HomeFolderTexts& texts,
+void WriteHomeFolderCommands(const Options& options, const HomeFolderTexts& texts,
                              std::string_view login, std::string_view leaving_year,
                              rt::Files& files, const OutputFiles& out) {
   // The folder below the share, as pieces: the year and its backslash are empty without year
   // folders.
-  const std::string_view year = form.LeavingYearOus() ? leaving_year : "";
-  const std::string_view year_end = form.LeavingYearOus() ? "\\" : "";
-  files.PrintLine(out.Step5, {"cscript a:\\makfldr.vbs ", form.ServerDriveLetter(), ":\\",
+  const std::string_view year = options.leaving_year_ous ? leaving_year : "";
+  const std::string_view year_end = options.leaving_year_ous ? "\\" : "";
+  files.PrintLine(out.Step5, {"cscript a:\\makfldr.vbs ", options.server_drive_letter, ":\\",
                               texts.share, "\\", year, year_end, login});
   files.PrintLine(out.Step6,
-                  {"xcacls ", form.ServerDriveLetter(), ":\\", texts.share, "\\", year, year_end,
+                  {"xcacls ", options.server_drive_letter, ":\\", texts.share, "\\", year, year_end,
                    login, " /g ", login, ":", texts.access, "administrator:F /Y"});
-  if (form.StudentOwnsHomeFolder()) {
+  if (options.student_owns_home_folder) {
     files.PrintLine(out.Step6,
                     {"subinacl /subdirectories \\\\", texts.server, "\\", texts.share, "\\", year,
                      year_end, login, " /setowner=", texts.domain, "\\", login});

@@ -23,15 +23,6 @@ std::string Decimal(__int128 value) {
 
 }  // namespace
 
-int FinalYear(const FormValues& form) {
-  if (form.Option4) return 2;
-  if (form.Option5) return 6;
-  if (form.Option6) return 12;
-  if (form.Option7) return 10;
-  if (form.Option8) return 12;
-  return 0;
-}
-
 std::string ComputeLeavingYear(std::string_view current_year, int final_year,
                                std::string_view scholastic_year) {
   // A scholastic year of nineteen digits would overflow int64 here.

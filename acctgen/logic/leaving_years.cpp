@@ -6,17 +6,17 @@
 
 namespace acctgen {
 
-std::string YearFolderLine(const FormValues& form, std::string_view year) {
+std::string YearFolderLine(const Options& options, std::string_view year) {
   std::string line = "cscript a:\\makfldr.vbs ";
-  line += form.ServerDriveLetter();
+  line += options.server_drive_letter;
   line += ":\\";
-  line += rt::Trim(form.HomeShare());
+  line += rt::Trim(options.home_share);
   line += "\\";
   line += year;
   return line;
 }
 
-void AddLeavingYear(const FormValues& form, std::string_view year, rt::Files& files,
+void AddLeavingYear(const Options& options, std::string_view year, rt::Files& files,
                     const OutputFiles& out, RunState& run) {
   // The set mirrors the list so that a school with many distinct years stays linear; it is
   // rebuilt should anyone have filled the list directly.
@@ -30,7 +30,7 @@ void AddLeavingYear(const FormValues& form, std::string_view year, rt::Files& fi
     run.LeavingYearSet.insert(std::move(key));
   }
   if (run.LeavingYearList.size() != run.YearFolderLinesWritten) {
-    files.PrintLine(out.Step5, YearFolderLine(form, run.LeavingYearList.back()));
+    files.PrintLine(out.Step5, YearFolderLine(options, run.LeavingYearList.back()));
     run.YearFolderLinesWritten = run.LeavingYearList.size();
   }
 }

@@ -7,18 +7,19 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/options.h"
 #include "acctgen/logic/run_state.h"
 #include "runtime/files.h"
 
 namespace acctgen {
 
-// "cscript a:\makfldr.vbs " + Text7 as typed + ":\" + Text3 trimmed + "\" + year.
-std::string YearFolderLine(const FormValues& form, std::string_view year);
+// "cscript a:\makfldr.vbs " + server drive letter as typed + ":\" + home share trimmed + "\" +
+// year.
+std::string YearFolderLine(const Options& options, std::string_view year);
 
 // Appends `year` to run.LeavingYearList unless it is already listed, and writes its year-folder
 // line to out.Step5 when the list holds an entry that has no line yet.
-void AddLeavingYear(const FormValues& form, std::string_view year, rt::Files& files,
+void AddLeavingYear(const Options& options, std::string_view year, rt::Files& files,
                     const OutputFiles& out, RunState& run);
 
 }  // namespace acctgen

@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/student_login_stems.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"
 #include "school/login_names.h"

@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/options.h"
 
 namespace acctgen {
 
-// In double quotes: "OU=" + leaving year (Check3), "OU=Students" (Check2), "OU=School" (Check1),
-// each present when its box is ticked, joined by commas; "" when none is.
-std::string BuildOuPath(const FormValues& form, std::string_view leaving_year);
+// In double quotes: "OU=" + leaving year, "OU=Students", "OU=School", each present when its OU
+// is chosen, joined by commas; "" when none is.
+std::string BuildOuPath(const Options& options, std::string_view leaving_year);
 
 }  // namespace acctgen

@@ -2,7 +2,7 @@
 
 namespace acctgen {
 
-std::vector<std::string> OuScriptHeadLines(const FormValues& form, std::string_view ldap_binding) {
+std::vector<std::string> OuScriptHeadLines(const Options& options, std::string_view ldap_binding) {
   std::vector<std::string> lines = {
       "On Error Resume Next",
       " ",
@@ -11,13 +11,13 @@ std::vector<std::string> OuScriptHeadLines(const FormValues& form, std::string_v
       std::string("Set dom = GetObject(").append(ldap_binding),
       " ",
   };
-  if (form.SchoolOu()) {
+  if (options.school_ou) {
     lines.insert(lines.end(), {"'Make School OU",
                                "Set schoolOrg = dom.Create(\"organizationalUnit\", \"OU=School\")",
                                "schoolOrg.SetInfo", " "});
   }
-  if (form.StudentsOu()) {
-    const std::string parent = form.SchoolOu() ? "schoolOrg" : "dom";
+  if (options.students_ou) {
+    const std::string parent = options.school_ou ? "schoolOrg" : "dom";
     lines.insert(lines.end(), {"'Make Students OU",
                                "Set studentsOrg = " + parent +
                                    ".Create(\"organizationalUnit\", \"OU=Students\")",
@@ -26,15 +26,15 @@ std::vector<std::string> OuScriptHeadLines(const FormValues& form, std::string_v
   return lines;
 }
 
-std::string_view LeavingYearParent(const FormValues& form) {
-  if (form.StudentsOu()) return "studentsOrg";
-  if (form.SchoolOu()) return "schoolOrg";
+std::string_view LeavingYearParent(const Options& options) {
+  if (options.students_ou) return "studentsOrg";
+  if (options.school_ou) return "schoolOrg";
   return "dom";
 }
 
-std::vector<std::string> CalendarYearLines(const FormValues& form,
+std::vector<std::string> CalendarYearLines(const Options& options,
                                            const std::vector<std::string>& leaving_years) {
-  const std::string parent(LeavingYearParent(form));
+  const std::string parent(LeavingYearParent(options));
   std::vector<std::string> lines = {"'Make calendar year OU's "};
   for (const std::string& year : leaving_years) {
     const std::string unit = "yrgp" + year;

@@ -24,8 +24,8 @@ std::string MakeUniquePassword(rt::RandomSource& random) {
   return password;
 }
 
-std::string CommonPassword(const FormValues& form) {
-  return rt::Trim(rt::ToLower1252(form.TypedCommonPassword()));
+std::string CommonPassword(const Options& options) {
+  return rt::Trim(rt::ToLower1252(options.common_password));
 }
 
 }  // namespace acctgen

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/options.h"
 #include "runtime/random_source.h"
 
 namespace acctgen {
@@ -12,7 +12,7 @@ namespace acctgen {
 // in the program is the operating system's cryptographic generator.
 std::string MakeUniquePassword(rt::RandomSource& random);
 
-// The common password: Text6 in lower case, trimmed of spaces.
-std::string CommonPassword(const FormValues& form);
+// The common password as typed, in lower case, trimmed of spaces.
+std::string CommonPassword(const Options& options);
 
 }  // namespace acctgen

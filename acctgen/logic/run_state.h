@@ -1,28 +1,18 @@
 #pragma once
-// What a Create run keeps from one student to the next, and the output files it writes into.
+// What a Create run keeps from one student to the next.
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <unordered_set>
 #include <vector>
 
 #include "acctgen/logic/handout_sheet.h"
 #include "acctgen/logic/ldif_file.h"
+#include "acctgen/logic/output_files.h"
 #include "acctgen/logic/student_login_stems.h"
-#include "runtime/files.h"
 #include "school/login_names.h"
 
 namespace acctgen {
-
-// The output files of a Create run, opened and headed before the student pass.
-struct OutputFiles {
-  rt::FileNumber ErrorLog = 0;     // a:\errorlog.txt
-  rt::FileNumber AddUsersCsv = 0;  // c:\addusers.csv
-  rt::FileNumber Step5 = 0;        // a:\step5.bat
-  rt::FileNumber Step6 = 0;        // a:\step6.bat
-  rt::FileNumber OuVbs = 0;        // a:\ou.vbs
-};
 
 // The run state of one Create run; it lives until the program ends. The student pass adds what
 // its login numbering and leaving-year upkeep need.
@@ -43,24 +33,6 @@ struct RunState {
   std::vector<HandoutEntry> NewAccounts;
   // The same students' account rows, for the LDIF file written after the pass.
   std::vector<LdifAccount> AccountRows;
-};
-
-// Shows progress on the "Processing..." form: the phase on the upper label, the current item
-// on the lower one. Each call repaints at once.
-class ProgressSink {
- public:
-  virtual ~ProgressSink() = default;
-  virtual void ShowPhase(std::string_view text) = 0;
-  virtual void ShowItem(std::string_view text) = 0;
-  // Shows the form (without waiting for it) and repaints it; hides it again at the end of a run.
-  virtual void Show() {}
-  virtual void Hide() {}
-};
-
-class SilentProgress : public ProgressSink {
- public:
-  void ShowPhase(std::string_view) override {}
-  void ShowItem(std::string_view) override {}
 };
 
 }  // namespace acctgen

@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 
-#include "acctgen/logic/form_fields.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 
@@ -11,11 +10,8 @@ namespace acctgen {
 
 namespace {
 
-// The field after which the first line ends (the NetBIOS name), counting from 0.
-constexpr int kLastFieldOfFirstLine = 42;
-
 // How many fields each group of the reader takes, in file order.
-constexpr std::array<int, 12> kGroupSizes = {1, 2, 2, 3, 3, 4, 5, 2, 13, 6, 2, 2};
+constexpr std::array<int, 13> kGroupSizes = {1, 2, 2, 3, 3, 4, 5, 2, 13, 6, 2, 2, 2};
 // The group that puts the NetBIOS name in place before the owner box reacts to it.
 constexpr int kOwnerGroup = 10;
 
@@ -25,41 +21,37 @@ bool NeedsQuotes(std::string_view value) {
   return first != std::string_view::npos && value[first] == '"';
 }
 
-std::string FieldText(const FormField& field, const FormValues& values) {
-  if (field.flag != nullptr) return values.*field.flag ? "1" : "0";
-  const std::string& value = values.*field.text;
-  if (!NeedsQuotes(value)) return value;
-  // The reader ends a quoted field at the next double quote, so none can stand inside one.
-  std::string quoted = "\"";
-  for (char c : value) {
-    if (c != '"') quoted.push_back(c);
-  }
-  quoted.push_back('"');
-  return quoted;
+bool IsText(Field field) { return ControlOf(field).kind == ControlKind::kText; }
+
+std::string FieldText(Field field, const Options& options) {
+  if (!IsText(field)) return FlagOf(options, field) ? "1" : "0";
+  const std::string& value = TextOf(options, field);
+  return NeedsQuotes(value) ? rt::QuotedField(value) : value;
 }
 
-void Apply(const FormField& field, const std::string& value, SettingsTarget& target) {
-  if (field.flag != nullptr) {
-    target.SetFlag(field.control, value != "0");
+void Apply(Field field, const std::string& value, SettingsTarget& target) {
+  if (IsText(field)) {
+    target.SetText(field, rt::Trim(value));
   } else {
-    target.SetText(field.control, rt::Trim(value));
+    target.SetFlag(field, value != "0");
   }
 }
 
 }  // namespace
 
-std::string SettingsFileText(const FormValues& values) {
+std::string SettingsFileText(const Options& options) {
   std::string text;
-  for (int i = 0; i < kFormFieldCount; ++i) {
-    text += FieldText(FormFields()[i], values);
-    text += i == kLastFieldOfFirstLine ? rt::kCrLf : ",";
+  for (int i = 0; i < kSettingsFieldCount; ++i) {
+    const Field field = static_cast<Field>(i);
+    text += FieldText(field, options);
+    text += field == Field::kNetbiosDomain ? rt::kCrLf : ",";
   }
   return text;
 }
 
-void SaveSettings(rt::Files& files, const FormValues& values) {
+void SaveSettings(rt::Files& files, const Options& options) {
   const rt::FileNumber file = files.OpenOutput(kSettingsNewPath);
-  files.Print(file, SettingsFileText(values));
+  files.Print(file, SettingsFileText(options));
   files.Close(file);
 
   // Keep the previous settings until the new file stands in their place.
@@ -89,9 +81,9 @@ void RestoreSettings(rt::Files& files, rt::FileNumber file, SettingsTarget& targ
     std::array<std::string, 13> values;
     for (int i = 0; i < size; ++i) values[i] = files.InputField(file);
     if (group == kOwnerGroup) {
-      for (int i = size - 1; i >= 0; --i) Apply(FormFields()[first + i], values[i], target);
+      for (int i = size - 1; i >= 0; --i) Apply(static_cast<Field>(first + i), values[i], target);
     } else {
-      for (int i = 0; i < size; ++i) Apply(FormFields()[first + i], values[i], target);
+      for (int i = 0; i < size; ++i) Apply(static_cast<Field>(first + i), values[i], target);
     }
     first += size;
   }

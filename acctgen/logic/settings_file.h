@@ -1,11 +1,12 @@
 #pragma once
-// The saved form settings "c:\trellis.ini": 45 comma-terminated fields on two lines, written at
+// The saved form settings "c:\trellis.ini": 47 comma-terminated fields on two lines, written at
 // the end of a Create run and read back, group by group, at start-up.
 
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/form_fields.h"
+#include "acctgen/logic/options.h"
 #include "runtime/files.h"
 
 namespace acctgen {
@@ -20,22 +21,23 @@ inline constexpr std::string_view kSettingsOldPath = "c:\\trellis.old";
 class SettingsTarget {
  public:
   virtual ~SettingsTarget() = default;
-  virtual void SetText(std::string_view control, std::string_view text) = 0;
+  virtual void SetText(Field field, std::string_view text) = 0;
   // Selects an option or ticks a box (true); deselects or unticks it (false).
-  virtual void SetFlag(std::string_view control, bool on) = 0;
+  virtual void SetFlag(Field field, bool on) = 0;
 };
 
-// The file's text of a form: the 45 fields with their separators, the NetBIOS name ending the
-// first line. A text holding a comma, or starting with a double quote, is enclosed in double
+// The file's text of the options: the 47 fields with their separators, the NetBIOS name ending
+// the first line. A text holding a comma, or starting with a double quote, is enclosed in double
 // quotes (which the reader drops) so that it stays one field.
-std::string SettingsFileText(const FormValues& values);
+std::string SettingsFileText(const Options& options);
 
 // Writes "c:\trellis.ini" through "c:\trellis.new", which replaces it only once complete.
-void SaveSettings(rt::Files& files, const FormValues& values);
+void SaveSettings(rt::Files& files, const Options& options);
 
 // Reads the open settings file in its twelve groups, in file order, and applies each complete
 // group before reading the next. A file that ends inside a group leaves that group and every
-// later one unapplied, and the end of the file surfaces as error 62.
+// later one unapplied, and the end of the file surfaces as error 62. A file written before the
+// password-policy and tools options existed ends after field 45, so both keep their start state.
 void RestoreSettings(rt::Files& files, rt::FileNumber file, SettingsTarget& target);
 
 }  // namespace acctgen

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "acctgen/logic/existing_accounts.h"
-#include "acctgen/logic/support_message.h"
 #include "runtime/error.h"
+#include "runtime/support_texts.h"
 #include "runtime/text.h"
 #include "school/procedure_files.h"
 
@@ -83,7 +83,7 @@ class Startup {
         CloseQuietly(settings_);
         return outcome_;
       default:
-        return Severe(GenericSupportMessage(number), number);
+        return Severe(rt::GenericSupportMessage(number), number);
     }
   }
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "acctgen/logic/line_sorter.h"
-#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/progress_sink.h"
 #include "acctgen/logic/settings_file.h"
 #include "acctgen/logic/startup_state.h"
 #include "runtime/clock.h"

@@ -23,29 +23,29 @@ using school::StudentRecord;
 
 namespace {
 
-// The columns of addusers.csv that are the same for every student of a run, worked out once
-// rather than once a student.
+// The columns of addusers.csv that are the same for every student of a run: worked out once a
+// run, since a pass may meet a hundred thousand students.
 struct RowTexts {
-  explicit RowTexts(const FormValues& form)
+  explicit RowTexts(const Options& options)
       : home_root(rt::Concat(
-            {"\\\\", rt::Trim(form.ServerName()), "\\", rt::Trim(form.HomeShare()), "\\"})),
-        script(rt::Trim(form.LogonScript())),
-        profile(form.SetsProfilePath() ? rt::Trim(form.ProfilePath()) : std::string()) {}
+            {"\\\\", rt::Trim(options.server_name), "\\", rt::Trim(options.home_share), "\\"})),
+        script(rt::Trim(options.logon_script)),
+        profile(options.sets_profile_path ? rt::Trim(options.profile_path) : std::string()) {}
   std::string home_root;  // "\\server\share\"
   std::string script;
   std::string profile;  // empty when no profile path is set
 };
 
 // The Home Path column: "\\server\share\[year\]login".
-std::string HomePath(const FormValues& form, const RowTexts& texts, std::string_view leaving_year,
+std::string HomePath(const Options& options, const RowTexts& texts, std::string_view leaving_year,
                      std::string_view login) {
   // One allocation: the year and its backslash are empty pieces without year folders.
-  return rt::Concat({texts.home_root, form.LeavingYearOus() ? leaving_year : "",
-                     form.LeavingYearOus() ? "\\" : "", login});
+  return rt::Concat({texts.home_root, options.leaving_year_ous ? leaving_year : "",
+                     options.leaving_year_ous ? "\\" : "", login});
 }
 
 // One row of addusers.csv; its columns follow the header of the Create run.
-void PrintAccountRow(rt::Files& files, rt::FileNumber file, const FormValues& form,
+void PrintAccountRow(rt::Files& files, rt::FileNumber file, const Options& options,
                      const RowTexts& texts, const StudentRecord& record, const DerivedLogin& login,
                      std::string_view ou_path, std::string_view home_path,
                      std::string_view password) {
@@ -63,17 +63,17 @@ void PrintAccountRow(rt::Files& files, rt::FileNumber file, const FormValues& fo
                          ",",
                          password,
                          ",",
-                         form.HomeDriveLetter(),
+                         options.home_drive_letter,
                          ":,",
                          home_path,
                          ",",
                          texts.script,
-                         form.SetsProfilePath() ? "," : "",
+                         options.sets_profile_path ? "," : "",
                          texts.profile});
 }
 
-// A school has a handful of scholastic years: their leaving years and units are worked out
-// once each rather than once a student.
+// A school has a handful of scholastic years, so their leaving years and units are worked out
+// once a year and looked up for each student.
 struct YearPlacement {
   std::string leaving_year;
   std::string ou_path;
@@ -89,15 +89,7 @@ std::string Unquoted(std::string_view text) {
 
 }  // namespace
 
-LoginFormat LoginFormatOf(const FormValues& form) {
-  if (form.Option2) return LoginFormat::kSurnameDotFirstname;
-  if (form.Option1) return LoginFormat::kFirstnameDotSurname;
-  if (form.Option3) return LoginFormat::kSurnameInitial;
-  if (form.Option15) return LoginFormat::kFirstnameSurname;
-  return LoginFormat::kSurnameFirstname;
-}
-
-bool YearUnticked(const FormValues& form, std::string_view scholastic_year) {
+bool YearUnticked(const Options& options, std::string_view scholastic_year) {
   int year = -1;
   if (scholastic_year == "K") {
     year = 0;
@@ -108,8 +100,7 @@ bool YearUnticked(const FormValues& form, std::string_view scholastic_year) {
     year = 0;
     for (char c : scholastic_year) year = year * 10 + (c - '0');
   }
-  const bool* box = form.YearBox(year);
-  return box != nullptr && !*box;
+  return year >= 0 && year < kYearCount && !options.years[year];
 }
 
 std::string DataError(const StudentLine& line) {
@@ -135,7 +126,7 @@ std::string DataError(const StudentLine& line) {
   return "";
 }
 
-void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Files& files,
+void ProcessStudents(const Options& options, const StartupState& startup, rt::Files& files,
                      const OutputFiles& out, RunState& run, rt::RandomSource& random,
                      ProgressSink& progress) {
   if (!startup.StudentExport) return;
@@ -151,16 +142,16 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
       existing_years.emplace(startup.ExistingAccounts[i], ou_class);
     }
   }
-  const LoginFormat format = LoginFormatOf(form);
-  const int final_year = FinalYear(form);
-  const std::string common_password = CommonPassword(form);
+  const LoginFormat format = LoginFormatOf(options);
+  const int final_year = FinalYear(options);
+  const std::string common_password = CommonPassword(options);
   std::unordered_map<std::string, YearPlacement> placements;
   // A school keeps about as many accounts as it has students: room for that many logins.
   run.Logins.Reserve(startup.ExistingAccounts.size());
   run.CurrentLogins.reserve(startup.ExistingAccounts.size());
-  const RowTexts row_texts(form);
-  const HomeFolderTexts folder_texts(form);
-  const std::string home_drive = form.HomeDriveLetter() + ":";
+  const RowTexts row_texts(options);
+  const HomeFolderTexts folder_texts(options);
+  const std::string home_drive = options.home_drive_letter + ":";
 
   std::string text;  // one line of the export at a time, in the same room
   while (!files.AtEnd(export_file)) {
@@ -181,7 +172,7 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
       run.Stems.Add(
           school::LimitLogin(school::BaseLogin(record.Surname, record.PreferredName, format)));
     }
-    if (YearUnticked(form, record.ScholasticYear)) continue;
+    if (YearUnticked(options, record.ScholasticYear)) continue;
     if (const std::string error = DataError(line); !error.empty()) {
       files.PrintLine(out.ErrorLog, error);
       continue;
@@ -194,15 +185,16 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
     auto placed = placements.find(record.ScholasticYear);
     if (placed == placements.end()) {
       YearPlacement placement;
-      if (form.LeavingYearOus()) {
+      if (options.leaving_year_ous) {
         placement.leaving_year =
             ComputeLeavingYear(startup.CurrentYear, final_year, record.ScholasticYear);
       }
-      placement.ou_path = BuildOuPath(form, placement.leaving_year);
+      placement.ou_path = BuildOuPath(options, placement.leaving_year);
       placed = placements.emplace(record.ScholasticYear, std::move(placement)).first;
       // Adding the same leaving year again changes nothing, so it is added once a scholastic
       // year, at its first student, as it would be at every student.
-      if (form.LeavingYearOus()) AddLeavingYear(form, placed->second.leaving_year, files, out, run);
+      if (options.leaving_year_ous)
+        AddLeavingYear(options, placed->second.leaving_year, files, out, run);
     }
     const std::string& leaving_year = placed->second.leaving_year;
     const std::string& ou_path = placed->second.ou_path;
@@ -225,14 +217,14 @@ void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Fi
       continue;
     }
 
-    const std::string password = !form.UniquePasswords() ? common_password
-                                 : form.PolicyPasswords()
+    const std::string password = !options.unique_passwords ? common_password
+                                 : options.policy_passwords
                                      ? MakePolicyPassword(random, login.Login, display_name)
                                      : MakeUniquePassword(random);
-    std::string home_path = HomePath(form, row_texts, leaving_year, login.Login);
-    PrintAccountRow(files, out.AddUsersCsv, form, row_texts, record, login, ou_path, home_path,
+    std::string home_path = HomePath(options, row_texts, leaving_year, login.Login);
+    PrintAccountRow(files, out.AddUsersCsv, options, row_texts, record, login, ou_path, home_path,
                     password);
-    WriteHomeFolderCommands(form, folder_texts, login.Login, leaving_year, files, out);
+    WriteHomeFolderCommands(options, folder_texts, login.Login, leaving_year, files, out);
     run.AccountRows.push_back({Unquoted(ou_path), record.PreferredName, login.LastName,
                                display_name, login.Login, password, home_path});
     run.NewAccounts.push_back({record.RollClass, record.Surname, record.PreferredName,

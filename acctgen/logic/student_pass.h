@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/options.h"
+#include "acctgen/logic/progress_sink.h"
 #include "acctgen/logic/run_state.h"
 #include "acctgen/logic/startup_state.h"
 #include "runtime/files.h"
@@ -16,11 +17,8 @@
 
 namespace acctgen {
 
-// The login format chosen on the form; with none of the five options set, SurnameFirstname.
-school::LoginFormat LoginFormatOf(const FormValues& form);
-
 // Whether the scholastic year is one of "K", "1" ... "12" whose year box is unticked.
-bool YearUnticked(const FormValues& form, std::string_view scholastic_year);
+bool YearUnticked(const Options& options, std::string_view scholastic_year);
 
 // The error-log line of a record that cannot become an account, or "" when it can: the first
 // of a missing preferred name, scholastic year or roll class, or a name character that cannot
@@ -30,7 +28,7 @@ std::string DataError(const school::StudentLine& line);
 // Reads startup.StudentExport from where it stands to its end and writes each student's
 // lines into the open output files; run.CurrentLogins gets the login of every student that got
 // one, existing accounts included.
-void ProcessStudents(const FormValues& form, const StartupState& startup, rt::Files& files,
+void ProcessStudents(const Options& options, const StartupState& startup, rt::Files& files,
                      const OutputFiles& out, RunState& run, rt::RandomSource& random,
                      ProgressSink& progress);
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/progress_sink.h"
 
 namespace acctgen {
 

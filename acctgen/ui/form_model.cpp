@@ -3,12 +3,51 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "acctgen/ui/form_controls.h"
 #include "runtime/text.h"
 
 namespace acctgen::ui {
 
-FormModel::FormModel(rt::Dialogs& dialogs) : dialogs_(dialogs), controls_(StartControls()) {}
+namespace {
+
+std::vector<Control> StartControls() {
+  const Options start;
+  std::vector<Control> controls;
+  for (const FormField& row : FormFields()) {
+    Control c;
+    c.name = row.name;
+    c.id = row.id;
+    c.kind = row.kind;
+    c.field = row.field;
+    c.reaction = row.reaction;
+    c.caption = std::string(row.caption);
+    c.place = row.place;
+    c.tab = row.tab;
+    c.frame = row.frame;
+    c.option_group = row.group;
+    c.label = row.label;
+    c.hint = row.hint;
+    c.tool_tip = std::string(row.tool_tip);
+    c.hint_label = row.hint_label;
+    c.warning_label = row.warning_label;
+    c.max_length = row.max_length;
+    c.upper_case = row.reaction == Reaction::kUpperCase;
+    c.enabled = row.enabled;
+    if (row.kind == ControlKind::kText) c.text = TextOf(start, row.field);
+    if (row.kind == ControlKind::kOption || row.kind == ControlKind::kCheck) {
+      c.checked = FlagOf(start, row.field);
+    }
+    controls.push_back(std::move(c));
+  }
+  return controls;
+}
+
+}  // namespace
+
+FormModel::FormModel(rt::Dialogs& dialogs) : dialogs_(dialogs), controls_(StartControls()) {
+  for (Control& control : controls_) {
+    if (control.field != Field::kNone) of_field_[static_cast<int>(control.field)] = &control;
+  }
+}
 
 Control& FormModel::Find(std::string_view name) {
   for (Control& control : controls_) {
@@ -32,16 +71,19 @@ void FormModel::Changed(const Control& control) {
   if (on_change) on_change(control.name);
 }
 
-void FormModel::SetText(std::string_view name, std::string_view text) {
-  Control& control = Find(name);
+void FormModel::SetText(Field field, std::string_view text) { Text(At(field), text); }
+void FormModel::SetFlag(Field field, bool on) { Flag(At(field), on); }
+void FormModel::SetText(std::string_view name, std::string_view text) { Text(Find(name), text); }
+void FormModel::SetFlag(std::string_view name, bool on) { Flag(Find(name), on); }
+
+void FormModel::Text(Control& control, std::string_view text) {
   if (control.kind != ControlKind::kText || control.text == text) return;
   control.text = std::string(text);
   Changed(control);
   React(control);
 }
 
-void FormModel::SetFlag(std::string_view name, bool on) {
-  Control& control = Find(name);
+void FormModel::Flag(Control& control, bool on) {
   if (control.kind != ControlKind::kOption && control.kind != ControlKind::kCheck) return;
   if (control.checked == on) return;
   if (control.kind == ControlKind::kOption && on) {
@@ -59,26 +101,31 @@ void FormModel::SetFlag(std::string_view name, bool on) {
   if (control.kind == ControlKind::kCheck || on) React(control);
 }
 
-void FormModel::SetEnabled(std::string_view name, bool enabled) {
-  Control& control = Find(name);
+void FormModel::Enable(Control& control, bool enabled) {
   if (control.enabled == enabled) return;
   control.enabled = enabled;
   Changed(control);
 }
 
-void FormModel::Click(std::string_view name) {
-  Control& control = Find(name);
-  if (!control.enabled) return;
-  switch (control.kind) {
+void FormModel::EnableWithLabel(Field field, bool enabled) {
+  Control& control = At(field);
+  if (!control.label.empty()) Enable(Find(control.label), enabled);
+  Enable(control, enabled);
+}
+
+void FormModel::Click(int id) {
+  auto control = std::find_if(controls_.begin(), controls_.end(),
+                              [id](const Control& c) { return c.id == id; });
+  if (control == controls_.end() || !control->enabled) return;
+  switch (control->kind) {
     case ControlKind::kOption:
-      SetFlag(name, true);
+      Flag(*control, true);
       break;
     case ControlKind::kCheck:
-      SetFlag(name, !control.checked);
+      Flag(*control, !control->checked);
       break;
     case ControlKind::kButton:
-      if (control.id == ControlId("Command1") && on_create) on_create(Snapshot());
-      if (control.id == ControlId("Command2") && on_exit) on_exit();
+      React(*control);
       break;
     default:
       break;
@@ -86,99 +133,117 @@ void FormModel::Click(std::string_view name) {
 }
 
 void FormModel::React(Control& control) {
-  if (control.kind == ControlKind::kOption) {
-    if (control.option_group == "type") {
-      ReactToSchoolType(control.name);
-    } else if (control.id == ControlId("Option11")) {
+  switch (control.reaction) {
+    case Reaction::kSchoolType:
+      ReactToSchoolType(control);
+      break;
+    case Reaction::kAllYears:
       SetYearBoxesEnabled(false);
-    } else if (control.id == ControlId("Option12")) {
+      break;
+    case Reaction::kSelectedYears:
       SetYearBoxesEnabled(true);
-    }
-    return;
-  }
-  switch (control.id) {
-    case ControlId("Check18"):
+      break;
+    case Reaction::kDeleteLeavers:
       ReactToDeleteLeavers(control.checked);
       break;
-    case ControlId("Check4"):
-      SetEnabled("Label15", !control.checked);
-      SetEnabled("Text6", !control.checked);
+    case Reaction::kUniquePasswords:
+      EnableWithLabel(Field::kCommonPassword, !control.checked);
+      Enable(At(Field::kPolicyPasswords), control.checked);
       break;
-    case ControlId("Check19"):
-      SetEnabled("Label20", control.checked);
-      SetEnabled("Text8", control.checked);
+    case Reaction::kProfilePath:
+      EnableWithLabel(Field::kProfilePath, control.checked);
       break;
-    case ControlId("Check20"):
-      if (control.checked && rt::Trim(Get("Text9").text).empty()) {
+    case Reaction::kHomeFolderOwner:
+      if (control.checked && rt::Trim(At(Field::kNetbiosDomain).text).empty()) {
         dialogs_.ShowMessage(kNetBiosNameNeeded, kPleaseNoteTitle, rt::MessageIcon::kWarning);
-        SetFlag("Check20", false);
+        Flag(control, false);
       }
       break;
-    default:
-      if (control.upper_case) SetText(control.name, rt::ToUpper1252(control.text));
+    case Reaction::kUpperCase:
+      Text(control, rt::ToUpper1252(control.text));
+      break;
+    case Reaction::kCreate:
+      // The run reads the DNS name without its surrounding blanks, and so does its field.
+      Text(At(Field::kDomainDnsName), rt::Trim(At(Field::kDomainDnsName).text));
+      if (on_create) on_create(Snapshot());
+      break;
+    case Reaction::kExit:
+      Exit();
+      break;
+    case Reaction::kNone:
       break;
   }
 }
 
-void FormModel::ReactToSchoolType(std::string_view option) {
-  for (const SchoolType& type : kSchoolTypes) {
-    if (type.option != option) continue;
-    ClearYearBoxes();
-    for (int year = type.first_year; year <= type.last_year; ++year) {
-      SetFlag(kYearBoxes[year], true);
-    }
+void FormModel::ReactToSchoolType(const Control& option) {
+  Options chosen;
+  acctgen::SetFlag(chosen, option.field, true);
+  const YearSpan years = YearsOf(*chosen.school_type);
+  ClearYearBoxes();
+  for (int year = years.first_year; year <= years.last_year; ++year) {
+    Flag(At(YearField(year)), true);
   }
 }
 
 void FormModel::ReactToDeleteLeavers(bool ticked) {
+  Control& all_years = At(Field::kAllYears);
+  Control& selected_years = At(Field::kSelectedYears);
   if (!ticked) {
-    SetEnabled("Option11", true);
-    SetEnabled("Option12", true);
+    Enable(all_years, true);
+    Enable(selected_years, true);
     return;
   }
   // Leavers are found over every year, so the years are forced to "All Years" and locked.
-  if (Get("Option11").checked) {
+  if (all_years.checked) {
     SetYearBoxesEnabled(false);
   } else {
-    SetFlag("Option11", true);
+    Flag(all_years, true);
   }
-  SetFlag("Option12", false);
-  SetEnabled("Option11", false);
-  SetEnabled("Option12", false);
-  for (const SchoolType& type : kSchoolTypes) {
-    if (Get(type.option).checked) {
-      ReactToSchoolType(type.option);
+  Flag(selected_years, false);
+  Enable(all_years, false);
+  Enable(selected_years, false);
+  for (const Control& control : controls_) {
+    if (control.reaction == Reaction::kSchoolType && control.checked) {
+      ReactToSchoolType(control);
       break;
     }
   }
 }
 
 void FormModel::SetYearBoxesEnabled(bool enabled) {
-  for (std::string_view box : kYearBoxes) SetEnabled(box, enabled);
+  for (int year = 0; year < kYearCount; ++year) Enable(At(YearField(year)), enabled);
 }
 
 void FormModel::ClearYearBoxes() {
-  for (std::string_view box : kYearBoxes) SetFlag(box, false);
+  for (int year = 0; year < kYearCount; ++year) Flag(At(YearField(year)), false);
 }
 
-FormValues FormModel::Snapshot() const {
-  FormValues values;
+Options FormModel::Snapshot() const {
+  Options options;
   for (const Control& control : controls_) {
-    if (control.text_field != nullptr) values.*control.text_field = control.text;
-    if (control.flag_field != nullptr) values.*control.flag_field = control.checked;
+    if (control.kind == ControlKind::kText) acctgen::SetText(options, control.field, control.text);
   }
-  return values;
+  // Deselected options first, so that the selected one of each group is set last.
+  for (const bool on : {false, true}) {
+    for (const Control& control : controls_) {
+      if ((control.kind == ControlKind::kOption || control.kind == ControlKind::kCheck) &&
+          control.checked == on) {
+        acctgen::SetFlag(options, control.field, on);
+      }
+    }
+  }
+  return options;
 }
 
 const std::vector<std::string>& FormModel::TabOrder() {
   static const std::vector<std::string> order = [] {
-    std::vector<Control> controls = StartControls();
-    std::erase_if(controls, [](const Control& control) { return control.tab == 0; });
-    std::sort(controls.begin(), controls.end(),
-              [](const Control& a, const Control& b) { return a.tab < b.tab; });
+    std::vector<FormField> rows(FormFields().begin(), FormFields().end());
+    std::erase_if(rows, [](const FormField& row) { return row.tab == 0; });
+    std::sort(rows.begin(), rows.end(),
+              [](const FormField& a, const FormField& b) { return a.tab < b.tab; });
     std::vector<std::string> names;
-    names.reserve(controls.size());
-    for (const Control& control : controls) names.push_back(control.name);
+    names.reserve(rows.size());
+    for (const FormField& row : rows) names.push_back(row.name);
     return names;
   }();
   return order;

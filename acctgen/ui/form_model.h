@@ -1,34 +1,36 @@
 #pragma once
-// The main form's model: every control with its caption, value and enabled state. Every change
-// of a control's state, by the administrator or by the program (restoring the settings, or one
-// reaction changing another control), runs that control's reaction, so the form stays
-// consistent whichever way it was changed. The Win32 view mirrors this model and holds no
-// state of its own.
+// The main form's model: every control of the field table with its value and enabled state.
+// Every change of a control's state, by the administrator or by the program (restoring the
+// settings, or one reaction changing another control), runs that control's reaction, so the
+// form stays consistent whichever way it was changed. The Win32 view mirrors this model and
+// holds no state of its own.
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/form_values.h"
+#include "acctgen/logic/form_fields.h"
+#include "acctgen/logic/options.h"
 #include "acctgen/logic/settings_file.h"
 #include "runtime/dialogs.h"
 #include "runtime/twips.h"
 
 namespace acctgen::ui {
 
-enum class ControlKind { kText, kOption, kCheck, kButton, kLabel, kFrame };
+using acctgen::ControlKind;
 
+// A control: its row of the field table, copied for the view, and its state.
 struct Control {
   std::string name;  // "Text1", "Option4", "Label15", "Frame2"
-  int id = 0;        // the window's identifier of the control: ControlId(name)
+  int id = 0;        // the window's identifier of the control
   ControlKind kind = ControlKind::kLabel;
+  Field field = Field::kNone;
+  Reaction reaction = Reaction::kNone;
   std::string caption;  // of options, boxes, buttons, labels and frames
   rt::TwipsRect place{};
-  int tab = 0;  // the control's place in the tab order, from 1; 0 for a control Tab skips
-  // Where the form's record keeps the control's value (text boxes; options and boxes).
-  std::string FormValues::*text_field = nullptr;
-  bool FormValues::*flag_field = nullptr;
+  int tab = 0;        // the control's place in the tab order, from 1; 0 for a control Tab skips
   std::string frame;  // the framed group the control stands in; empty for none
   // Options of one group exclude one another ("login", "type", "years", "access", "expiry").
   std::string option_group;
@@ -55,6 +57,7 @@ class FormModel : public SettingsTarget {
   explicit FormModel(rt::Dialogs& dialogs);
 
   const std::vector<Control>& controls() const { return controls_; }
+  const Control& Get(Field field) const { return *of_field_[static_cast<int>(field)]; }
   // Throws std::out_of_range for a name that is no control of the form.
   const Control& Get(std::string_view name) const;
   // The control with this identifier; nullptr for none.
@@ -62,36 +65,47 @@ class FormModel : public SettingsTarget {
 
   // Changes made by the program or forwarded from the window; each runs the reaction of the
   // control whose state it changed.
-  void SetText(std::string_view name, std::string_view text) override;
+  void SetText(Field field, std::string_view text) override;
   // Selects or deselects an option (selecting one deselects the others of its group); ticks or
   // unticks a box.
-  void SetFlag(std::string_view name, bool on) override;
-  void SetEnabled(std::string_view name, bool enabled);
+  void SetFlag(Field field, bool on) override;
+  void SetText(std::string_view name, std::string_view text);
+  void SetFlag(std::string_view name, bool on);
 
   // A click as the mouse makes it: selects an option, toggles a box, presses a button.
-  void Click(std::string_view name);
+  void Click(int id);
+  void Click(std::string_view name) { Click(Get(name).id); }
+  // "E&xit" pressed, or the window closed.
+  void Exit() {
+    if (on_exit) on_exit();
+  }
 
-  // The input record of a Create run: the current values of the 45 input controls.
-  FormValues Snapshot() const;
+  // The options of a Create run: the current values of the input controls.
+  Options Snapshot() const;
 
   // The order in which Tab moves through the form.
   static const std::vector<std::string>& TabOrder();
-  // The client area of the form, in twips.
-  static constexpr int kWidth = 13500;
-  static constexpr int kHeight = 8850;
+  static constexpr int kWidth = kFormWidth;
+  static constexpr int kHeight = kFormHeight;
 
   // Called after every change of a control's text, tick or enabled state, with its name.
   std::function<void(const std::string& name)> on_change;
-  // "&Create!" pressed: the Create run takes the form's values from here.
-  std::function<void(const FormValues& values)> on_create;
+  // "&Create!" pressed: the Create run takes the form's options from here.
+  std::function<void(const Options& options)> on_create;
   // "E&xit" pressed.
   std::function<void()> on_exit;
 
  private:
   Control& Find(std::string_view name);
+  Control& At(Field field) { return *of_field_[static_cast<int>(field)]; }
   void Changed(const Control& control);
+  void Text(Control& control, std::string_view text);
+  void Flag(Control& control, bool on);
+  void Enable(Control& control, bool enabled);
+  // A field and its caption label.
+  void EnableWithLabel(Field field, bool enabled);
   void React(Control& control);
-  void ReactToSchoolType(std::string_view option);
+  void ReactToSchoolType(const Control& option);
   void ReactToDeleteLeavers(bool ticked);
   void SetYearBoxesEnabled(bool enabled);
   // Unticks all thirteen year boxes; only the school-type reactions call it.
@@ -99,6 +113,7 @@ class FormModel : public SettingsTarget {
 
   rt::Dialogs& dialogs_;
   std::vector<Control> controls_;
+  std::array<Control*, kSettingsFieldCount> of_field_{};
 };
 
 }  // namespace acctgen::ui

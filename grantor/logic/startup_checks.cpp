@@ -49,7 +49,7 @@ StartupResult RunStartupChecks(rt::Files& files, rt::Dialogs& dialogs) {
           CloseAllQuietly(files);
           break;  // and try again
         default:
-          return Fatal(files, dialogs, GenericSupportMessage(error.number()));
+          return Fatal(files, dialogs, rt::GenericSupportMessage(error.number()));
       }
     }
   }

@@ -9,10 +9,6 @@
 
 namespace grantor {
 
-using rt::GenericSupportMessage;
-using rt::kSupportContactEmail;
-using rt::kSupportContactName;
-
 inline constexpr std::string_view kProgramTitle = "Ondrel Intranet Rights";
 
 // The default failure report of an unexpected error during a run: its number and description.

@@ -169,6 +169,21 @@ TEST_F(FilesContractTest, LinesEndAtCrLfLoneCrAndLoneLf) {
   EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "three", "four", "", "six"}));
 }
 
+TEST_F(FilesContractTest, ACrLfAcrossTheEdgeOfAReadBlockIsOneLineEnd) {
+  // The CR is the last byte of the first 64 KiB block, its LF the first of the next.
+  const std::string first(65535, 'a');
+  drives_.WriteHostFile("C:\\contract1.txt", first + "\r\nnext");
+  FileNumber in = files_.OpenInput("C:\\contract1.txt");
+  std::vector<std::string> fields;
+  while (!files_.AtEnd(in)) fields.push_back(files_.InputField(in));
+  EXPECT_EQ(fields, (std::vector<std::string>{first, "next"}));
+  files_.Close(in);
+  in = files_.OpenInput("C:\\contract1.txt");
+  std::vector<std::string> lines;
+  while (!files_.AtEnd(in)) lines.push_back(files_.LineInput(in));
+  EXPECT_EQ(lines, (std::vector<std::string>{first, "next"}));
+}
+
 TEST_F(FilesContractTest, BytesAbove127PassUnchanged) {
   const std::string name = "M\xE9lanie \xC6sa \x8A\x9F\xFF";
   const FileNumber out = files_.OpenOutput("A:\\names.txt");

@@ -111,9 +111,11 @@ TEST(LoginNumberingTest, NumbersStayWithinTwentyCharactersAndNeverRepeatALogin) 
   // A repeated login of 20 characters gives way to its number.
   EXPECT_EQ(LoginsOf({{"Abcdefghijklmn", "Tomas"}, {"Abcdefghijklmn", "Tomas"}}),
             (std::vector<std::string>{"tomas.abcdefghijklmn", "tomas.abcdefghijklm2"}));
-  // The cut base loses a dot that then ends it.
   EXPECT_EQ(LoginsOf({{"Abcdefghijklmnopqrs", "X"}, {"Abcdefghijklmnopqrs", "X"}}),
             (std::vector<std::string>{"x.abcdefghijklmnopqr", "x.abcdefghijklmnopq2"}));
+  // The cut base loses a dot that then ends it: never "abcdefghijklmnopqr.2".
+  EXPECT_EQ(LoginsOf({{"X", "Abcdefghijklmnopqr"}, {"X", "Abcdefghijklmnopqr"}}),
+            (std::vector<std::string>{"abcdefghijklmnopqr.x", "abcdefghijklmnopqr2"}));
   std::vector<std::pair<std::string, std::string>> many(12, {"Abcdefghijklmnopq", "Ab"});
   const std::vector<std::string> logins = LoginsOf(many);
   EXPECT_EQ(logins[0], "ab.abcdefghijklmnopq");

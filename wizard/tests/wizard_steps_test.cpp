@@ -8,11 +8,11 @@
 
 #include "runtime/error.h"
 #include "runtime/files.h"
+#include "runtime/support_texts.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/fault_injecting_file_system.h"
 #include "runtime/testing/test_drives.h"
 #include "school/saved_settings.h"
-#include "wizard/logic/failure_report.h"
 
 namespace wizard {
 namespace {
@@ -328,7 +328,8 @@ TEST_F(WizardStepsTest, ProbeOnAMissingFloppyFailsWithoutABox) {
 }
 
 TEST(FailureReportTest, GivesTheNumberAndTheDescription) {
-  EXPECT_EQ(FailureReportText(53, "File not found"), "Run-time error '53':\r\n\r\nFile not found");
+  EXPECT_EQ(rt::FailureReportText(53, "File not found"),
+            "Run-time error '53':\r\n\r\nFile not found");
 }
 
 }  // namespace

@@ -9,29 +9,27 @@
 namespace acctgen {
 namespace {
 
-FormValues SchoolType(int option) {
-  FormValues form;
-  form.Option8 = false;
-  if (option == 4) form.Option4 = true;
-  if (option == 5) form.Option5 = true;
-  if (option == 6) form.Option6 = true;
-  if (option == 7) form.Option7 = true;
-  if (option == 8) form.Option8 = true;
+Options OfSchoolType(std::optional<SchoolType> type) {
+  Options form;
+  form.school_type = type;
   return form;
 }
 
 TEST(LeavingYearTest, CurrentYearPlusFinalYearLessTheScholasticYear) {
+  constexpr auto kK2 = SchoolType::kK2, kK6 = SchoolType::kK6, kK12 = SchoolType::kK12,
+                 k7To10 = SchoolType::kYears7To10, k7To12 = SchoolType::kYears7To12;
   struct Case {
-    int option;
+    std::optional<SchoolType> type;
     const char* year;
     const char* leaving;
-  } cases[] = {{5, "K", "2010"},   {5, "3", "2007"},  {5, "6", "2004"},  {4, "1", "2005"},
-               {7, "7", "2007"},   {8, "12", "2004"}, {6, "K", "2016"},  {7, "12", "2002"},
-               {5, "P", "2010"},   {8, "07", "2009"}, {8, "13", "2003"}, {0, "7", "1997"},
-               {8, "7.5", "2009"}, {8, "-3", "2019"}};
+  } cases[] = {{kK6, "K", "2010"},      {kK6, "3", "2007"},     {kK6, "6", "2004"},
+               {kK2, "1", "2005"},      {k7To10, "7", "2007"},  {k7To12, "12", "2004"},
+               {kK12, "K", "2016"},     {k7To10, "12", "2002"}, {kK6, "P", "2010"},
+               {k7To12, "07", "2009"},  {k7To12, "13", "2003"}, {std::nullopt, "7", "1997"},
+               {k7To12, "7.5", "2009"}, {k7To12, "-3", "2019"}};
   for (const Case& c : cases) {
-    EXPECT_EQ(ComputeLeavingYear("2004", FinalYear(SchoolType(c.option)), c.year), c.leaving)
-        << c.option << " " << c.year;
+    EXPECT_EQ(ComputeLeavingYear("2004", FinalYear(OfSchoolType(c.type)), c.year), c.leaving)
+        << c.year;
   }
   // A year of nineteen digits neither overflows nor wraps.
   EXPECT_EQ(ComputeLeavingYear("2026", 12, "-9223372036854775799"), "9223372036854777837");
@@ -50,10 +48,10 @@ TEST(OuPathTest, LevelsRunFromTheLeavingYearOutwards) {
                {false, false, true, "\"OU=School\""},
                {false, false, false, "\"\""}};
   for (const Case& c : cases) {
-    FormValues form;
-    form.Check3 = c.years;
-    form.Check2 = c.students;
-    form.Check1 = c.school;
+    Options form;
+    form.leaving_year_ous = c.years;
+    form.students_ou = c.students;
+    form.school_ou = c.school;
     EXPECT_EQ(BuildOuPath(form, "2007"), c.path);
   }
 }
@@ -78,20 +76,18 @@ TEST(PasswordTest, UniquePasswordsRedrawOutOfRangeLettersAndDigits) {
 }
 
 TEST(PasswordTest, TheCommonPasswordIsTrimmedAndLowerCase) {
-  FormValues form;
-  form.Text6 = "  LanTERNS\xC9 ";
+  Options form;
+  form.common_password = "  LanTERNS\xC9 ";
   EXPECT_EQ(CommonPassword(form), "lanterns\xE9");
 }
 
 TEST(HomeFolderAccessTest, FullModifyAndTheFallbackToModify) {
-  FormValues form;
-  form.Option9 = true;
-  form.Option10 = false;
+  Options form;
+  form.full_home_folder_access = true;
   EXPECT_EQ(HomeFolderAccess(form), "F ");
-  form.Option9 = false;
-  form.Option10 = true;
+  form.full_home_folder_access = false;
   EXPECT_EQ(HomeFolderAccess(form), "RC ");
-  form.Option10 = false;
+  form.no_home_folder_access = true;
   EXPECT_EQ(HomeFolderAccess(form), "RC ");
 }
 

@@ -10,11 +10,11 @@
 namespace acctgen {
 namespace {
 
-FormValues AllSwitchesOn() {
-  FormValues form;
-  form.Check19 = true;
-  form.Option13 = true;
-  form.Option14 = true;
+Options AllSwitchesOn() {
+  Options form;
+  form.sets_profile_path = true;
+  form.password_never_expires = true;
+  form.must_change_password = true;
   return form;
 }
 
@@ -114,18 +114,18 @@ TEST(AddUsersScriptTest, EachSwitchOffRemovesOnlyItsLine) {
     lines.erase(lines.begin() + (number - 1));
     return lines;
   };
-  FormValues form = AllSwitchesOn();
-  form.Check19 = false;
+  Options form = AllSwitchesOn();
+  form.sets_profile_path = false;
   EXPECT_EQ(AddUsersScriptLines(form), without(95));
   form = AllSwitchesOn();
-  form.Option13 = false;
+  form.password_never_expires = false;
   EXPECT_EQ(AddUsersScriptLines(form), without(106));
   form = AllSwitchesOn();
-  form.Option14 = false;
+  form.must_change_password = false;
   EXPECT_EQ(AddUsersScriptLines(form), without(107));
 
-  form.Option13 = false;
-  form.Check19 = false;
+  form.password_never_expires = false;
+  form.sets_profile_path = false;
   const auto bare = AddUsersScriptLines(form);
   EXPECT_EQ(bare.size(), 117u);
   for (const std::string& line : bare) {
@@ -139,7 +139,7 @@ TEST(AddUsersScriptTest, TheWrittenFileEndsEveryLineWithCrLf) {
   rt::testing::TestDrives drives;
   rt::Files files(drives.file_system());
   drives.WriteHostFile("A:\\addusers.vbs", "an older, much longer script that must not survive\n");
-  const FormValues form = AllSwitchesOn();
+  const Options form = AllSwitchesOn();
   WriteAddUsersScript(files, form);
 
   std::string expected;

@@ -32,24 +32,24 @@ TEST(Step4Test, IsWrittenWholeAndClosed) {
 }
 
 TEST(Step5HeadTest, TheFolderIsTrimmedAndTheDriveUsedAsTyped) {
-  FormValues form;
-  form.Text7 = "D";
-  form.Text3 = "  s_home ";
+  Options form;
+  form.server_drive_letter = "D";
+  form.home_share = "  s_home ";
   EXPECT_EQ(Step5HeadLines(form), (Lines{"cscript a:\\makfldr.vbs D:\\s_home",
                                          "net share s_home=D:\\s_home /GRANT:Everyone,FULL"}));
-  form.Text7 = "D ";
+  form.server_drive_letter = "D ";
   EXPECT_EQ(Step5HeadLines(form)[1], "net share s_home=D :\\s_home /GRANT:Everyone,FULL");
 }
 
 TEST(AccountRowsHeadTest, TheProfileColumnFollowsTheProfileBox) {
-  FormValues form;
-  form.Check19 = true;
+  Options form;
+  form.sets_profile_path = true;
   const Lines with = AccountRowsHeadLines(form, "DC=lakeside,DC=school,DC=nz");
   EXPECT_EQ(with[0],
             "DS Root,First Name, Last Name, Display Name, Description, SAM Account, Password, "
             "Home Drive, Home Path, Logon Script, Profile Path");
   EXPECT_EQ(with[1], "\"DC=lakeside,DC=school,DC=nz\"");
-  form.Check19 = false;
+  form.sets_profile_path = false;
   const Lines without = AccountRowsHeadLines(form, "DC=a,DC=b");
   EXPECT_TRUE(without[0].ends_with(", Home Path, Logon Script"));
   EXPECT_EQ(without[1], "\"DC=a,DC=b\"");

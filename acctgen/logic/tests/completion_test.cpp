@@ -18,11 +18,7 @@ class CompletionTest : public ::testing::Test {
   void SetUp() override {
     drives_.WriteHostFile("A:\\school.txt", "Varga@Tomas#7%7B\r\n");
     student_export_ = files_.OpenInput("A:\\school.txt");
-    out_.ErrorLog = files_.OpenOutput("a:\\errorlog.txt");
-    out_.AddUsersCsv = files_.OpenOutput("c:\\addusers.csv");
-    out_.Step5 = files_.OpenOutput("a:\\step5.bat");
-    out_.Step6 = files_.OpenOutput("a:\\step6.bat");
-    out_.OuVbs = files_.OpenOutput("a:\\ou.vbs");
+    out_ = OpenOutputFiles(files_);
     files_.PrintLine(out_.AddUsersCsv, "row");
     progress_.visible = true;
   }

@@ -33,16 +33,16 @@ const char* const kOutputs[] = {
     "A:\\addusers.vbs", "a:\\step4.bat", "a:\\errorlog.txt", "c:\\addusers.csv", "a:\\step5.bat",
     "a:\\step6.bat",    "a:\\ou.vbs",    "A:\\deleted.txt",  "c:\\handout.htm",  "c:\\trellis.ini"};
 
-FormValues SampleForm() {
-  FormValues form;
-  form.Text1 = "  lakeside.school.nz ";
-  form.Text2 = "fileserver";
-  form.Text3 = "s_home";
-  form.Text4 = "Students.bat";
-  form.Text5 = "H";
-  form.Text7 = "D";
-  form.Text8 = "\\\\fileserver\\profiles";
-  form.Text9 = "LAKESIDE";
+Options SampleForm() {
+  Options form;
+  form.domain_dns_name = "lakeside.school.nz";
+  form.server_name = "fileserver";
+  form.home_share = "s_home";
+  form.logon_script = "Students.bat";
+  form.home_drive_letter = "H";
+  form.server_drive_letter = "D";
+  form.profile_path = "\\\\fileserver\\profiles";
+  form.netbios_domain = "LAKESIDE";
   return form;
 }
 
@@ -76,9 +76,9 @@ class CreateRunTest : public ::testing::Test {
     }
   }
 
-  CreateOutcome Run(FormValues& form) {
+  CreateOutcome Run(const Options& form) {
     startup_.StudentExport = files_.OpenInput("A:\\school.txt");
-    return RunCreate(form, startup_, files_, dialogs_, shell_, clock_, random_, progress_);
+    return RunCreate(form, startup_, {files_, dialogs_, shell_, clock_, random_, progress_});
   }
   std::string Read(const char* path) const { return drives_.ReadHostFile(path); }
 
@@ -95,18 +95,20 @@ class CreateRunTest : public ::testing::Test {
 
 TEST_F(CreateRunTest, ARefusedRunWritesNothingAndNamesTheField) {
   struct Case {
-    std::function<void(FormValues&)> spoil;
-    const char* field;
+    std::function<void(Options&)> spoil;
+    Field field;
     const char* title;
   };
   const Case cases[] = {
-      {[](FormValues& f) { f.Text1 = "lake side.nz"; }, "Text1", "Check Data"},
-      {[](FormValues& f) { f.Text1 = "lakeside"; }, "Text1", "Check Data"},
-      {[](FormValues& f) { f.Text8 = "\\fileserver"; }, "Text8", "UNC Path Incorrect"},
-      {[](FormValues& f) { f.Text4 = "students.cmd"; }, "Text4", "Logon Script Batch File Invalid"},
+      {[](Options& f) { f.domain_dns_name = "lake side.nz"; }, Field::kDomainDnsName, "Check Data"},
+      {[](Options& f) { f.domain_dns_name = "lakeside"; }, Field::kDomainDnsName, "Check Data"},
+      {[](Options& f) { f.profile_path = "\\fileserver"; }, Field::kProfilePath,
+       "UNC Path Incorrect"},
+      {[](Options& f) { f.logon_script = "students.cmd"; }, Field::kLogonScript,
+       "Logon Script Batch File Invalid"},
   };
   for (const Case& c : cases) {
-    FormValues form = SampleForm();
+    Options form = SampleForm();
     c.spoil(form);
     dialogs_.messages.clear();
     const CreateOutcome outcome = Run(form);
@@ -126,18 +128,8 @@ TEST_F(CreateRunTest, ARefusedRunWritesNothingAndNamesTheField) {
   EXPECT_EQ(Read("C:\\trellis.ini"), "old settings,");
 }
 
-TEST_F(CreateRunTest, TheDnsNameIsTrimmedBeforeItIsChecked) {
-  FormValues form = SampleForm();
-  form.Text1 = "  lake side.nz  ";
-  Run(form);
-  EXPECT_EQ(form.Text1, "lake side.nz");
-  form = SampleForm();
-  Run(form);
-  EXPECT_EQ(form.Text1, "lakeside.school.nz");
-}
-
 TEST_F(CreateRunTest, EveryFileIsCreatedWrittenAndClosedInItsOrder) {
-  FormValues form = SampleForm();
+  Options form = SampleForm();
   const CreateOutcome outcome = Run(form);
   ASSERT_EQ(outcome.end, CreateEnd::kDataErrors);  // Moana has no preferred name
   EXPECT_TRUE(outcome.EndsProgram());
@@ -192,8 +184,8 @@ TEST_F(CreateRunTest, EveryFileIsCreatedWrittenAndClosedInItsOrder) {
 }
 
 TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
-  FormValues form = SampleForm();
-  form.Check18 = true;
+  Options form = SampleForm();
+  form.delete_leavers = true;
   drives_.WriteHostFile("A:\\school.txt", "Varga@Tomas#7%7B\r\nLee@Ana#12%12A\r\n");
   startup_.ExistingAccounts = {"ana.lee", "old.leaver", "tomas.varga"};
   startup_.ExistingCount = 3;
@@ -216,9 +208,9 @@ TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
 }
 
 TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
-  FormValues form = SampleForm();
-  form.Check4 = false;
-  form.Text6 = " Lanterns ";
+  Options form = SampleForm();
+  form.unique_passwords = false;
+  form.common_password = " Lanterns ";
   startup_.ExistingAccounts = {"ana.lee"};  // Ana has an account already: no row, no slip
   startup_.ExistingCount = 1;
   Run(form);
@@ -247,8 +239,8 @@ TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
 // either the old one or the new one, whole. Output is buffered, so a "write" here is a whole
 // block or what is left at a close: a write fault surfaces at that flush, not at its line.
 TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
-  FormValues clean_form = SampleForm();
-  clean_form.Check18 = true;
+  Options clean_form = SampleForm();
+  clean_form.delete_leavers = true;
   startup_.ExistingAccounts = {"gone.student", "x", "y"};
   startup_.ExistingCount = 3;
   Run(clean_form);
@@ -286,10 +278,10 @@ TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
       StartupState startup = startup_;
       startup.StudentExport = files.OpenInput("A:\\school.txt");
       faulty.FailOperationAt(index, error);
-      FormValues form = SampleForm();
-      form.Check18 = true;
+      Options form = SampleForm();
+      form.delete_leavers = true;
       const CreateOutcome outcome =
-          RunCreate(form, startup, files, dialogs, shell, clock, random, progress);
+          RunCreate(form, startup, {files, dialogs, shell, clock, random, progress});
 
       const bool swallowed =
           clean_log[index] == "delete c:\\addusers.xls" && error == rt::kFileNotFound;

@@ -5,18 +5,18 @@
 namespace acctgen {
 namespace {
 
-FormValues Valid() {
-  FormValues form;
-  form.Text1 = "lakeside.school.nz";
-  form.Text4 = "Students.bat";
-  form.Check19 = true;
-  form.Text8 = "\\\\fileserver\\profiles";
+Options Valid() {
+  Options form;
+  form.domain_dns_name = "lakeside.school.nz";
+  form.logon_script = "Students.bat";
+  form.sets_profile_path = true;
+  form.profile_path = "\\\\fileserver\\profiles";
   return form;
 }
 
-std::string_view FieldAtFault(const FormValues& form) {
+Field FieldAtFault(const Options& form) {
   const auto failure = CheckForm(form);
-  return failure ? failure->field : "";
+  return failure ? failure->field : Field::kNone;
 }
 
 TEST(FormChecksTest, AValidFormPasses) { EXPECT_EQ(CheckForm(Valid()), std::nullopt); }
@@ -24,63 +24,63 @@ TEST(FormChecksTest, AValidFormPasses) { EXPECT_EQ(CheckForm(Valid()), std::null
 TEST(FormChecksTest, RefusedCharactersInTheDnsNameComeFirst) {
   for (const char* name : {"lake side.nz", "lake/side.nz", "lake\\side.nz", "lake*side.nz",
                            "lake,side.nz", "lake?side.nz", "lakeside..nz"}) {
-    FormValues form = Valid();
-    form.Text1 = name;
-    form.Text8 = "no unc path";  // would fail too, but the DNS name is checked first
+    Options form = Valid();
+    form.domain_dns_name = name;
+    form.profile_path = "no unc path";  // would fail too, but the DNS name is checked first
     const auto failure = CheckForm(form);
     ASSERT_TRUE(failure) << name;
     EXPECT_EQ(failure->text, "Your DNS Address is invalid - check the syntax");
     EXPECT_EQ(failure->title, "Check Data");
     EXPECT_EQ(failure->icon, rt::MessageIcon::kNone);
-    EXPECT_EQ(failure->field, "Text1") << name;
+    EXPECT_EQ(failure->field, Field::kDomainDnsName) << name;
   }
 }
 
 TEST(FormChecksTest, AMissingFirstDotIsFoundOnlyAfterTheProfileAndLogonScript) {
-  FormValues form = Valid();
-  form.Text1 = "lakeside";
-  EXPECT_EQ(FieldAtFault(form), "Text1");
-  form.Text1 = ".lakeside.nz";
-  EXPECT_EQ(FieldAtFault(form), "Text1");
-  form.Text8 = "\\fileserver\\profiles";
-  EXPECT_EQ(FieldAtFault(form), "Text8");
-  form.Text8 = "\\\\fileserver";
-  form.Text4 = "students.cmd";
-  EXPECT_EQ(FieldAtFault(form), "Text4");
+  Options form = Valid();
+  form.domain_dns_name = "lakeside";
+  EXPECT_EQ(FieldAtFault(form), Field::kDomainDnsName);
+  form.domain_dns_name = ".lakeside.nz";
+  EXPECT_EQ(FieldAtFault(form), Field::kDomainDnsName);
+  form.profile_path = "\\fileserver\\profiles";
+  EXPECT_EQ(FieldAtFault(form), Field::kProfilePath);
+  form.profile_path = "\\\\fileserver";
+  form.logon_script = "students.cmd";
+  EXPECT_EQ(FieldAtFault(form), Field::kLogonScript);
 }
 
 TEST(FormChecksTest, TheProfilePathIsTestedTrimmedAndOnlyWhenTicked) {
-  FormValues form = Valid();
-  form.Text8 = "  \\\\fileserver\\profiles";
+  Options form = Valid();
+  form.profile_path = "  \\\\fileserver\\profiles";
   EXPECT_EQ(CheckForm(form), std::nullopt);
-  form.Text8 = "\\fileserver\\profiles";
+  form.profile_path = "\\fileserver\\profiles";
   const auto failure = CheckForm(form);
   ASSERT_TRUE(failure);
   EXPECT_EQ(failure->text, "You must specify a proper UNC path for the User Profile Location.");
   EXPECT_EQ(failure->title, "UNC Path Incorrect");
   EXPECT_EQ(failure->icon, rt::MessageIcon::kWarning);
-  EXPECT_EQ(failure->field, "Text8");
-  form.Check19 = false;
+  EXPECT_EQ(failure->field, Field::kProfilePath);
+  form.sets_profile_path = false;
   EXPECT_EQ(CheckForm(form), std::nullopt);
-  form.Text8 = "";
+  form.profile_path = "";
   EXPECT_EQ(CheckForm(form), std::nullopt);
 }
 
 TEST(FormChecksTest, TheLogonScriptMustContainBatInAnyCase) {
-  FormValues form = Valid();
+  Options form = Valid();
   for (const char* name : {"STUDENTS.BAT", "logon.bat.old", "a.Bat"}) {
-    form.Text4 = name;
+    form.logon_script = name;
     EXPECT_EQ(CheckForm(form), std::nullopt) << name;
   }
   for (const char* name : {"students.cmd", "", "bat", "students. bat"}) {
-    form.Text4 = name;
+    form.logon_script = name;
     const auto failure = CheckForm(form);
     ASSERT_TRUE(failure) << name;
     EXPECT_EQ(failure->text,
               "You must specify a proper logon script batch file name - eg. 'student.bat'.");
     EXPECT_EQ(failure->title, "Logon Script Batch File Invalid");
     EXPECT_EQ(failure->icon, rt::MessageIcon::kWarning);
-    EXPECT_EQ(failure->field, "Text4");
+    EXPECT_EQ(failure->field, Field::kLogonScript);
   }
 }
 

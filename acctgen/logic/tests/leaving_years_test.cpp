@@ -13,9 +13,9 @@ TEST(LeavingYearsTest, EachYearGetsOneFolderLineWhenItFirstEnters) {
   rt::Files files(drives.file_system());
   OutputFiles out;
   out.Step5 = files.OpenOutput("A:\\step5.bat");
-  FormValues form;
-  form.Text7 = "D ";
-  form.Text3 = " s_home ";
+  Options form;
+  form.server_drive_letter = "D ";
+  form.home_share = " s_home ";
   RunState run;
   // The seeding with the current year, then the years met in the pass.
   AddLeavingYear(form, "2026", files, out, run);
@@ -36,9 +36,9 @@ TEST(LeavingYearsTest, TheListGrowsBeyondTwentyYearsAndKeepsItsOrder) {
   rt::Files files(drives.file_system());
   OutputFiles out;
   out.Step5 = files.OpenOutput("A:\\step5.bat");
-  FormValues form;
-  form.Text7 = "D";
-  form.Text3 = "s_home";
+  Options form;
+  form.server_drive_letter = "D";
+  form.home_share = "s_home";
   RunState run;
   // A list filled by hand is taken into account, and gets no line of its own here.
   run.LeavingYearList = {"2000"};

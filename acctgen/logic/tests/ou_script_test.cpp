@@ -8,11 +8,11 @@ namespace {
 using Lines = std::vector<std::string>;
 constexpr const char* kBinding = "\"LDAP://DC=lakeside,DC=school,DC=nz\")";
 
-FormValues Ous(bool school, bool students, bool years) {
-  FormValues form;
-  form.Check1 = school;
-  form.Check2 = students;
-  form.Check3 = years;
+Options Ous(bool school, bool students, bool years) {
+  Options form;
+  form.school_ou = school;
+  form.students_ou = students;
+  form.leaving_year_ous = years;
   return form;
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/progress_sink.h"
 
 namespace acctgen::testing {
 

@@ -16,11 +16,11 @@ namespace {
 // Records what restoring applies, in order: "Text1=..." or "Option4:1".
 class RecordingTarget : public SettingsTarget {
  public:
-  void SetText(std::string_view control, std::string_view text) override {
-    applied.push_back(std::string(control) + "=" + std::string(text));
+  void SetText(Field field, std::string_view text) override {
+    applied.push_back(std::string(ControlOf(field).name) + "=" + std::string(text));
   }
-  void SetFlag(std::string_view control, bool on) override {
-    applied.push_back(std::string(control) + (on ? ":1" : ":0"));
+  void SetFlag(Field field, bool on) override {
+    applied.push_back(std::string(ControlOf(field).name) + (on ? ":1" : ":0"));
   }
   std::vector<std::string> applied;
 };
@@ -47,37 +47,52 @@ class SettingsFileTest : public ::testing::Test {
 };
 
 TEST_F(SettingsFileTest, StartValuesGiveTheDocumentedBytes) {
-  FormValues values;
-  values.Text6 = "LANTERNS";
-  EXPECT_EQ(SettingsFileText(values),
+  EXPECT_EQ(SettingsFileText(Options{}),
             ",,,,,0,1,,1,0,0,1,1,1,0,0,0,0,0,1,1,0,0,0,0,0,0,0,0,1,1,1,1,1,1,1,1,1,0,,LANTERNS,0,"
-            "\r\n0,0,");
+            "\r\n0,0,0,0,");
 }
 
 TEST_F(SettingsFileTest, FirstLineEndsWithTheNetBiosNameAndTheSecondHasNoLineEnd) {
-  FormValues values;
-  values.Text9 = "HILLCREST";
-  values.Option15 = true;
+  Options values;
+  values.netbios_domain = "HILLCREST";
+  values.login_format = school::LoginFormat::kFirstnameSurname;
+  values.todays_tools = true;
   const std::string text = SettingsFileText(values);
   const std::size_t line_end = text.find("\r\n");
   ASSERT_NE(line_end, std::string::npos);
   EXPECT_EQ(text.substr(line_end - 10, 10), ",HILLCREST");
-  EXPECT_EQ(text.substr(line_end + 2), "1,0,");
+  EXPECT_EQ(text.substr(line_end + 2), "1,0,0,1,");
   EXPECT_EQ(text.find("\r\n", line_end + 2), std::string::npos);
 
-  // Read back, the name and the two flags are separate fields.
+  // Read back, the name and the four flags are separate fields.
   ASSERT_EQ(Restore(text), 0);
-  ASSERT_EQ(target.applied.size(), 45u);
+  ASSERT_EQ(target.applied.size(), 47u);
   EXPECT_EQ(target.applied[41], "Text9=HILLCREST");
   EXPECT_EQ(target.applied[43], "Option15:1");
+  EXPECT_EQ(target.applied[44], "Option16:0");
+  EXPECT_EQ(target.applied[45], "Check21:0");
+  EXPECT_EQ(target.applied[46], "Check22:1");
+}
+
+TEST_F(SettingsFileTest, AFileWrittenBeforeThePolicyAndToolsOptionsLeavesBothOff) {
+  Options values;
+  values.policy_passwords = true;
+  values.todays_tools = true;
+  std::string text = SettingsFileText(values);
+  ASSERT_EQ(text.substr(text.size() - 4), "1,1,");
+  text.resize(text.size() - 4);
+  // The end of the data surfaces after field 45, as for any short file; start-up shows the
+  // form, and both new options keep their start state.
+  ASSERT_EQ(Restore(text), rt::kInputPastEndOfFile);
+  ASSERT_EQ(target.applied.size(), 45u);
   EXPECT_EQ(target.applied[44], "Option16:0");
 }
 
 TEST_F(SettingsFileTest, GroupsApplyInFileOrderWithTheNetBiosNameBeforeTheOwnerBox) {
-  FormValues values;
-  values.Text1 = "a.b";
-  values.Text9 = "NB";
-  values.Check20 = true;
+  Options values;
+  values.domain_dns_name = "a.b";
+  values.netbios_domain = "NB";
+  values.student_owns_home_folder = true;
   ASSERT_EQ(Restore(SettingsFileText(values)), 0);
   const std::vector<std::string> expected_names = {
       "Text1",   "Text2",   "Text7",   "Text3",    "Text5",    "Option9",  "Option10", "Text4",
@@ -85,7 +100,7 @@ TEST_F(SettingsFileTest, GroupsApplyInFileOrderWithTheNetBiosNameBeforeTheOwnerB
       "Option5", "Option6", "Option7", "Option8",  "Option11", "Option12", "Check5",   "Check6",
       "Check7",  "Check8",  "Check9",  "Check10",  "Check11",  "Check12",  "Check13",  "Check14",
       "Check15", "Check16", "Check17", "Check4",   "Check19",  "Option13", "Option14", "Text8",
-      "Text6",   "Text9",   "Check20", "Option15", "Option16"};
+      "Text6",   "Text9",   "Check20", "Option15", "Option16", "Check21",  "Check22"};
   ASSERT_EQ(target.applied.size(), expected_names.size());
   for (std::size_t i = 0; i < expected_names.size(); ++i) {
     EXPECT_EQ(target.applied[i].substr(0, expected_names[i].size()), expected_names[i]) << i;
@@ -110,7 +125,7 @@ TEST_F(SettingsFileTest, TextsComeBackTrimmed) {
 }
 
 TEST_F(SettingsFileTest, AFileEndingAfterField22AppliesTheFirstEightGroupsOnly) {
-  FormValues values;
+  Options values;
   const std::string text = SettingsFileText(values);
   std::size_t cut = 0;
   for (int commas = 0; commas < 22; ++commas) cut = text.find(',', cut) + 1;
@@ -125,22 +140,22 @@ TEST_F(SettingsFileTest, AFileEndingAfterField22AppliesTheFirstEightGroupsOnly) 
 }
 
 TEST_F(SettingsFileTest, ATextWithACommaStaysOneField) {
-  FormValues values;
-  values.Text4 = "logon,students.bat";
-  values.Text6 = "\"quoted";
+  Options values;
+  values.logon_script = "logon,students.bat";
+  values.common_password = "\"quoted";
   const std::string text = SettingsFileText(values);
   EXPECT_NE(text.find(",\"logon,students.bat\","), std::string::npos);
   ASSERT_EQ(Restore(text), 0);
-  ASSERT_EQ(target.applied.size(), 45u);
+  ASSERT_EQ(target.applied.size(), 47u);
   EXPECT_EQ(target.applied[7], "Text4=logon,students.bat");
   EXPECT_EQ(target.applied[40], "Text6=quoted");
-  EXPECT_EQ(target.applied[44], "Option16:0");
+  EXPECT_EQ(target.applied[46], "Check22:0");
 }
 
 TEST_F(SettingsFileTest, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
   drives.WriteHostFile("C:\\trellis.ini", "old");
-  FormValues values;
-  values.Text1 = "hillcrest.school.example";
+  Options values;
+  values.domain_dns_name = "hillcrest.school.example";
   SaveSettings(files, values);
   EXPECT_EQ(drives.ReadHostFile("C:\\trellis.ini"), SettingsFileText(values));
   EXPECT_FALSE(drives.HostFileExists("C:\\trellis.new"));
@@ -152,7 +167,7 @@ TEST_F(SettingsFileTest, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
 }
 
 TEST_F(SettingsFileTest, AFailedSaveKeepsThePreviousSettings) {
-  const FormValues values;
+  const Options values;
   for (auto [operation, error] :
        {std::pair{rt::testing::FileOperation::kWrite, rt::kDiskFull},
         std::pair{rt::testing::FileOperation::kClose, rt::kDiskFull},

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "acctgen/logic/support_message.h"
 #include "runtime/error.h"
+#include "runtime/support_texts.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/fault_injecting_file_system.h"
 #include "runtime/testing/test_drives.h"
@@ -18,13 +18,11 @@ using rt::testing::ShownMessage;
 
 class RecordingForm : public SettingsTarget {
  public:
-  void SetText(std::string_view control, std::string_view text) override {
-    applied.push_back(std::string(control) + "=" + std::string(text));
+  void SetText(Field field, std::string_view text) override {
+    applied.emplace_back(field, std::string(text));
   }
-  void SetFlag(std::string_view control, bool on) override {
-    applied.push_back(std::string(control) + (on ? ":1" : ":0"));
-  }
-  std::vector<std::string> applied;
+  void SetFlag(Field field, bool on) override { applied.emplace_back(field, on ? "1" : "0"); }
+  std::vector<std::pair<Field, std::string>> applied;
 };
 
 class RecordingProgress : public ProgressSink {
@@ -251,13 +249,13 @@ TEST_F(StartupTest, TheTrapTellsTheErrorsApart) {
       {rt::testing::FileOperation::kRead, "exportad.csv", rt::kDeviceIoError,
        std::string(school::kBadSectors)},
       {rt::testing::FileOperation::kOpen, "trellis.ini", rt::kPathFileAccessError,
-       GenericSupportMessage(75)},
+       rt::GenericSupportMessage(75)},
       {rt::testing::FileOperation::kWrite, "exportad.srt", rt::kDiskFull,
-       GenericSupportMessage(61)},
+       rt::GenericSupportMessage(61)},
       {rt::testing::FileOperation::kOpen, "exprtad2.csv", rt::kFileNotFound,
        std::string(kStepOneNotRun)},
       {rt::testing::FileOperation::kOpen, "exportad.srt", rt::kPermissionDenied,
-       GenericSupportMessage(70)},
+       rt::GenericSupportMessage(70)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path + std::string(" ") + std::to_string(c.error));
@@ -269,7 +267,7 @@ TEST_F(StartupTest, TheTrapTellsTheErrorsApart) {
     ExpectSevere(outcome, c.message);
     EXPECT_EQ(outcome.error, c.error);
   }
-  EXPECT_EQ(GenericSupportMessage(75).substr(0, 18), "An Error Code  75 ");
+  EXPECT_EQ(rt::GenericSupportMessage(75).substr(0, 18), "An Error Code  75 ");
 }
 
 TEST_F(StartupTest, AFloppyNotReadyAnywhereIsRetried) {
@@ -291,15 +289,17 @@ TEST_F(StartupTest, SettingsAreRestoredAndAShortFileStillShowsTheForm) {
   const StartupOutcome outcome = Run();
   EXPECT_EQ(outcome.end, StartupEnd::kShowForm);
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(form.applied, (std::vector<std::string>{"Text1=hillcrest.school.example",
-                                                    "Text2=HCSERVER1", "Text7=D"}));
+  EXPECT_EQ(form.applied, (std::vector<std::pair<Field, std::string>>{
+                              {Field::kDomainDnsName, "hillcrest.school.example"},
+                              {Field::kServerName, "HCSERVER1"},
+                              {Field::kServerDriveLetter, "D"}}));
   ASSERT_TRUE(state.StudentExport.has_value());
   EXPECT_TRUE(files.IsOpen(*state.StudentExport));
 }
 
 TEST_F(StartupTest, EveryFailingOperationEndsInOneReport) {
   drives.WriteHostFile("C:\\exportad.csv", std::string(kHeader) + Record("A", "a", "B"));
-  drives.WriteHostFile("C:\\trellis.ini", SettingsFileText(FormValues{}));
+  drives.WriteHostFile("C:\\trellis.ini", SettingsFileText(Options{}));
   ASSERT_EQ(Run().end, StartupEnd::kShowForm);
   const int operations = faulty.operation_count();
   files.CloseAll();
@@ -312,7 +312,7 @@ TEST_F(StartupTest, EveryFailingOperationEndsInOneReport) {
     form.applied.clear();
     state = StartupState{};
     const StartupOutcome outcome = Run();
-    ExpectSevere(outcome, GenericSupportMessage(61));
+    ExpectSevere(outcome, rt::GenericSupportMessage(61));
   }
 }
 

@@ -21,19 +21,19 @@ struct PassOutput {
 };
 
 // The form's own example values: server drive D, share s_home, home drive H, common password.
-inline FormValues ExampleForm() {
-  FormValues form;
-  form.Text1 = "lakeside.school.nz";
-  form.Text2 = "SERVER1";
-  form.Text3 = "s_home";
-  form.Text4 = "Students.bat";
-  form.Text5 = "H";
-  form.Text6 = "LANTERNS";
-  form.Text7 = "D";
-  form.Text8 = "\\\\SERVER1\\profiles";
-  form.Text9 = "LAKESIDE";
-  form.Check4 = false;
-  form.Check19 = false;
+inline Options ExampleForm() {
+  Options form;
+  form.domain_dns_name = "lakeside.school.nz";
+  form.server_name = "SERVER1";
+  form.home_share = "s_home";
+  form.logon_script = "Students.bat";
+  form.home_drive_letter = "H";
+  form.common_password = "LANTERNS";
+  form.server_drive_letter = "D";
+  form.profile_path = "\\\\SERVER1\\profiles";
+  form.netbios_domain = "LAKESIDE";
+  form.unique_passwords = false;
+  form.sets_profile_path = false;
   return form;
 }
 
@@ -41,7 +41,7 @@ class StudentPassRun {
  public:
   StudentPassRun() : files_(drives_.file_system()) {}
 
-  PassOutput Run(const FormValues& form, const std::string& school,
+  PassOutput Run(const Options& form, const std::string& school,
                  std::vector<std::string> existing = {}, std::string current_year = "2004") {
     drives_.WriteHostFile("A:\\school.txt", school);
     StartupState startup;
@@ -49,11 +49,7 @@ class StudentPassRun {
     startup.ExistingOuClasses = existing_ou_classes;
     startup.CurrentYear = std::move(current_year);
     startup.StudentExport = files_.OpenInput("A:\\school.txt");
-    OutputFiles out;
-    out.ErrorLog = files_.OpenOutput("A:\\errorlog.txt");
-    out.AddUsersCsv = files_.OpenOutput("C:\\addusers.csv");
-    out.Step5 = files_.OpenOutput("A:\\step5.bat");
-    out.Step6 = files_.OpenOutput("A:\\step6.bat");
+    const OutputFiles out = OpenOutputFiles(files_);
     RunState run;
     if (seed_current_year) AddLeavingYear(form, startup.CurrentYear, files_, out, run);
     ProcessStudents(form, startup, files_, out, run, random, progress);

@@ -94,23 +94,22 @@ class SchoolGenerator {
     return " " + surname + "@" + given + "#" + kYears[Pick(0, 9)] + "%" + Name() + " ";
   }
 
-  FormValues Form() {
-    FormValues form = ExampleForm();
+  Options Form() {
+    Options form = ExampleForm();
     const int format = Pick(0, 4);
-    form.Option1 = format == 0;
-    form.Option2 = format == 1;
-    form.Option3 = format == 2;
-    form.Option15 = format == 3;
-    form.Option16 = format == 4;
-    form.Check1 = Pick(0, 1);
-    form.Check2 = Pick(0, 1);
-    form.Check3 = Pick(0, 1);
-    form.Check4 = Pick(0, 1);
-    form.Check19 = Pick(0, 1);
-    form.Check20 = Pick(0, 1);
-    form.Option9 = Pick(0, 1);
-    form.Option10 = !form.Option9;
-    for (int year = 0; year <= 12; ++year) *form.YearBox(year) = Pick(0, 3) != 0;
+    constexpr school::LoginFormat kFormats[] = {
+        school::LoginFormat::kFirstnameDotSurname, school::LoginFormat::kSurnameDotFirstname,
+        school::LoginFormat::kSurnameInitial, school::LoginFormat::kFirstnameSurname,
+        school::LoginFormat::kSurnameFirstname};
+    form.login_format = kFormats[format];
+    form.school_ou = Pick(0, 1);
+    form.students_ou = Pick(0, 1);
+    form.leaving_year_ous = Pick(0, 1);
+    form.unique_passwords = Pick(0, 1);
+    form.sets_profile_path = Pick(0, 1);
+    form.student_owns_home_folder = Pick(0, 1);
+    form.full_home_folder_access = Pick(0, 1);
+    for (int year = 0; year <= 12; ++year) form.years[year] = Pick(0, 3) != 0;
     return form;
   }
 
@@ -129,7 +128,7 @@ TEST(StudentPassPropertyTest, EveryWrittenLineSuitsItsConsumer) {
   std::size_t rows = 0, refused = 0, numbered = 0, long_logins = 0;
   for (unsigned seed = 1; seed <= 60; ++seed) {
     SchoolGenerator generate(seed);
-    const FormValues form = generate.Form();
+    const Options form = generate.Form();
     std::string school;
     const int students = generate.Pick(0, 150);
     for (int i = 0; i < students; ++i) school += generate.Line() + "\r\n";
@@ -151,7 +150,7 @@ TEST(StudentPassPropertyTest, EveryWrittenLineSuitsItsConsumer) {
       EXPECT_TRUE(distinct.insert(login).second) << login;
     }
 
-    const std::size_t columns = form.Check19 ? 11 : 10;
+    const std::size_t columns = form.sets_profile_path ? 11 : 10;
     std::vector<std::string> row_logins;
     for (const std::string& row : LinesOf(out.rows)) {
       const std::vector<std::string> cells = ColumnsOf(row);

@@ -28,23 +28,21 @@ TEST(StudentPassTest, WritesTheRowAndTheCommandsOfAStudent) {
 }
 
 TEST(StudentPassTest, TheFormShapesTheRowAndTheCommands) {
-  FormValues form = ExampleForm();
-  form.Check3 = false;
-  form.Check1 = false;
-  form.Check19 = true;
-  form.Check20 = true;
-  form.Check4 = true;
-  form.Option9 = true;
-  form.Option10 = false;
-  form.Option1 = false;
-  form.Option3 = true;
-  form.Text2 = " SERVER1 ";
-  form.Text3 = " s_home ";
-  form.Text4 = " Students.bat ";
-  form.Text5 = "H ";
-  form.Text7 = "D ";
-  form.Text8 = " \\\\SERVER1\\profiles ";
-  form.Text9 = " LAKESIDE ";
+  Options form = ExampleForm();
+  form.leaving_year_ous = false;
+  form.school_ou = false;
+  form.sets_profile_path = true;
+  form.student_owns_home_folder = true;
+  form.unique_passwords = true;
+  form.full_home_folder_access = true;
+  form.login_format = school::LoginFormat::kSurnameInitial;
+  form.server_name = " SERVER1 ";
+  form.home_share = " s_home ";
+  form.logon_script = " Students.bat ";
+  form.home_drive_letter = "H ";
+  form.server_drive_letter = "D ";
+  form.profile_path = " \\\\SERVER1\\profiles ";
+  form.netbios_domain = " LAKESIDE ";
   StudentPassRun pass;
   const auto out = pass.Run(form, "Varga@Tomas#7%7B\r\n");
   EXPECT_EQ(out.rows,
@@ -58,8 +56,8 @@ TEST(StudentPassTest, TheFormShapesTheRowAndTheCommands) {
 }
 
 TEST(StudentPassTest, FaultyRecordsLogTheirFirstFaultAndGetNothingElse) {
-  FormValues form = ExampleForm();
-  form.Check14 = false;  // year 9
+  Options form = ExampleForm();
+  form.years[9] = false;  // year 9
   StudentPassRun pass;
   const auto out = pass.Run(form,
                             "Varga@#7%7B\r\n"
@@ -99,15 +97,15 @@ TEST(StudentPassTest, FaultyRecordsLogTheirFirstFaultAndGetNothingElse) {
 }
 
 TEST(StudentPassTest, OnlyTheThirteenYearTextsAreFiltered) {
-  FormValues form = ExampleForm();
-  for (int year = 0; year <= 12; ++year) *form.YearBox(year) = year == 3;
+  Options form = ExampleForm();
+  for (int year = 0; year <= 12; ++year) form.years[year] = year == 3;
   StudentPassRun pass;
   const auto out = pass.Run(form,
                             "A@K#K%1\r\nB@One#1%1\r\nC@Three#3%1\r\nD@Twelve#12%1\r\n"
                             "E@Small#k%1\r\nF@Zero#07%1\r\nG@High#13%1\r\nH@Pre#P%1\r\n");
   EXPECT_EQ(out.logins,
             (std::vector<std::string>{"three.c", "small.e", "zero.f", "high.g", "pre.h"}));
-  // Their leaving years follow from the numbers they start with; Option11 is not consulted.
+  // Their leaving years follow from the numbers they start with; the years mode is not consulted.
   EXPECT_EQ(out.years, (std::vector<std::string>{"2013", "2016", "2009", "2003"}));
 }
 

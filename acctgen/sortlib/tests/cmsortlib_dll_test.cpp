@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "acctgen/logic/line_sorter.h"
-#include "acctgen/sortlib/sort_library.h"
+#include "acctgen/ui/win32/sort_library.h"
 #include "runtime/testing/test_drives.h"
 
 namespace acctgen {

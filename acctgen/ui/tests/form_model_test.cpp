@@ -42,9 +42,7 @@ class FormModelTest : public ::testing::Test {
 };
 
 TEST_F(FormModelTest, OpensInTheStartStates) {
-  FormValues expected;
-  expected.Text6 = "LANTERNS";
-  EXPECT_EQ(SettingsFileText(form.Snapshot()), SettingsFileText(expected));
+  EXPECT_EQ(SettingsFileText(form.Snapshot()), SettingsFileText(Options{}));
   EXPECT_EQ(TickedYears(), "7,8,9,10,11,12");
   EXPECT_TRUE(YearBoxesEnabled(false));
   EXPECT_FALSE(form.Get("Text6").enabled);
@@ -83,7 +81,7 @@ TEST_F(FormModelTest, OptionsOfAGroupExcludeOneAnother) {
   EXPECT_TRUE(form.Get("Option13").checked);
   // Deselecting leaves the group without a selection.
   form.SetFlag("Option16", false);
-  EXPECT_FALSE(form.Snapshot().Option1 || form.Snapshot().Option16);
+  EXPECT_FALSE(form.Snapshot().login_format.has_value());
 }
 
 TEST_F(FormModelTest, ASchoolTypeReplacesTheYearTicksInEitherMode) {
@@ -163,12 +161,15 @@ TEST_F(FormModelTest, DriveLettersAreUpperCase) {
 }
 
 TEST_F(FormModelTest, PasswordAndProfileBoxesFreeTheirFields) {
+  EXPECT_TRUE(form.Get("Check21").enabled);
   form.Click("Check4");
   EXPECT_TRUE(form.Get("Text6").enabled);
   EXPECT_TRUE(form.Get("Label15").enabled);
+  EXPECT_FALSE(form.Get("Check21").enabled);
   form.Click("Check4");
   EXPECT_FALSE(form.Get("Text6").enabled);
   EXPECT_FALSE(form.Get("Label15").enabled);
+  EXPECT_TRUE(form.Get("Check21").enabled);
   form.Click("Check19");
   EXPECT_FALSE(form.Get("Text8").enabled);
   EXPECT_FALSE(form.Get("Label20").enabled);
@@ -177,17 +178,18 @@ TEST_F(FormModelTest, PasswordAndProfileBoxesFreeTheirFields) {
   EXPECT_TRUE(form.Get("Label20").enabled);
 }
 
-TEST_F(FormModelTest, TheButtonsCallTheirHooks) {
-  std::vector<FormValues> created;
+TEST_F(FormModelTest, TheButtonsCallTheirHooksAndCreateTrimsTheDnsName) {
+  std::vector<Options> created;
   int exits = 0;
-  form.on_create = [&](const FormValues& values) { created.push_back(values); };
+  form.on_create = [&](const Options& options) { created.push_back(options); };
   form.on_exit = [&] { ++exits; };
-  form.SetText("Text1", "hillcrest.school.example");
+  form.SetText("Text1", "  hillcrest.school.example ");
   form.Click("Command1");
   ASSERT_EQ(created.size(), 1u);
-  EXPECT_EQ(created[0].Text1, "hillcrest.school.example");
-  EXPECT_EQ(created[0].Text6, "LANTERNS");
-  EXPECT_TRUE(created[0].Check17);
+  EXPECT_EQ(created[0].domain_dns_name, "hillcrest.school.example");
+  EXPECT_EQ(form.Get("Text1").text, "hillcrest.school.example");
+  EXPECT_EQ(created[0].common_password, "LANTERNS");
+  EXPECT_TRUE(created[0].years[12]);
   form.Click("Command2");
   EXPECT_EQ(exits, 1);
 }
@@ -227,8 +229,9 @@ TEST_F(FormSettingsTest, EveryControlSurvivesTheRoundTrip) {
                             {"Text8", "\\\\HCSERVER1\\profiles"},
                             {"Text9", "HILLCREST"}};
   for (auto& [name, text] : texts) form.SetText(name, text);
-  for (const char* click : {"Option16", "Option5", "Option12", "Check14", "Check5", "Check1",
-                            "Option9", "Check4", "Option14", "Check19", "Check20"}) {
+  for (const char* click :
+       {"Option16", "Option5", "Option12", "Check14", "Check5", "Check1", "Option9", "Check21",
+        "Check4", "Option14", "Check19", "Check20", "Check22"}) {
     form.Click(click);
   }
   form.SetText("Text6", "kiwi99");
@@ -249,16 +252,27 @@ TEST_F(FormSettingsTest, EveryControlSurvivesTheRoundTrip) {
   EXPECT_FALSE(locked.Get("Option12").enabled);
 }
 
+TEST_F(FormSettingsTest, GroupsWithNoOptionSelectedAreWrittenBackAsRead) {
+  const std::string hand_made =
+      "a.b,,,,,0,0,,0,0,0,1,1,1,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,1,1,1,0,0,,x,0,\r\n"
+      "0,0,0,0,";
+  drives.WriteHostFile("C:\\trellis.ini", hand_made);
+  rt::Files files(drives.file_system());
+  const rt::FileNumber file = files.OpenInput(kSettingsPath);
+  RestoreSettings(files, file, form);
+  files.Close(file);
+  drives.RemoveHostFile("C:\\trellis.ini");
+  EXPECT_EQ(SettingsFileText(form.Snapshot()), hand_made);
+}
+
 TEST_F(FormSettingsTest, AFileEndingAfterField22LeavesTheLaterControlsAtTheirStart) {
-  FormValues values;
-  values.Text1 = "hillcrest.school.example";
-  values.Option1 = false;
-  values.Option3 = true;
-  values.Check18 = true;
-  values.Option8 = false;
-  values.Option6 = true;
-  values.Check5 = values.Check6 = true;  // not reached
-  values.Check4 = false;                 // not reached
+  Options values;
+  values.domain_dns_name = "hillcrest.school.example";
+  values.login_format = school::LoginFormat::kSurnameInitial;
+  values.delete_leavers = true;
+  values.school_type = SchoolType::kK12;
+  values.years[0] = values.years[1] = true;  // not reached
+  values.unique_passwords = false;           // not reached
   std::string text = SettingsFileText(values);
   std::size_t cut = 0;
   for (int commas = 0; commas < 22; ++commas) cut = text.find(',', cut) + 1;

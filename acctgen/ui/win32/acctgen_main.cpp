@@ -7,11 +7,11 @@
 #include "acctgen/logic/create_run.h"
 #include "acctgen/logic/startup.h"
 #include "acctgen/logic/throttled_progress.h"
-#include "acctgen/sortlib/sort_library.h"
 #include "acctgen/ui/form_model.h"
 #include "acctgen/ui/product.h"
 #include "acctgen/ui/win32/main_form_view.h"
 #include "acctgen/ui/win32/progress_form_view.h"
+#include "acctgen/ui/win32/sort_library.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/random_source.h"
@@ -72,14 +72,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                  });
   // The Create run takes the form's values and the start-up state from here; one that gets past
   // the checks ends the program.
-  program.form.on_create = [&](const acctgen::FormValues& values) {
-    acctgen::FormValues form = values;
+  program.form.on_create = [&](const acctgen::Options& options) {
     const acctgen::CreateOutcome outcome =
-        acctgen::RunCreate(form, program.startup, program.files, program.dialogs, program.shell,
-                           program.clock, program.random, create_progress);
-    program.form.SetText("Text1", form.Text1);  // the DNS name as the run trimmed it
+        acctgen::RunCreate(options, program.startup,
+                           {program.files, program.dialogs, program.shell, program.clock,
+                            program.random, create_progress});
     if (outcome.end == acctgen::CreateEnd::kRefused) {
-      view.Focus(outcome.focus_field);
+      view.Focus(program.form.Get(outcome.focus_field).name);
     } else if (outcome.end == acctgen::CreateEnd::kFailed) {
       FailAndEnd(program, view.handle(), outcome.error, outcome.error_description);
     } else {

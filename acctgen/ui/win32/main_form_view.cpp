@@ -131,22 +131,21 @@ LRESULT MainFormView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: {
       const Control* control = model_.FindById(LOWORD(wparam));
       if (control == nullptr || mirroring_) break;
-      const std::string name = control->name;
       const WORD code = HIWORD(wparam);
       if (control->kind == ControlKind::kText && code == EN_CHANGE) {
         const std::string text = rt::win32::GetText(reinterpret_cast<HWND>(lparam));
-        Forward([&] { model_.SetText(name, text); });
+        Forward([&] { model_.SetText(control->field, text); });
         return 0;
       }
       if (control->kind != ControlKind::kText && code == BN_CLICKED) {
-        Forward([&] { model_.Click(name); });
+        Forward([&] { model_.Click(control->id); });
         return 0;
       }
       break;
     }
     case WM_CLOSE:
       // The title bar's close box ends the program as Exit does.
-      Forward([&] { model_.Click("Command2"); });
+      Forward([&] { model_.Exit(); });
       return 0;
     default:
       break;

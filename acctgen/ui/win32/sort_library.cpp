@@ -1,4 +1,4 @@
-#include "acctgen/sortlib/sort_library.h"
+#include "acctgen/ui/win32/sort_library.h"
 
 #include <string>
 

@@ -1,0 +1,20 @@
+#include "acctgen/logic/output_files.h"
+
+#include "acctgen/logic/batch_heads.h"
+#include "acctgen/logic/ou_script.h"
+#include "school/procedure_files.h"
+
+namespace acctgen {
+
+OutputFiles OpenOutputFiles(rt::Files& files, const std::vector<std::string>& step5_head) {
+  OutputFiles out;
+  out.ErrorLog = files.OpenOutput(kErrorLogPath);
+  out.AddUsersCsv = files.OpenOutput(school::kAccountRowsPath);
+  out.Step5 = files.OpenOutput(kStep5Path);
+  PrintLines(files, out.Step5, step5_head);
+  out.Step6 = files.OpenOutput(kStep6Path);
+  out.OuVbs = files.OpenOutput(kOuScriptPath);
+  return out;
+}
+
+}  // namespace acctgen
