@@ -15,7 +15,4 @@ using rt::kSupportContactName;
 
 inline constexpr std::string_view kProgramTitle = "Ondrel Intranet Rights";
 
-// The default failure report of an unexpected error during a run: its number and description.
-std::string FailureReport(const rt::RuntimeError& error);
-
 }  // namespace grantor
