@@ -51,19 +51,20 @@ void ProgramShell::Fail(int number, const std::string& description) {
   const std::string text = FailureReportText(number, description);
   HWND owner = IsWindow(main_window_) ? main_window_ : nullptr;
   MessageBoxA(owner, text.c_str(), failure_title_.c_str(), MB_OK | MB_ICONERROR);
-  try {
-    files_.CloseAll();
-  } catch (const RuntimeError&) {  // the program ends either way
-  }
+  CloseEveryFile();
   ExitProcess(1);
 }
 
 void ProgramShell::End() {
+  CloseEveryFile();
+  PostQuitMessage(0);
+}
+
+void ProgramShell::CloseEveryFile() {
   try {
     files_.CloseAll();
   } catch (const RuntimeError&) {  // the program ends either way
   }
-  PostQuitMessage(0);
 }
 
 int RunMessageLoop() {

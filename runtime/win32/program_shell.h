@@ -37,6 +37,8 @@ class ProgramShell {
   void End();
 
  private:
+  void CloseEveryFile();
+
   std::string failure_title_;
   Files& files_;
   HWND main_window_ = nullptr;
