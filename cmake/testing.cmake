@@ -24,11 +24,14 @@ else()
 endif()
 include(GoogleTest)
 
-# add_gtest(name SOURCES ... LIBS ... [EMULATOR command...]): one test program; every test case
-# is a ctest test. EMULATOR replaces the Wine helper for a Windows program that needs more set up
+# add_gtest(name SOURCES ... LIBS ... [EMULATOR command...] [TIMEOUT seconds]): one test program;
+# every test case is a ctest test, stopped after TIMEOUT seconds (120 unless told). EMULATOR replaces the Wine helper for a Windows program that needs more set up
 # (it must be known here: test discovery takes the emulator when the tests are declared).
 function(add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;EMULATOR" ${ARGN})
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;EMULATOR" ${ARGN})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
   if(WIN32)
@@ -39,9 +42,9 @@ function(add_gtest name)
                                                "${CMAKE_CROSSCOMPILING_EMULATOR}")
     endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                         PROPERTIES TIMEOUT 120 ENVIRONMENT "TEST_TREE=${CMAKE_BINARY_DIR}")
+                         PROPERTIES TIMEOUT ${ARG_TIMEOUT} ENVIRONMENT "TEST_TREE=${CMAKE_BINARY_DIR}")
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                         PROPERTIES TIMEOUT 120 ENVIRONMENT "TEST_TREE=${CMAKE_BINARY_DIR}")
+                         PROPERTIES TIMEOUT ${ARG_TIMEOUT} ENVIRONMENT "TEST_TREE=${CMAKE_BINARY_DIR}")
   endif()
 endfunction()

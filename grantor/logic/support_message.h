@@ -11,7 +11,4 @@ namespace grantor {
 
 inline constexpr std::string_view kProgramTitle = "Ondrel Intranet Rights";
 
-// The default failure report of an unexpected error during a run: its number and description.
-std::string FailureReport(const rt::RuntimeError& error);
-
 }  // namespace grantor

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <new>
 #include <optional>
 
 #include "grantor/logic/login_maker.h"
@@ -11,8 +10,8 @@
 #include "grantor/logic/startup_checks.h"
 #include "grantor/logic/support_message.h"
 #include "grantor/win32/rights_window.h"
-#include "runtime/error.h"
 #include "runtime/files.h"
+#include "runtime/win32/program_shell.h"
 #include "runtime/win32/shell_starter.h"
 #include "runtime/win32/win32_dialogs.h"
 #include "runtime/win32/win32_file_system.h"
@@ -22,28 +21,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   rt::Files files(file_system);
   rt::Win32Dialogs dialogs;
   rt::ShellStarter shell;
+  rt::win32::ProgramShell program_shell(grantor::kProgramTitle, files);
 
-  const grantor::StartupResult startup = grantor::RunStartupChecks(files, dialogs);
-  if (!startup.StudentExport) return 0;
-
+  grantor::StartupResult startup;
   std::optional<grantor::RightsWindow> window;
-  window.emplace(
-      instance, [&](const std::string& path, school::LoginFormat format, bool todays_tools) {
-        try {
+  return program_shell.Run([&]() -> HWND {
+    startup = grantor::RunStartupChecks(files, dialogs);
+    if (!startup.StudentExport) return nullptr;
+    window.emplace(
+        instance, [&](const std::string& path, school::LoginFormat format, bool todays_tools) {
           const grantor::RunOutcome outcome = grantor::RunSetRights(
               files, dialogs, shell, path, *startup.StudentExport, grantor::MakeLoginMaker(format),
               todays_tools ? grantor::RightsTool::kIcacls : grantor::RightsTool::kXcacls);
-          if (outcome == grantor::RunOutcome::kWrongPath) return;
-        } catch (const rt::RuntimeError& error) {
-          // The default failure path: the error's number and description, then the program ends.
-          dialogs.ShowMessage(grantor::FailureReport(error), grantor::kProgramTitle,
-                              rt::MessageIcon::kCritical);
-        } catch (const std::bad_alloc&) {
-          dialogs.ShowMessage(grantor::FailureReport(rt::RuntimeError(7)), grantor::kProgramTitle,
-                              rt::MessageIcon::kCritical);
-        }
-        window->Close();
-      });
-  dialogs.set_owner(window->handle());
-  return window->Run(show_command);
+          if (outcome != grantor::RunOutcome::kWrongPath) window->Close();
+        });
+    dialogs.set_owner(window->Create());
+    window->Show(show_command);
+    return window->handle();
+  });
 }

@@ -21,19 +21,17 @@ class RightsWindow : public rt::win32::Window {
   RightsWindow(HINSTANCE instance, SetRightsHandler on_set_rights);
   ~RightsWindow() override;
 
-  // Shows the window with the focus in the path box and runs its messages until it closes.
-  int Run(int show_command);
+  HWND Create();
+  // Shows the window with the focus in the path box.
+  void Show(int show_command);
   // Ends the program once the current message is handled.
   void Close() { Destroy(); }
 
  private:
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void CreateControls();
   school::LoginFormat SelectedFormat() const;
 
   SetRightsHandler on_set_rights_;
-  HWND path_box_ = nullptr;
-  HFONT bold_font_ = nullptr;
 };
 
 }  // namespace grantor

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "runtime/win32/controls.h"
+#include "runtime/win32/program_shell.h"
 
 namespace rt::win32 {
 
@@ -90,7 +91,12 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wparam, LPA
     self->window_ = nullptr;
     return DefWindowProcA(window, message, wparam, lparam);
   }
-  return self->Handle(message, wparam, lparam);
+  // A reaction that fails ends at the program's failure boundary, never in the system's code.
+  ProgramShell* shell = ProgramShell::Current();
+  if (shell == nullptr) return self->Handle(message, wparam, lparam);
+  LRESULT result = 0;
+  shell->Guard([&] { result = self->Handle(message, wparam, lparam); });
+  return result;
 }
 
 }  // namespace rt::win32

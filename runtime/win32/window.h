@@ -2,8 +2,9 @@
 // The base of the programs' windows: it registers the window class, routes the window's
 // messages to its object (the one window-procedure thunk of the programs), sizes the client
 // area from twips at the screen's resolution and answers what every form answers alike: the
-// colours of hint labels and the dialog navigation's focus moves. A view derives from it and
-// keeps only its control table and its handlers.
+// colours of hint labels and the dialog navigation's focus moves; a reaction that fails ends at
+// the program shell's failure boundary. A view derives from it and keeps only its control table
+// and its handlers.
 
 #include <windows.h>
 

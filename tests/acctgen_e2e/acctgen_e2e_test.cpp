@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "acctgen/ui/product.h"
@@ -243,11 +246,23 @@ TEST_F(AcctgenE2eTest, AFirstRunWithNoExportAndNoDataErrors) {
   RunAndCompare(run);
 }
 
-// Runs a batch file in Wine's command interpreter, in the folder that holds the stub tools (the
-// interpreter looks there first), and waits for it. What the interpreter printed is kept in
-// C:\batch-output.txt for the failure messages.
-DWORD RunBatch(const std::string& batch, const std::string& folder, DWORD timeout_ms) {
-  std::string command = "cmd.exe /c " + batch + " >C:\\batch-output.txt 2>&1";
+std::vector<std::string> SplitLines(const std::string& text);
+
+// A batch file's run: its exit code and the commands run a second time.
+struct BatchRun {
+  DWORD code;
+  int rerun;
+};
+
+// The waits for steps 5 and 6 (each a few hundred commands) take three eighths of the test
+// case's time each and step 4's a sixteenth, so they and the Create run end inside it and a
+// batch that hangs is reported by the test, not by a time limit.
+constexpr DWORD kLongBatchWait = TEST_CASE_SECONDS * 1000 * 3 / 8;
+constexpr DWORD kShortBatchWait = TEST_CASE_SECONDS * 1000 / 16;
+
+// Runs a command line in the folder that holds the stub tools (the interpreter looks there
+// first) and waits for it; 9999 when it does not start, 9998 when it does not end in time.
+DWORD RunCommand(std::string command, const std::string& folder, DWORD wait) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
@@ -256,7 +271,7 @@ DWORD RunBatch(const std::string& batch, const std::string& folder, DWORD timeou
     return 9999;
   }
   DWORD code = 9998;
-  if (WaitForSingleObject(process.hProcess, timeout_ms) == WAIT_OBJECT_0) {
+  if (WaitForSingleObject(process.hProcess, wait) == WAIT_OBJECT_0) {
     GetExitCodeProcess(process.hProcess, &code);
   } else {
     TerminateProcess(process.hProcess, 1);
@@ -266,16 +281,44 @@ DWORD RunBatch(const std::string& batch, const std::string& folder, DWORD timeou
   return code;
 }
 
-// The interpreter's complaints in the last batch's output: what it printed besides echoing the
-// commands. Under heavy load Wine's interpreter has been seen to fail to start a program that
-// is there ("Can't recognize ..."), which loses one tool call.
-std::string InterpreterComplaints() {
-  std::istringstream lines(ReadWholeFile("C:\\batch-output.txt"));
-  std::string line, complaints;
-  while (std::getline(lines, line)) {
-    if (line.find("Can't recognize") != std::string::npos) complaints += line + "\n";
+// The commands the interpreter said it could not start ("Can't recognize '<command>' as an
+// internal or external command, or batch script.") in its output file.
+std::vector<std::string> UnstartedCommands(const std::string& output_file) {
+  constexpr std::string_view kOpening = "Can't recognize '";
+  constexpr std::string_view kClosing = "' as an internal or external command";
+  std::vector<std::string> commands;
+  for (const std::string& line : SplitLines(ReadWholeFile(output_file))) {
+    const std::size_t at = line.find(kOpening);
+    const std::size_t end = line.rfind(kClosing);
+    if (at == std::string::npos || end == std::string::npos || end < at) continue;
+    commands.push_back(line.substr(at + kOpening.size(), end - at - kOpening.size()));
   }
-  return complaints;
+  return commands;
+}
+
+// Runs a batch file in Wine's command interpreter and waits for it. Under heavy load the
+// interpreter has been seen to fail to start a program that is there, which loses one command:
+// a command it names so that is a line of the batch is printed and run once more by itself (a
+// few at most). A command that fails again stays failed, and the batch's effects are checked.
+BatchRun RunBatch(const std::string& batch, const std::string& folder, DWORD wait) {
+  BatchRun run{RunCommand("cmd.exe /c " + batch + " >C:\\batch-output.txt 2>&1", folder, wait), 0};
+  const std::vector<std::string> lines = SplitLines(ReadWholeFile(batch));
+  const std::vector<std::string> unstarted = UnstartedCommands("C:\\batch-output.txt");
+  for (const std::string& command : unstarted) {
+    // More than a few is no passing hiccup of a loaded machine.
+    if (unstarted.size() > 3) {
+      std::cout << "The interpreter did not start [" << command << "].\n";
+      continue;
+    }
+    if (std::find(lines.begin(), lines.end(), command) == lines.end()) continue;
+    std::cout << "The interpreter did not start [" << command << "]; it runs once more.\n";
+    RunCommand("cmd.exe /c " + command + " >C:\\batch-retry.txt 2>&1", folder, kShortBatchWait);
+    for (const std::string& again : UnstartedCommands("C:\\batch-retry.txt")) {
+      std::cout << "Not started again: [" << again << "]\n";
+    }
+    ++run.rerun;
+  }
+  return run;
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -333,17 +376,18 @@ TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
     ASSERT_TRUE(CopyFileA(WineView(ARG_LOGGER_HOST).c_str(), (tools + "\\" + tool).c_str(), FALSE));
   }
 
-  EXPECT_EQ(RunBatch("a:\\step5.bat", tools, 300000), 0u);
+  EXPECT_EQ(RunBatch("a:\\step5.bat", tools, kLongBatchWait).code, 0u);
   const std::vector<Account> accounts = Accounts();
   ASSERT_GT(accounts.size(), 150u);  // the sample's existing accounts get no row
   const std::string share = "\\\\HCSERVER1\\s_home\\";
   for (const Account& account : accounts) {
     ASSERT_EQ(account.home_path.rfind(share, 0), 0u) << account.home_path;
     const std::string folder = server_root + "\\s_home\\" + account.home_path.substr(share.size());
-    EXPECT_TRUE(fs::is_directory(folder)) << folder << "\n" << InterpreterComplaints();
+    EXPECT_TRUE(fs::is_directory(folder)) << folder;
   }
 
-  EXPECT_EQ(RunBatch("a:\\step6.bat", tools, 300000), 0u);
+  const BatchRun step6 = RunBatch("a:\\step6.bat", tools, kLongBatchWait);
+  EXPECT_EQ(step6.code, 0u);
   std::vector<std::string> expected;
   for (const Account& account : accounts) {
     const std::string below_share = account.home_path.substr(share.size());
@@ -352,8 +396,13 @@ TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
     expected.push_back("subinacl.exe /subdirectories \\\\HCSERVER1\\s_home\\" + below_share +
                        " /setowner=HILLCREST\\" + account.login);
   }
-  const std::vector<std::string> logged = SplitLines(ReadWholeFile("C:\\tools.log"));
-  EXPECT_EQ(logged.size(), expected.size()) << InterpreterComplaints();
+  std::vector<std::string> logged = SplitLines(ReadWholeFile("C:\\tools.log"));
+  if (step6.rerun > 0) {
+    // A call run once more is logged last.
+    std::sort(logged.begin(), logged.end());
+    std::sort(expected.begin(), expected.end());
+  }
+  EXPECT_EQ(logged.size(), expected.size());
   for (std::size_t i = 0; i < logged.size() && i < expected.size(); ++i) {
     ASSERT_EQ(logged[i], expected[i]) << "tool call " << i;
   }
@@ -363,7 +412,7 @@ TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
   EXPECT_FALSE(FileExists("C:\\exprtad2.csv"));
 
   WriteWholeFile("C:\\addusers.xls", "the saved workbook");
-  RunBatch("a:\\step4.bat", tools, 120000);
+  RunBatch("a:\\step4.bat", tools, kShortBatchWait);
   std::vector<std::string> archived;
   for (const auto& entry : fs::directory_iterator("C:\\Accounts")) {
     archived.push_back(entry.path().filename().string());

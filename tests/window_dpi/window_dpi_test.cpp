@@ -1,5 +1,6 @@
 // Each program's window at 144 DPI, as the robot sees it, against the same window at 96 DPI:
-// every control one and a half times as large in the same place, and no caption cut off.
+// every control and its font one and a half times as large in the same place, and no caption
+// cut off in the font the control draws with. The tests have a screen the largest window fits.
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,39 @@ class WindowDpiTest : public ::testing::Test {
   rt::testing::TestDrives drives_;
   robot::Process program_;
 };
+
+// The check itself sees a fault in the last control, a font that keeps its size and a window
+// that is not wholly on the screen.
+TEST(ScalingFaultsTest, SeesTheLastControlAFixedFontAndAWindowOffTheScreen) {
+  auto layout = [](int dots_per_inch) {
+    auto at = [&](LONG pixels) { return static_cast<LONG>(pixels * dots_per_inch / 96); };
+    robot::Layout made{
+        dots_per_inch, {0, 0, at(200), at(100)}, {0, 0, at(210), at(130)}, {1600, 1200}, {}, {}};
+    for (LONG left : {10, 100}) {
+      robot::Control button{};
+      button.caption = left == 10 ? "A" : "B";
+      button.kind = "button";
+      button.rect = {at(left), at(10), at(left + 60), at(35)};
+      made.controls.push_back(button);
+      LOGFONTA font{};
+      font.lfHeight = -MulDiv(8, dots_per_inch, 72);
+      lstrcpynA(font.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+      made.fonts.push_back(font);
+    }
+    return made;
+  };
+  const robot::Layout base = layout(96);
+  EXPECT_EQ(robot::ScalingFaults(base, layout(144)), std::vector<std::string>{});
+  robot::Layout moved = layout(144);
+  moved.controls.back().rect.right += 3;
+  robot::Layout fixed_font = layout(144);
+  fixed_font.fonts.back().lfHeight = base.fonts.back().lfHeight;
+  robot::Layout off_screen = layout(144);
+  OffsetRect(&off_screen.outline, 1500, 0);
+  for (const robot::Layout& faulty : {moved, fixed_font, off_screen}) {
+    EXPECT_EQ(robot::ScalingFaults(base, faulty).size(), 1u);
+  }
+}
 
 TEST_F(WindowDpiTest, TheGeneratorsFormScalesWithTheScreen) {
   drives_.WriteHostFile("A:\\school.txt", SchoolText());

@@ -1,7 +1,10 @@
 #include "tools/robot/layout_check.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
+
+#include "tools/robot/process_probe.h"
 
 namespace robot {
 
@@ -73,18 +76,33 @@ bool SetScreenDotsPerInch(int dots_per_inch) {
 }
 
 Layout LayoutOf(HWND window, int dots_per_inch) {
-  Layout layout{dots_per_inch, {}, ListControls(window)};
+  Layout layout{
+      dots_per_inch,        {}, {}, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+      ListControls(window), {}};
   GetClientRect(window, &layout.client);
+  GetWindowRect(window, &layout.outline);
+  std::vector<HWND> handles;
+  for (const Control& control : layout.controls) handles.push_back(control.handle);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  layout.fonts = FontsOf(process, handles);
   return layout;
 }
 
 std::vector<std::string> ScalingFaults(const Layout& base, const Layout& scaled) {
   std::vector<std::string> faults;
   const double ratio = static_cast<double>(scaled.dots_per_inch) / base.dots_per_inch;
-  // The system cuts a window larger than the screen down to it; its controls keep their places.
-  const bool fits_screen = base.client.right * ratio <= GetSystemMetrics(SM_CXSCREEN) &&
-                           base.client.bottom * ratio <= GetSystemMetrics(SM_CYSCREEN);
-  if (fits_screen && !Scaled(base.client, scaled.client, ratio)) {
+  // Off the screen a control cannot be seen or clicked; the system cuts a window larger than
+  // the screen down to it. Such a test needs a larger screen.
+  for (const Layout* layout : {&base, &scaled}) {
+    const RECT& o = layout->outline;
+    if (o.left < 0 || o.top < 0 || o.right > layout->screen.cx || o.bottom > layout->screen.cy) {
+      faults.push_back("the window " + Describe(o) + " at " +
+                       std::to_string(layout->dots_per_inch) + " DPI is not wholly on the screen " +
+                       std::to_string(layout->screen.cx) + "x" + std::to_string(layout->screen.cy));
+    }
+  }
+  if (!Scaled(base.client, scaled.client, ratio)) {
     faults.push_back("client area " + Describe(scaled.client) + " from " + Describe(base.client));
   }
   if (base.controls.size() != scaled.controls.size()) {
@@ -92,12 +110,11 @@ std::vector<std::string> ScalingFaults(const Layout& base, const Layout& scaled)
                      std::to_string(base.controls.size()));
     return faults;
   }
-  // The classic 8-point dialog font at the scaled resolution.
-  HFONT font = CreateFontA(-MulDiv(8, scaled.dots_per_inch, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH, "MS Shell Dlg");
+  if (base.fonts.size() != base.controls.size() || scaled.fonts.size() != scaled.controls.size()) {
+    faults.push_back("the program did not tell its controls' fonts");
+    return faults;
+  }
   HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
   for (std::size_t i = 0; i < base.controls.size(); ++i) {
     const Control& was = base.controls[i];
     const Control& is = scaled.controls[i];
@@ -109,12 +126,20 @@ std::vector<std::string> ScalingFaults(const Layout& base, const Layout& scaled)
     if (!Scaled(was.rect, is.rect, ratio)) {
       faults.push_back(name + " at " + Describe(is.rect) + " from " + Describe(was.rect));
     }
+    const LONG was_height = std::labs(base.fonts[i].lfHeight);
+    const LONG is_height = std::labs(scaled.fonts[i].lfHeight);
+    if (std::fabs(is_height - was_height * ratio) > 1.0) {
+      faults.push_back(name + ": a font " + std::to_string(is_height) + " pixels high from " +
+                       std::to_string(was_height));
+    }
+    HFONT font = CreateFontIndirectA(&scaled.fonts[i]);
+    HGDIOBJ old = SelectObject(dc, font);
     const std::string clipped = CaptionFault(is, dc, scaled.dots_per_inch);
     if (!clipped.empty()) faults.push_back(name + ": " + clipped);
+    SelectObject(dc, old);
+    DeleteObject(font);
   }
-  SelectObject(dc, old);
   DeleteDC(dc);
-  DeleteObject(font);
   return faults;
 }
 

@@ -8,7 +8,7 @@
 #include <unordered_set>
 #include <utility>
 
-#include "tools/robot/icon_probe.h"
+#include "tools/robot/process_probe.h"
 
 namespace robot {
 

@@ -2,7 +2,7 @@
 // What each of the wizard's buttons does: probe the file the previous step should have made,
 // tell the administrator what is about to happen, start the tool. Nothing is kept between
 // clicks and nothing started is waited for. Errors are not caught here: a failing operation
-// reaches the window, which reports it and ends the program.
+// reaches the program's failure boundary, which reports it and ends the program.
 
 #include <cstdint>
 #include <string>
@@ -11,10 +11,12 @@
 #include "runtime/dialogs.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"
+#include "runtime/twips.h"
 #include "school/procedure_files.h"
-#include "wizard/logic/wizard_form.h"
 
 namespace wizard {
+
+enum class Step { k1 = 1, k2, k3, k4, k5, k6, kExit };
 
 // The example server name shown in step 1's prompt and offered as the answer.
 inline constexpr std::string_view kExampleServer = "SERVER1";

@@ -1,18 +1,14 @@
-// wizard.exe: the six-step launcher. Its one window runs each step on a click; a step that
-// fails shows the error's number and description and the program ends.
+// wizard.exe: the six-step launcher. Its one window runs each step on a click.
 
 #include <windows.h>
 
-#include <string>
-
 #include "runtime/files.h"
-#include "runtime/win32/controls.h"
-#include "runtime/win32/failure_exit.h"
+#include "runtime/win32/program_shell.h"
 #include "runtime/win32/shell_starter.h"
 #include "runtime/win32/win32_dialogs.h"
 #include "runtime/win32/win32_file_system.h"
-#include "wizard/logic/wizard_form.h"
 #include "wizard/logic/wizard_steps.h"
+#include "wizard/win32/wizard_layout.h"
 #include "wizard/win32/wizard_window.h"
 
 namespace {
@@ -29,12 +25,11 @@ struct Program {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   static Program program;  // lives until the process ends
-  wizard::WizardWindow window(instance, program.steps,
-                              [&](HWND owner, int number, const std::string& description) {
-                                rt::win32::ReportFailureAndEnd(owner, wizard::kWindowTitle, number,
-                                                               description, program.files);
-                              });
-  program.dialogs.set_owner(window.Create());
-  window.Show();
-  return rt::win32::RunMessageLoop(window.handle());
+  rt::win32::ProgramShell program_shell(wizard::kWindowTitle, program.files);
+  wizard::WizardWindow window(instance, program.steps);
+  return program_shell.Run([&] {
+    program.dialogs.set_owner(window.Create());
+    window.Show();
+    return window.handle();
+  });
 }

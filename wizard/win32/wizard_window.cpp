@@ -1,20 +1,13 @@
 #include "wizard/win32/wizard_window.h"
 
-#include <new>
-
-#include "runtime/error.h"
-#include "runtime/win32/controls.h"
-#include "wizard/logic/wizard_form.h"
+#include "runtime/win32/control_builder.h"
 #include "wizard/win32/resource_ids.h"
+#include "wizard/win32/wizard_layout.h"
 
 namespace wizard {
 
-namespace {
-constexpr int kOutOfMemory = 7;
-}  // namespace
-
-WizardWindow::WizardWindow(HINSTANCE instance, WizardSteps& steps, FailureHandler on_failure)
-    : Window(instance), steps_(steps), on_failure_(std::move(on_failure)) {}
+WizardWindow::WizardWindow(HINSTANCE instance, WizardSteps& steps)
+    : Window(instance), steps_(steps) {}
 
 WizardWindow::~WizardWindow() {
   Destroy();
@@ -28,18 +21,16 @@ HWND WizardWindow::Create() {
   frame.icon = LoadIconA(instance(), MAKEINTRESOURCEA(IDI_WIZARD));
   frame.ends_program = true;
   Window::Create(frame);
-  CreateButtons();
-  return handle();
-}
-
-void WizardWindow::CreateButtons() {
-  HWND tool_tips = rt::win32::CreateToolTips(handle());
-  // Created in tab order: Command1 to Command7.
+  // In tab order, Command1 to Command7; one group, so the arrow keys move among them.
+  rt::win32::ControlBuilder buttons(handle());
   for (const ButtonSpec& spec : kButtons) {
-    HWND button = rt::win32::CreateControl(handle(), spec.id, "BUTTON", spec.caption,
-                                           WS_TABSTOP | BS_PUSHBUTTON, 0, spec.rect);
-    rt::win32::AddToolTip(tool_tips, button, spec.tool_tip);
+    buttons.Add({.kind = rt::win32::ControlKind::kButton,
+                 .id = spec.id,
+                 .caption = spec.caption,
+                 .place = spec.rect,
+                 .tool_tip = spec.tool_tip});
   }
+  return handle();
 }
 
 void WizardWindow::Show() { Window::Show(SW_SHOWNORMAL, GetDlgItem(handle(), kButtons[0].id)); }
@@ -62,15 +53,7 @@ void WizardWindow::PaintBackground(HDC dc) {
 }
 
 void WizardWindow::Run(Step step) {
-  try {
-    steps_.Press(step);
-  } catch (const rt::RuntimeError& error) {
-    on_failure_(handle(), error.number(), error.description());
-    return;
-  } catch (const std::bad_alloc&) {
-    on_failure_(handle(), kOutOfMemory, rt::DescribeError(kOutOfMemory));
-    return;
-  }
+  steps_.Press(step);
   if (step == Step::kExit) Destroy();
 }
 

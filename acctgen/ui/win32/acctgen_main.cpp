@@ -16,8 +16,7 @@
 #include "runtime/files.h"
 #include "runtime/random_source.h"
 #include "runtime/system_clock.h"
-#include "runtime/win32/controls.h"
-#include "runtime/win32/failure_exit.h"
+#include "runtime/win32/program_shell.h"
 #include "runtime/win32/shell_starter.h"
 #include "runtime/win32/win32_dialogs.h"
 #include "runtime/win32/win32_file_system.h"
@@ -39,13 +38,6 @@ struct Program {
   rt::SystemRandomSource random;
 };
 
-// The default failure path: the error's number and description, then the program ends.
-[[noreturn]] void FailAndEnd(Program& program, HWND owner, int number,
-                             const std::string& description) {
-  rt::win32::ReportFailureAndEnd(owner, acctgen::ui::kFailureTitle, number, description,
-                                 program.files);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -55,21 +47,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // The Create run names every student and every existing account.
   acctgen::ThrottledProgress create_progress(progress);
 
-  acctgen::StartupOutcome outcome;
-  try {
-    const acctgen::StartupServices services{program.files, program.sorter, program.dialogs,
-                                            program.clock, program.form,   progress};
-    outcome = acctgen::RunStartup(services, program.startup);
-  } catch (const rt::RuntimeError& error) {
-    FailAndEnd(program, nullptr, error.number(), error.description());
-  }
-  if (outcome.end == acctgen::StartupEnd::kEndProgram) return 0;
-  progress.Hide();
-
-  acctgen::ui::MainFormView view(instance, program.form,
-                                 [&](int number, const std::string& description) {
-                                   FailAndEnd(program, nullptr, number, description);
-                                 });
+  rt::win32::ProgramShell program_shell(acctgen::ui::kFailureTitle, program.files);
+  acctgen::ui::MainFormView view(instance, program.form);
   // The Create run takes the form's values and the start-up state from here; one that gets past
   // the checks ends the program.
   program.form.on_create = [&](const acctgen::Options& options) {
@@ -80,16 +59,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (outcome.end == acctgen::CreateEnd::kRefused) {
       view.Focus(program.form.Get(outcome.focus_field).name);
     } else if (outcome.end == acctgen::CreateEnd::kFailed) {
-      FailAndEnd(program, view.handle(), outcome.error, outcome.error_description);
+      program_shell.Fail(outcome.error, outcome.error_description);
     } else {
       PostQuitMessage(0);
     }
   };
-  program.form.on_exit = [&] {
-    rt::win32::CloseEveryFile(program.files);
-    PostQuitMessage(0);
-  };
-  program.dialogs.set_owner(view.Create());
-  view.Show();
-  return rt::win32::RunMessageLoop(view.handle());
+  program.form.on_exit = [&] { program_shell.End(); };
+  return program_shell.Run([&]() -> HWND {
+    const acctgen::StartupServices services{program.files, program.sorter, program.dialogs,
+                                            program.clock, program.form,   progress};
+    if (acctgen::RunStartup(services, program.startup).end == acctgen::StartupEnd::kEndProgram) {
+      return nullptr;
+    }
+    progress.Hide();
+    program.dialogs.set_owner(view.Create());
+    view.Show();
+    return view.handle();
+  });
 }

@@ -3,20 +3,62 @@
 #include <set>
 
 #include "acctgen/ui/product.h"
-#include "runtime/error.h"
+#include "runtime/win32/control_builder.h"
 #include "runtime/win32/controls.h"
 
 namespace acctgen::ui {
 
 namespace {
-// Reported for a failure that carries no error number of its own.
-constexpr int kInternalError = 51;
+
 constexpr COLORREF kWarningColour = RGB(192, 0, 0);
+
+// The builder's row of a control of the form.
+rt::win32::ControlRow RowOf(const Control& control) {
+  using rt::win32::ControlKind;
+  // Each tab stop is its own group, so the dialog manager neither skips unselected options on
+  // Tab nor moves between options with the arrow keys: the model decides what is selected.
+  rt::win32::ControlRow row{.id = control.id,
+                            .caption = control.caption,
+                            .place = control.place,
+                            .style = WS_GROUP,
+                            .tool_tip = control.tool_tip,
+                            .hint = control.hint_label,
+                            .max_length = control.max_length};
+  switch (control.kind) {
+    case acctgen::ui::ControlKind::kText:
+      row.kind = ControlKind::kText;
+      row.caption = control.text;
+      if (control.upper_case) row.style |= ES_UPPERCASE;
+      break;
+    case acctgen::ui::ControlKind::kOption:
+      row.kind = ControlKind::kOption;
+      break;
+    case acctgen::ui::ControlKind::kCheck:
+      row.kind = ControlKind::kCheck;
+      break;
+    case acctgen::ui::ControlKind::kButton:
+      row.kind = ControlKind::kButton;
+      break;
+    case acctgen::ui::ControlKind::kFrame:
+      row.kind = ControlKind::kFrame;
+      row.style = 0;
+      break;
+    case acctgen::ui::ControlKind::kLabel:
+      row.kind = ControlKind::kLabel;
+      row.style = SS_NOTIFY | SS_NOPREFIX;
+      break;
+  }
+  if (control.warning_label) {
+    row.font.bold = true;
+    row.colour = kWarningColour;
+  }
+  return row;
+}
+
 }  // namespace
 
-MainFormView::MainFormView(HINSTANCE instance, FormModel& model,
-                           std::function<void(int, const std::string&)> on_failure)
-    : Window(instance), model_(model), on_failure_(std::move(on_failure)) {}
+MainFormView::MainFormView(HINSTANCE instance, FormModel& model)
+    : Window(instance), model_(model) {}
 
 MainFormView::~MainFormView() {
   model_.on_change = nullptr;
@@ -25,14 +67,14 @@ MainFormView::~MainFormView() {
 
 HWND MainFormView::Create() {
   Window::Create({"TrellisMainForm", kMainFormTitle, FormModel::kWidth, FormModel::kHeight});
-  tool_tips_ = rt::win32::CreateToolTips(handle());
+  rt::win32::ControlBuilder builder(handle(), rt::win32::Marks::kByProgram);
 
   // Frames first, so they stand behind their controls; then the tab order, each control after
   // its caption label and before its grey example.
   std::set<std::string> created;
   auto create = [&](const std::string& name) {
     if (name.empty() || !created.insert(name).second) return;
-    CreateControl(model_.Get(name));
+    builder.Add(RowOf(model_.Get(name)));
   };
   for (const Control& control : model_.controls()) {
     if (control.kind == ControlKind::kFrame) create(control.name);
@@ -48,49 +90,6 @@ HWND MainFormView::Create() {
   model_.on_change = [this](const std::string& name) { Mirror(name); };
   for (const Control& control : model_.controls()) Mirror(control.name);
   return handle();
-}
-
-void MainFormView::CreateControl(const Control& control) {
-  const char* window_class = "BUTTON";
-  DWORD style = 0;
-  DWORD extended = 0;
-  // Each tab stop is its own group, so the dialog manager neither skips unselected options on
-  // Tab nor moves between options with the arrow keys: the model decides what is selected.
-  const DWORD tab_stop = WS_TABSTOP | WS_GROUP;
-  switch (control.kind) {
-    case ControlKind::kText:
-      window_class = "EDIT";
-      style = tab_stop | ES_AUTOHSCROLL | (control.upper_case ? ES_UPPERCASE : 0);
-      extended = WS_EX_CLIENTEDGE;
-      break;
-    case ControlKind::kOption:
-      style = tab_stop | BS_RADIOBUTTON;
-      break;
-    case ControlKind::kCheck:
-      style = tab_stop | BS_CHECKBOX;
-      break;
-    case ControlKind::kButton:
-      style = tab_stop | BS_PUSHBUTTON;
-      break;
-    case ControlKind::kFrame:
-      style = BS_GROUPBOX;
-      break;
-    case ControlKind::kLabel:
-      window_class = "STATIC";
-      style = SS_LEFT | SS_NOTIFY | SS_NOPREFIX;
-      break;
-  }
-  const std::string& caption = control.kind == ControlKind::kText ? control.text : control.caption;
-  HWND handle = rt::win32::CreateControl(this->handle(), control.id, window_class, caption, style,
-                                         extended, control.place);
-  if (control.warning_label) {
-    SendMessageA(handle, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(rt::win32::DialogFont(dots_per_inch(), true)), FALSE);
-    rt::win32::SetTextColour(handle, kWarningColour);
-  }
-  if (control.hint_label) rt::win32::MarkAsHint(handle);
-  if (control.max_length > 0) SendMessageA(handle, EM_LIMITTEXT, control.max_length, 0);
-  if (!control.tool_tip.empty()) rt::win32::AddToolTip(tool_tips_, handle, control.tool_tip);
 }
 
 void MainFormView::Show() {
@@ -116,16 +115,6 @@ void MainFormView::Mirror(const std::string& name) {
   mirroring_ = false;
 }
 
-void MainFormView::Forward(const std::function<void()>& change) {
-  try {
-    change();
-  } catch (const rt::RuntimeError& error) {
-    on_failure_(error.number(), error.description());
-  } catch (const std::exception& error) {
-    on_failure_(kInternalError, error.what());
-  }
-}
-
 LRESULT MainFormView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND: {
@@ -134,18 +123,18 @@ LRESULT MainFormView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       const WORD code = HIWORD(wparam);
       if (control->kind == ControlKind::kText && code == EN_CHANGE) {
         const std::string text = rt::win32::GetText(reinterpret_cast<HWND>(lparam));
-        Forward([&] { model_.SetText(control->field, text); });
+        model_.SetText(control->field, text);
         return 0;
       }
       if (control->kind != ControlKind::kText && code == BN_CLICKED) {
-        Forward([&] { model_.Click(control->id); });
+        model_.Click(control->id);
         return 0;
       }
       break;
     }
     case WM_CLOSE:
       // The title bar's close box ends the program as Exit does.
-      Forward([&] { model_.Exit(); });
+      model_.Exit();
       return 0;
     default:
       break;

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -16,9 +15,7 @@ namespace acctgen::ui {
 
 class MainFormView : public rt::win32::Window {
  public:
-  // on_failure takes an error that escaped a reaction (the default failure path).
-  MainFormView(HINSTANCE instance, FormModel& model,
-               std::function<void(int number, const std::string& description)> on_failure);
+  MainFormView(HINSTANCE instance, FormModel& model);
   ~MainFormView() override;
 
   HWND Create();
@@ -28,13 +25,9 @@ class MainFormView : public rt::win32::Window {
 
  private:
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void CreateControl(const Control& control);
   void Mirror(const std::string& name);
-  void Forward(const std::function<void()>& change);
 
   FormModel& model_;
-  std::function<void(int, const std::string&)> on_failure_;
-  HWND tool_tips_ = nullptr;
   bool mirroring_ = false;
 };
 

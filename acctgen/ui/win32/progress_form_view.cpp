@@ -3,6 +3,7 @@
 #include <string>
 
 #include "acctgen/ui/product.h"
+#include "runtime/win32/control_builder.h"
 #include "runtime/win32/controls.h"
 
 namespace acctgen::ui {
@@ -23,8 +24,9 @@ void ProgressFormView::Create() {
   frame.style = WS_POPUP | WS_CAPTION | WS_BORDER;
   frame.extended_style = WS_EX_TOPMOST;
   Window::Create(frame);
-  phase_ = rt::win32::CreateControl(handle(), 2, "STATIC", "", SS_CENTER, 0, kPhase);
-  item_ = rt::win32::CreateControl(handle(), 1, "STATIC", "", SS_CENTER, 0, kItem);
+  rt::win32::ControlBuilder labels(handle());
+  phase_ = labels.Add({.id = 2, .place = kPhase, .style = SS_CENTER});
+  item_ = labels.Add({.id = 1, .place = kItem, .style = SS_CENTER});
 }
 
 LRESULT ProgressFormView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

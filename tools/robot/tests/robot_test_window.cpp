@@ -7,12 +7,15 @@
 
 #include <string>
 
+#include "runtime/win32/control_builder.h"
 #include "runtime/win32/controls.h"
+#include "runtime/win32/program_shell.h"
 #include "runtime/win32/win32_dialogs.h"
 
 namespace {
 
-using rt::win32::TwipsRect;
+using rt::win32::ControlKind;
+using rt::win32::ControlRow;
 
 constexpr char kTitle[] = "Robot Test Window";
 
@@ -96,32 +99,41 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
   return DefWindowProcA(window, message, wparam, lparam);
 }
 
-void CreateControls(HWND form) {
-  using namespace rt::win32;
-  CreateButton(form, kGreet, "&Greet", TwipsRect{120, 120, 1200, 375}, true);
-  CreateFrame(form, kFrame, "Size", TwipsRect{120, 600, 2400, 1000});
-  CreateOptionButton(form, kSmall, "&Small", TwipsRect{240, 840, 2000, 300}, true);
-  CreateOptionButton(form, kLarge, "&Large", TwipsRect{240, 1200, 2000, 300}, false);
-  HWND verbose = CreateCheckBox(form, kVerbose, "&Verbose", TwipsRect{120, 1700, 2000, 300});
-  CreateLabel(form, kNameLabel, "&Name:", TwipsRect{120, 2100, 1000, 300});
-  CreateEditBox(form, kName, "", TwipsRect{1200, 2100, 2000, 300});
-  CreateLabel(form, kCodeLabel, "Code:", TwipsRect{120, 2500, 1000, 300});
-  CreateEditBox(form, kCode, "", TwipsRect{1200, 2500, 2000, 300},
-                EditOptions{5, /*upper_case=*/true, false});
-  CreateHintLabel(form, kHint, "five letters at most", TwipsRect{3300, 2500, 2000, 300});
-  CreateButton(form, kWarn, "&Warn", TwipsRect{120, 2900, 1200, 375});
-  CreateButton(form, kBoxes, "&Boxes", TwipsRect{1400, 2900, 1200, 375});
-  CreateButton(form, kAsk, "&Ask", TwipsRect{2680, 2900, 1200, 375});
-  HWND disabled = CreateButton(form, kDisabled, "Disabled", TwipsRect{3960, 2900, 1200, 375});
-  EnableWindow(disabled, FALSE);
-  CreateButton(form, kExit, "E&xit", TwipsRect{5240, 2900, 1200, 375});
-  CreateLabel(form, kStatus, "", TwipsRect{120, 3400, 4000, 300});
-  CreateLabel(form, kEcho, "", TwipsRect{120, 3800, 4000, 300});
-  SendMessageA(GetDlgItem(form, kSmall), BM_SETCHECK, BST_CHECKED, 0);
-  AddToolTip(CreateToolTips(form), verbose,
-             "Tell more while working: every step, every file written and every account made, "
-             "with the time it took");
-}
+// In tab order. Every control but the second option starts a group of its own.
+const ControlRow kRows[] = {
+    {ControlKind::kButton, kGreet, "&Greet", {120, 120, 1200, 375}, WS_GROUP | BS_DEFPUSHBUTTON},
+    {ControlKind::kFrame, kFrame, "Size", {120, 600, 2400, 1000}, WS_GROUP},
+    {ControlKind::kOption, kSmall, "&Small", {240, 840, 2000, 300}, WS_GROUP},
+    {ControlKind::kOption, kLarge, "&Large", {240, 1200, 2000, 300}},
+    {ControlKind::kCheck,
+     kVerbose,
+     "&Verbose",
+     {120, 1700, 2000, 300},
+     WS_GROUP,
+     "Tell more while working: every step, every file written and every account made, with the "
+     "time it took"},
+    {ControlKind::kLabel, kNameLabel, "&Name:", {120, 2100, 1000, 300}, WS_GROUP},
+    {ControlKind::kText, kName, "", {1200, 2100, 2000, 300}, WS_GROUP},
+    {ControlKind::kLabel, kCodeLabel, "Code:", {120, 2500, 1000, 300}, WS_GROUP},
+    {.kind = ControlKind::kText,
+     .id = kCode,
+     .place = {1200, 2500, 2000, 300},
+     .style = WS_GROUP | ES_UPPERCASE,
+     .max_length = 5},
+    {.kind = ControlKind::kLabel,
+     .id = kHint,
+     .caption = "five letters at most",
+     .place = {3300, 2500, 2000, 300},
+     .style = WS_GROUP,
+     .hint = true},
+    {ControlKind::kButton, kWarn, "&Warn", {120, 2900, 1200, 375}, WS_GROUP},
+    {ControlKind::kButton, kBoxes, "&Boxes", {1400, 2900, 1200, 375}, WS_GROUP},
+    {ControlKind::kButton, kAsk, "&Ask", {2680, 2900, 1200, 375}, WS_GROUP},
+    {ControlKind::kButton, kDisabled, "Disabled", {3960, 2900, 1200, 375}, WS_GROUP | WS_DISABLED},
+    {ControlKind::kButton, kExit, "E&xit", {5240, 2900, 1200, 375}, WS_GROUP},
+    {ControlKind::kLabel, kStatus, "", {120, 3400, 4000, 300}, WS_GROUP},
+    {ControlKind::kLabel, kEcho, "", {120, 3800, 4000, 300}, WS_GROUP},
+};
 
 }  // namespace
 
@@ -138,8 +150,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                            rt::win32::TwipsToPixelsX(6800), rt::win32::TwipsToPixelsY(4800),
                            nullptr, nullptr, instance, nullptr);
   if (g_form == nullptr) return 1;
-  CreateControls(g_form);
+  rt::win32::ControlBuilder(g_form).AddAll(kRows);
+  CheckDlgButton(g_form, kSmall, BST_CHECKED);
   ShowWindow(g_form, show);
   SetFocus(GetDlgItem(g_form, kGreet));
-  return rt::win32::RunMessageLoop(g_form);
+  return rt::win32::RunMessageLoop();
 }

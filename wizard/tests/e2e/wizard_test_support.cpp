@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "wizard/logic/wizard_form.h"
+#include "wizard/win32/wizard_layout.h"
 
 namespace wizard::testing {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "wizard/logic/wizard_form.h"
 #include "wizard/logic/wizard_steps.h"
 #include "wizard/tests/e2e/wizard_test_support.h"
 #include "wizard/win32/resource_ids.h"
+#include "wizard/win32/wizard_layout.h"
 
 namespace wizard::testing {
 namespace {

@@ -1,13 +1,13 @@
-// The window table: the buttons inside the client area, found by their ids.
+// The window's table: the buttons inside the client area, found by their ids.
 
-#include "wizard/logic/wizard_form.h"
+#include "wizard/win32/wizard_layout.h"
 
 #include <gtest/gtest.h>
 
 namespace wizard {
 namespace {
 
-TEST(WizardFormTest, ButtonsSitInsideTheClientAreaWithoutOverlapping) {
+TEST(WizardLayoutTest, ButtonsSitInsideTheClientAreaWithoutOverlapping) {
   for (std::size_t i = 0; i < kButtons.size(); ++i) {
     const rt::TwipsRect& a = kButtons[i].rect;
     EXPECT_GE(a.left, 0);
@@ -23,7 +23,7 @@ TEST(WizardFormTest, ButtonsSitInsideTheClientAreaWithoutOverlapping) {
   }
 }
 
-TEST(WizardFormTest, ButtonsAreFoundByTheirIds) {
+TEST(WizardLayoutTest, ButtonsAreFoundByTheirIds) {
   for (const ButtonSpec& button : kButtons) EXPECT_EQ(FindButton(button.id), &button);
   EXPECT_EQ(FindButton(100), nullptr);
   EXPECT_EQ(FindButton(108), nullptr);

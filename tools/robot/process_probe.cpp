@@ -1,6 +1,6 @@
-#include "tools/robot/icon_probe.h"
+#include "tools/robot/process_probe.h"
 
-#include <vector>
+#include <memory>
 
 namespace robot {
 
@@ -41,23 +41,23 @@ std::string ProbeLibrary() {
   return {};
 }
 
-// Loads the probe into the process; it answers while being loaded.
-LONG AskProcess(DWORD process_id, HICON icon) {
+// Loads the probe into the process; it answers while being loaded. Returns false when the
+// process could not be asked; question then holds the answer.
+bool AskProcess(DWORD process_id, ProbeRequest& question) {
   const std::string library = ProbeLibrary();
-  if (library.empty()) return 0;
-  const std::string name = IconProbeMappingName(process_id);
+  if (library.empty()) return false;
+  const std::string name = ProbeMappingName(process_id);
   HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                      sizeof(IconProbeRequest), name.c_str());
-  if (mapping == nullptr) return 0;
-  LONG answer = 0;
-  auto* request = static_cast<IconProbeRequest*>(
-      MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(IconProbeRequest)));
+                                      sizeof(ProbeRequest), name.c_str());
+  if (mapping == nullptr) return false;
+  question.answer = 0;
+  auto* request = static_cast<ProbeRequest*>(
+      MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeRequest)));
   HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION |
                                    PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ,
                                FALSE, process_id);
   if (request != nullptr && process != nullptr) {
-    request->icon = reinterpret_cast<UINT_PTR>(icon);
-    request->answer = 0;
+    *request = question;
     void* remote_path =
         VirtualAllocEx(process, nullptr, library.size() + 1, MEM_COMMIT, PAGE_READWRITE);
     if (remote_path != nullptr &&
@@ -68,7 +68,7 @@ LONG AskProcess(DWORD process_id, HICON icon) {
       if (HANDLE thread = CreateRemoteThread(process, nullptr, 0, load, remote_path, 0, nullptr)) {
         WaitForSingleObject(thread, kProbeWaitMs);
         CloseHandle(thread);
-        answer = request->answer;
+        question = *request;
       }
     }
     if (remote_path != nullptr) VirtualFreeEx(process, remote_path, 0, MEM_RELEASE);
@@ -76,14 +76,31 @@ LONG AskProcess(DWORD process_id, HICON icon) {
   if (process != nullptr) CloseHandle(process);
   if (request != nullptr) UnmapViewOfFile(request);
   CloseHandle(mapping);
-  return answer;
+  return question.answer != 0;
 }
 
 }  // namespace
 
 std::string IconNameOf(DWORD process_id, HICON icon) {
   if (process_id == GetCurrentProcessId()) return NameOf(ClassifyOwnIcon(icon));
-  return NameOf(AskProcess(process_id, icon));
+  auto request = std::make_unique<ProbeRequest>();
+  request->question = kAskIcon;
+  request->icon = reinterpret_cast<UINT_PTR>(icon);
+  return NameOf(AskProcess(process_id, *request) ? request->answer : 0);
+}
+
+std::vector<LOGFONTA> FontsOf(DWORD process_id, const std::vector<HWND>& windows) {
+  if (windows.size() > kMostProbedWindows) return {};
+  auto request = std::make_unique<ProbeRequest>();
+  request->question = kAskFonts;
+  request->count = static_cast<LONG>(windows.size());
+  for (std::size_t i = 0; i < windows.size(); ++i) {
+    request->windows[i] = reinterpret_cast<UINT_PTR>(windows[i]);
+  }
+  const bool answered = process_id == GetCurrentProcessId() ? (AnswerFonts(*request), true)
+                                                            : AskProcess(process_id, *request);
+  if (!answered) return {};
+  return std::vector<LOGFONTA>(request->fonts, request->fonts + windows.size());
 }
 
 }  // namespace robot

@@ -1,11 +1,12 @@
 #pragma once
 // The wizard's window: its size, title and buttons, in twips as the form designer laid them out,
-// in tab order. The Win32 window builds itself from this table.
+// in tab order. The window builds itself from this table.
 
 #include <array>
 #include <string_view>
 
 #include "runtime/twips.h"
+#include "wizard/logic/wizard_steps.h"
 
 #ifndef TRELLIS_VERSION
 #define TRELLIS_VERSION "0.0.0"
@@ -21,8 +22,6 @@ inline constexpr std::string_view kGeneratorTitle =
 
 inline constexpr int kClientWidthTwips = 5985;
 inline constexpr int kClientHeightTwips = 4065;
-
-enum class Step { k1 = 1, k2, k3, k4, k5, k6, kExit };
 
 struct ButtonSpec {
   Step step;
@@ -70,6 +69,12 @@ inline constexpr std::array<ButtonSpec, 7> kButtons = {{
     {Step::kExit, 107, "E&xit", "Click to close this Wizard", {2400, 3000, 1095, 375}},
 }};
 
-const ButtonSpec* FindButton(int id);
+// The button with this control id; nullptr for none.
+constexpr const ButtonSpec* FindButton(int id) {
+  for (const ButtonSpec& button : kButtons) {
+    if (button.id == id) return &button;
+  }
+  return nullptr;
+}
 
 }  // namespace wizard
