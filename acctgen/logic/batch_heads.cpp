@@ -1,5 +1,6 @@
 #include "acctgen/logic/batch_heads.h"
 
+#include "acctgen/logic/todays_tools_lines.h"
 #include "runtime/text.h"
 
 namespace acctgen {
@@ -14,9 +15,15 @@ std::vector<std::string> Step4Lines(std::string_view archive_name, std::int64_t 
   return lines;
 }
 
-void WriteStep4(rt::Files& files, std::string_view archive_name, std::int64_t existing_count) {
+std::vector<std::string> Step4Lines(const Options& options, std::string_view archive_name,
+                                    std::int64_t existing_count) {
+  if (options.todays_tools) return {LdifImportLine()};
+  return Step4Lines(archive_name, existing_count);
+}
+
+void WriteStep4(rt::Files& files, const std::vector<std::string>& lines) {
   const rt::FileNumber file = files.OpenOutput(kStep4Path);
-  PrintLines(files, file, Step4Lines(archive_name, existing_count));
+  PrintLines(files, file, lines);
   files.Close(file);
 }
 
@@ -24,7 +31,7 @@ std::vector<std::string> Step5HeadLines(const Options& options) {
   const std::string folder = rt::Trim(options.home_share);
   const std::string root = options.server_drive_letter + ":\\" + folder;
   return {
-      "cscript a:\\makfldr.vbs " + root,
+      options.todays_tools ? MakeFolderLine(root) : "cscript a:\\makfldr.vbs " + root,
       // Share access is left to everyone so that each folder's own rights decide who may
       // write: without /GRANT a share gives everyone read access only.
       "net share " + folder + "=" + root + " /GRANT:Everyone,FULL",

@@ -20,10 +20,14 @@ inline constexpr std::string_view kStep6Path = "a:\\step6.bat";
 // Step 4 archives the workbook, creates the OUs on a first run (fewer than two existing
 // accounts) and runs the user-creation script on the workbook.
 std::vector<std::string> Step4Lines(std::string_view archive_name, std::int64_t existing_count);
+// With today's tools, step 4 only imports the LDIF file, which holds the OUs too: no workbook.
+std::vector<std::string> Step4Lines(const Options& options, std::string_view archive_name,
+                                    std::int64_t existing_count);
 // Creates or truncates "a:\step4.bat", writes it whole and closes it.
-void WriteStep4(rt::Files& files, std::string_view archive_name, std::int64_t existing_count);
+void WriteStep4(rt::Files& files, const std::vector<std::string>& lines);
 
-// Step 5 starts by making and sharing the home-folder root. The drive letter is used as typed.
+// Step 5 starts by making (with makfldr.vbs, or md for today's tools) and sharing the home-folder
+// root. The drive letter is used as typed.
 std::vector<std::string> Step5HeadLines(const Options& options);
 
 // The column header (with or without the profile path) and the quoted DS root that the

@@ -21,10 +21,10 @@ namespace acctgen {
 
 namespace {
 
-// The workbook of the previous run would be archived again by step 4; a missing one is fine.
-void DeleteStaleWorkbook(rt::Files& files) {
+// A missing file is fine.
+void DeleteIfThere(rt::Files& files, std::string_view path) {
   try {
-    files.Delete(school::kWorkbookPath);
+    files.Delete(path);
   } catch (const rt::RuntimeError& error) {
     if (error.number() != rt::kFileNotFound) throw;
   }
@@ -33,9 +33,9 @@ void DeleteStaleWorkbook(rt::Files& files) {
 // Opens the files that stay open through the student pass, with their heads.
 OutputFiles OpenHeadedOutputFiles(rt::Files& files, const Options& options,
                                   std::string_view ds_root, std::string_view ldap_binding) {
-  const OutputFiles out = OpenOutputFiles(files, Step5HeadLines(options));
+  const OutputFiles out = OpenOutputFiles(files, Step5HeadLines(options), !options.todays_tools);
   PrintLines(files, out.AddUsersCsv, AccountRowsHeadLines(options, ds_root));
-  PrintLines(files, out.OuVbs, OuScriptHeadLines(options, ldap_binding));
+  if (out.OuVbs != 0) PrintLines(files, out.OuVbs, OuScriptHeadLines(options, ldap_binding));
   return out;
 }
 
@@ -61,9 +61,16 @@ CreateEnd WriteEverything(const Options& options, const StartupState& startup,
   const std::string ldap_binding = LdapBindingText(components);
 
   services.progress.Show();
-  WriteAddUsersScript(files, options);
-  DeleteStaleWorkbook(files);
-  WriteStep4(files, ArchiveName(services.clock.Now()), startup.ExistingCount);
+  if (options.todays_tools) {
+    // The Excel scripts of an earlier classic run would only mislead: nothing calls them now.
+    DeleteIfThere(files, kAddUsersScriptPath);
+    DeleteIfThere(files, kOuScriptPath);
+  } else {
+    WriteAddUsersScript(files, options);
+  }
+  // The workbook of the previous run would be archived again by step 4, and holds passwords.
+  DeleteIfThere(files, school::kWorkbookPath);
+  WriteStep4(files, Step4Lines(options, ArchiveName(services.clock.Now()), startup.ExistingCount));
 
   const OutputFiles out = OpenHeadedOutputFiles(files, options, ds_root, ldap_binding);
   RunState run;
@@ -74,7 +81,7 @@ CreateEnd WriteEverything(const Options& options, const StartupState& startup,
   ProcessStudents(options, startup, files, out, run, services.random, services.progress);
 
   PrintLines(files, out.Step6, Step6CleanUpLines());
-  if (options.leaving_year_ous)
+  if (options.leaving_year_ous && out.OuVbs != 0)
     PrintLines(files, out.OuVbs, CalendarYearLines(options, run.LeavingYearList));
   WriteLdifFile(files, LdifTextsOf(options, ds_root), run.LeavingYearList, run.AccountRows);
   if (options.delete_leavers) {

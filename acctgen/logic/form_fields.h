@@ -103,7 +103,7 @@ const FormField* FindControl(int id);
 
 // The client area of the form, in twips.
 inline constexpr int kFormWidth = 13500;
-inline constexpr int kFormHeight = 8850;
+inline constexpr int kFormHeight = 9330;
 
 // An option's value as its control shows it: the text of a text box; whether an option is the
 // selected one of its group or a box is ticked.

@@ -1,5 +1,7 @@
 #include "acctgen/logic/home_folder_commands.h"
 
+#include "acctgen/logic/todays_tools_lines.h"
+#include "runtime/concat.h"
 #include "runtime/text.h"
 
 namespace acctgen {
@@ -22,6 +24,16 @@ void WriteHomeFolderCommands(const Options& options, const HomeFolderTexts& text
   // folders.
   const std::string_view year = options.leaving_year_ous ? leaving_year : "";
   const std::string_view year_end = options.leaving_year_ous ? "\\" : "";
+  if (options.todays_tools) {
+    const std::string folder =
+        rt::Concat({options.server_drive_letter, ":\\", texts.share, "\\", year, year_end, login});
+    files.PrintLine(out.Step5, MakeFolderLine(folder));
+    files.PrintLine(out.Step6, HomeFolderGrantLine(folder, login, options.full_home_folder_access));
+    if (options.student_owns_home_folder) {
+      files.PrintLine(out.Step6, HomeFolderOwnerLine(folder, texts.domain, login));
+    }
+    return;
+  }
   files.PrintLine(out.Step5, {"cscript a:\\makfldr.vbs ", options.server_drive_letter, ":\\",
                               texts.share, "\\", year, year_end, login});
   files.PrintLine(out.Step6,

@@ -27,7 +27,9 @@ struct HomeFolderTexts {
 };
 
 // Writes the folder line to step5.bat, the grant to step6.bat and, when the student owns the
-// home folder, the ownership line to step6.bat. The folder below the share is leaving year +
+// home folder, the ownership line to step6.bat: makfldr.vbs, xcacls and subinacl, or with
+// today's tools md, icacls and icacls /setowner on the server's own path. The folder below the
+// share is leaving year +
 // "\" + login with an OU per leaving year, else login.
 void WriteHomeFolderCommands(const Options& options, const HomeFolderTexts& texts,
                              std::string_view login, std::string_view leaving_year,

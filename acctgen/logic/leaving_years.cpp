@@ -2,18 +2,19 @@
 
 #include <utility>
 
+#include "acctgen/logic/todays_tools_lines.h"
 #include "runtime/text.h"
 
 namespace acctgen {
 
 std::string YearFolderLine(const Options& options, std::string_view year) {
-  std::string line = "cscript a:\\makfldr.vbs ";
-  line += options.server_drive_letter;
-  line += ":\\";
-  line += rt::Trim(options.home_share);
-  line += "\\";
-  line += year;
-  return line;
+  std::string folder = options.server_drive_letter;
+  folder += ":\\";
+  folder += rt::Trim(options.home_share);
+  folder += "\\";
+  folder += year;
+  if (options.todays_tools) return MakeFolderLine(folder);
+  return "cscript a:\\makfldr.vbs " + folder;
 }
 
 void AddLeavingYear(const Options& options, std::string_view year, rt::Files& files,

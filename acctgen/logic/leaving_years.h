@@ -13,8 +13,8 @@
 
 namespace acctgen {
 
-// "cscript a:\makfldr.vbs " + server drive letter as typed + ":\" + home share trimmed + "\" +
-// year.
+// Makes the folder server drive letter as typed + ":\" + home share trimmed + "\" + year:
+// "cscript a:\makfldr.vbs " + folder, or md for today's tools.
 std::string YearFolderLine(const Options& options, std::string_view year);
 
 // Appends `year` to run.LeavingYearList unless it is already listed, and writes its year-folder

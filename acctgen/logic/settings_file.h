@@ -8,10 +8,12 @@
 #include "acctgen/logic/form_fields.h"
 #include "acctgen/logic/options.h"
 #include "runtime/files.h"
+#include "school/saved_settings.h"
 
 namespace acctgen {
 
-inline constexpr std::string_view kSettingsPath = "c:\\trellis.ini";
+// The wizard reads the same file: one path for both.
+using school::kSettingsPath;
 // Written in full first, so a failed write never loses the previous settings.
 inline constexpr std::string_view kSettingsNewPath = "c:\\trellis.new";
 inline constexpr std::string_view kSettingsOldPath = "c:\\trellis.old";

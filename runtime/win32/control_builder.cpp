@@ -58,7 +58,7 @@ HWND MakeToolTips(HWND form) {
   return tips;
 }
 
-void AddToolTip(HWND tool_tips, HWND control, std::string_view text) {
+void SendToolInfo(HWND tool_tips, UINT message, HWND control, std::string_view text) {
   std::string tip(text);
   TTTOOLINFOA tool{};
   // The size the first common controls understand, so the tip works with and without a manifest.
@@ -67,10 +67,18 @@ void AddToolTip(HWND tool_tips, HWND control, std::string_view text) {
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = tip.data();
-  SendMessageA(tool_tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tool_tips, message, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void AddToolTip(HWND tool_tips, HWND control, std::string_view text) {
+  SendToolInfo(tool_tips, TTM_ADDTOOLA, control, text);
 }
 
 }  // namespace
+
+void SetToolTip(HWND tool_tips, HWND control, std::string_view text) {
+  if (tool_tips != nullptr) SendToolInfo(tool_tips, TTM_UPDATETIPTEXTA, control, text);
+}
 
 HFONT FontAt(const FontSpec& font, int dots_per_inch) {
   // A few fonts at a resolution or two in one program's life.

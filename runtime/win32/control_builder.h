@@ -51,6 +51,8 @@ class ControlBuilder {
   void AddAll(const Rows& rows) {
     for (const ControlRow& row : rows) Add(row);
   }
+  // The window of every tip the builder added; nullptr when it added none.
+  HWND tool_tips() const { return tool_tips_; }
 
  private:
   HWND form_;
@@ -58,6 +60,9 @@ class ControlBuilder {
   int dots_per_inch_;
   HWND tool_tips_ = nullptr;  // made with the first tip
 };
+
+// Changes the tip of a control that was added with one.
+void SetToolTip(HWND tool_tips, HWND control, std::string_view text);
 
 // The font at a resolution; made once for each, shared by every control.
 HFONT FontAt(const FontSpec& font, int dots_per_inch);

@@ -72,6 +72,7 @@ struct RunCase {
   std::string school;
   bool data_errors;
   bool leavers;
+  std::vector<std::string> ticked = {};  // check boxes the administrator ticks before Create
 };
 
 struct RunSeen {
@@ -120,6 +121,7 @@ class AcctgenE2eTest : public ::testing::Test {
       program.Kill();
       return seen;
     }
+    for (const std::string& box : run.ticked) EXPECT_TRUE(robot::Click(form, box)) << box;
     EXPECT_TRUE(robot::Click(form, "Create!"));
     seen.ending = robot::WaitForMessageBox(60000, program.id());
     // The report of leavers opens before the ending's message, the error log after it.
@@ -199,6 +201,8 @@ RunCase Sample(const char* name, std::vector<std::pair<int, std::string>> fields
 // Settings fields, counted from 1.
 constexpr int kSchoolOu = 12, kStudentsOu = 13, kLeavingYearOu = 14, kDeleteLeavers = 15;
 constexpr int kProfile = 37, kNeverExpires = 38, kRequestChange = 39, kOwner = 42;
+constexpr const char* kTodaysToolsBox =
+    "Use today's Windows tools (ldifde, md, icacls) instead of Excel, VBScript and xcacls";
 
 TEST_F(AcctgenE2eTest, SampleSchoolWithTheDefaultOuLayoutAndOwnerLines) {
   RunAndCompare(Sample("sample"));
@@ -420,6 +424,96 @@ TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
   ASSERT_EQ(archived.size(), 1u);
   EXPECT_EQ(Normalized("step4.bat", archived[0]), "accounts<yyyy-mm-dd-ss>.xls");
   EXPECT_EQ(ReadWholeFile("C:\\Accounts\\" + archived[0]), "the saved workbook");
+}
+
+// The box ticked on the form: the run writes no Excel or VBScript file (stale ones from a classic
+// run go), its files match their golden copies, and its batch files run under the real command
+// interpreter with stubs for ldifde, icacls and net: step 5 makes every folder once with md,
+// step 6 gives each student their own existing folder, step 4 hands ldifde the run's LDIF file.
+TEST_F(AcctgenE2eTest, TodaysToolsRunWithIcaclsAndLdifde) {
+  RunCase run = Sample("todays_tools", {{kDeleteLeavers, "1"}});
+  run.leavers = true;
+  run.ticked = {kTodaysToolsBox};
+  WriteWholeFile("A:\\addusers.vbs", "an earlier classic run's script");
+  WriteWholeFile("A:\\ou.vbs", "an earlier classic run's units");
+  RunAndCompare(run);
+  const std::string ldif = ReadWholeFile("C:\\addusers.ldf");
+  for (const char* path : {"A:\\step4.bat", "A:\\step5.bat", "A:\\step6.bat"}) {
+    for (const std::string& line : SplitLines(ReadWholeFile(path))) {
+      std::string lower = line;
+      std::transform(lower.begin(), lower.end(), lower.begin(),
+                     [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+      for (const char* tool : {"cscript", "xcacls", "subinacl", "excel", ".xls", ".vbs"}) {
+        EXPECT_EQ(lower.find(tool), std::string::npos) << path << ": " << line;
+      }
+    }
+  }
+
+  const char* server = std::getenv("SERVER_DRIVE_HOST");
+  ASSERT_NE(server, nullptr) << "run through wine_with_server_drive";
+  const std::string server_root = WineView(server);
+  const std::string tools = "C:\\e2e-tools";
+  fs::create_directories(tools);
+  for (const char* tool : {"icacls.exe", "ldifde.exe", "net.exe"}) {
+    ASSERT_TRUE(CopyFileA(WineView(ARG_LOGGER_HOST).c_str(), (tools + "\\" + tool).c_str(), FALSE));
+  }
+
+  // Every folder line names its folder once, and md makes it: the folder is there afterwards,
+  // its parent made before it.
+  const std::vector<std::string> step5 = SplitLines(ReadWholeFile("A:\\step5.bat"));
+  std::vector<std::string> made;
+  for (const std::string& line : step5) {
+    if (line.rfind("If Not Exist ", 0) == 0) made.push_back(line);
+  }
+  std::vector<std::string> unique = made;
+  std::sort(unique.begin(), unique.end());
+  EXPECT_EQ(std::unique(unique.begin(), unique.end()), unique.end()) << "a folder made twice";
+  const BatchRun step5_run = RunBatch("a:\\step5.bat", tools, kLongBatchWait);
+  EXPECT_EQ(step5_run.code, 0u);
+  const std::vector<Account> accounts = Accounts();
+  ASSERT_GT(accounts.size(), 150u);
+  EXPECT_EQ(made.size(), accounts.size() + 1 + 6);  // the root and six leaving years
+  const std::string share = "\\\\HCSERVER1\\s_home\\";
+  for (const Account& account : accounts) {
+    ASSERT_EQ(account.home_path.rfind(share, 0), 0u) << account.home_path;
+    const std::string folder = server_root + "\\s_home\\" + account.home_path.substr(share.size());
+    EXPECT_TRUE(fs::is_directory(folder)) << folder;
+  }
+  std::vector<std::string> expected = {"net.exe share s_home=D:\\s_home /GRANT:Everyone,FULL"};
+  for (const std::string& line : step5) {
+    if (line.rfind("NET USER /delete ", 0) == 0) expected.push_back("net.exe" + line.substr(3));
+  }
+  EXPECT_GT(expected.size(), 1u) << "no leaver deleted";
+
+  // Step 6 runs on the folders step 5 made, one grant and one owner line for each student.
+  const BatchRun step6 = RunBatch("a:\\step6.bat", tools, kLongBatchWait);
+  EXPECT_EQ(step6.code, 0u);
+  for (const Account& account : accounts) {
+    const std::string folder = "\"D:\\s_home\\" + account.home_path.substr(share.size()) + "\"";
+    expected.push_back("icacls.exe " + folder + " /inheritance:r /grant:r \"" + account.login +
+                       ":(OI)(CI)M\" \"administrator:(OI)(CI)F\" /c /q");
+    expected.push_back("icacls.exe " + folder + " /setowner \"HILLCREST\\" + account.login +
+                       "\" /t /c /q");
+  }
+  EXPECT_FALSE(FileExists("C:\\exportad.csv"));
+
+  // Step 4 hands ldifde the file the run wrote, untouched since.
+  RunBatch("a:\\step4.bat", tools, kShortBatchWait);
+  expected.push_back("ldifde.exe -i -k -h -f c:\\addusers.ldf");
+  EXPECT_EQ(ReadWholeFile("C:\\addusers.ldf"), ldif);
+  EXPECT_NE(ldif.find("sAMAccountName: " + accounts.front().login + "\r\n"), std::string::npos);
+  EXPECT_FALSE(fs::exists("C:\\Accounts"));
+
+  std::vector<std::string> logged = SplitLines(ReadWholeFile("C:\\tools.log"));
+  if (step5_run.rerun + step6.rerun > 0) {
+    // A call run once more is logged out of its place.
+    std::sort(logged.begin(), logged.end());
+    std::sort(expected.begin(), expected.end());
+  }
+  EXPECT_EQ(logged.size(), expected.size());
+  for (std::size_t i = 0; i < logged.size() && i < expected.size(); ++i) {
+    ASSERT_EQ(logged[i], expected[i]) << "tool call " << i;
+  }
 }
 
 }  // namespace

@@ -149,7 +149,7 @@ bool WizardSteps::Probe(std::string_view path) {
 }
 
 void WizardSteps::OpenAccountRows() {
-  if (school::TodaysToolsChosen(files_)) {
+  if (TodaysToolsChosen()) {
     dialogs_.ShowMessage(kNoWorkbookNeededNote, kNoteTitle, rt::MessageIcon::kInformation);
     return;
   }
@@ -163,7 +163,7 @@ void WizardSteps::OpenAccountRows() {
 }
 
 void WizardSteps::RunBatch(Step step) {
-  const BatchStep& batch = BatchStepOf(step, school::TodaysToolsChosen(files_));
+  const BatchStep& batch = BatchStepOf(step, TodaysToolsChosen());
   if (Probe(batch.probed_file)) {
     dialogs_.ShowMessage(batch.note, kNoteTitle, rt::MessageIcon::kInformation);
     shell_.Start(batch.batch_file, rt::WindowStyle::kNormalFocus);
@@ -174,5 +174,7 @@ void WizardSteps::RunBatch(Step step) {
 }
 
 void WizardSteps::Exit() { files_.CloseAll(); }
+
+bool WizardSteps::TodaysToolsChosen() { return school::TodaysToolsChosen(files_); }
 
 }  // namespace wizard

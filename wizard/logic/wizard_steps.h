@@ -76,6 +76,9 @@ class WizardSteps {
   void RunBatch(Step step);  // steps 4 to 6
   void Exit();
 
+  // Whether the last run of the generator chose today's tools, read afresh each time.
+  bool TodaysToolsChosen();
+
  private:
   // Opens the file for shared record access (creating it empty when missing) and tells whether
   // it is long enough. On acceptance every file is closed before the caller shows its note.

@@ -29,6 +29,8 @@ struct ButtonSpec {
   std::string_view caption;
   std::string_view tool_tip;
   rt::TwipsRect rect;
+  // The tip when the last run chose today's tools; empty when it says the same.
+  std::string_view todays_tool_tip = {};
 };
 
 inline constexpr std::string_view kStep2ToolTip =
@@ -47,13 +49,17 @@ inline constexpr std::array<ButtonSpec, 7> kButtons = {{
      103,
      "Step 3",
      "Step 3: Save the ADDUSERS.CSV file as an Excel Spreadsheet called ADDUSERS.XLS...",
-     {720, 2160, 1575, 375}},
+     {720, 2160, 1575, 375},
+     "Step 3: Not needed: the last run chose today's Windows tools, so Step 4 imports "
+     "c:\\addusers.ldf..."},
     {Step::k4,
      104,
      "Step 4",
      "Step 4: Runs a batch file that creates all the OUs and users as specified in steps 1 and "
      "2...",
-     {3600, 720, 1575, 375}},
+     {3600, 720, 1575, 375},
+     "Step 4: Runs a batch file that imports all the OUs and users of steps 1 and 2 from "
+     "c:\\addusers.ldf with ldifde..."},
     {Step::k5,
      105,
      "Step 5",
@@ -68,6 +74,11 @@ inline constexpr std::array<ButtonSpec, 7> kButtons = {{
      {3600, 2160, 1575, 375}},
     {Step::kExit, 107, "E&xit", "Click to close this Wizard", {2400, 3000, 1095, 375}},
 }};
+
+// The button's tip for the tools the last run chose.
+constexpr std::string_view ToolTipOf(const ButtonSpec& button, bool todays_tools) {
+  return todays_tools && !button.todays_tool_tip.empty() ? button.todays_tool_tip : button.tool_tip;
+}
 
 // The button with this control id; nullptr for none.
 constexpr const ButtonSpec* FindButton(int id) {

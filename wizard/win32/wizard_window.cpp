@@ -30,7 +30,17 @@ HWND WizardWindow::Create() {
                  .place = spec.rect,
                  .tool_tip = spec.tool_tip});
   }
+  tool_tips_ = buttons.tool_tips();
+  FollowTheChosenTools();
   return handle();
+}
+
+void WizardWindow::FollowTheChosenTools() {
+  const bool todays_tools = steps_.TodaysToolsChosen();
+  for (const ButtonSpec& spec : kButtons) {
+    if (spec.todays_tool_tip.empty()) continue;
+    rt::win32::SetToolTip(tool_tips_, GetDlgItem(handle(), spec.id), ToolTipOf(spec, todays_tools));
+  }
 }
 
 void WizardWindow::Show() { Window::Show(SW_SHOWNORMAL, GetDlgItem(handle(), kButtons[0].id)); }
@@ -59,6 +69,10 @@ void WizardWindow::Run(Step step) {
 
 LRESULT WizardWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case WM_ACTIVATE:
+      // Step 2's run may have changed the tools since the tips were last set.
+      if (LOWORD(wparam) != WA_INACTIVE) FollowTheChosenTools();
+      break;
     case WM_ERASEBKGND:
       PaintBackground(reinterpret_cast<HDC>(wparam));
       return 1;

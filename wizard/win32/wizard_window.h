@@ -22,9 +22,12 @@ class WizardWindow : public rt::win32::Window {
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
   void PaintBackground(HDC dc);
   void Run(Step step);
+  // Sets the tips of steps 3 and 4 for the tools the last run chose.
+  void FollowTheChosenTools();
 
   WizardSteps& steps_;
   HBITMAP background_ = nullptr;
+  HWND tool_tips_ = nullptr;
 };
 
 }  // namespace wizard

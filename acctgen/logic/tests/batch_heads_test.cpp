@@ -24,7 +24,7 @@ TEST(Step4Test, AFirstRunAlsoCreatesTheOus) {
 TEST(Step4Test, IsWrittenWholeAndClosed) {
   rt::testing::TestDrives drives;
   rt::Files files(drives.file_system());
-  WriteStep4(files, "accounts2026-01-02-03.xls", 5);
+  WriteStep4(files, Step4Lines("accounts2026-01-02-03.xls", 5));
   EXPECT_EQ(drives.ReadHostFile("A:\\step4.bat"),
             "If Not Exist C:\\Accounts\\*.* md c:\\Accounts\r\n"
             "Copy c:\\addusers.xls c:\\Accounts\\accounts2026-01-02-03.xls\r\n"

@@ -183,6 +183,50 @@ TEST_F(CreateRunTest, EveryFileIsCreatedWrittenAndClosedInItsOrder) {
       (std::vector<StartedCommand>{{"Notepad a:\\errorlog.txt", rt::WindowStyle::kNormalFocus}}));
 }
 
+TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
+  drives_.WriteHostFile("A:\\addusers.vbs", "an earlier classic run's script");
+  drives_.WriteHostFile("A:\\ou.vbs", "an earlier classic run's units");
+  Options form = SampleForm();
+  form.todays_tools = true;
+  form.student_owns_home_folder = true;
+  form.delete_leavers = true;
+  startup_.ExistingAccounts = {"gone.student"};
+  startup_.ExistingOuClasses = {"2025"};
+  ASSERT_EQ(Run(form).end, CreateEnd::kDataErrors);
+
+  EXPECT_FALSE(drives_.HostFileExists("A:\\addusers.vbs"));
+  EXPECT_FALSE(drives_.HostFileExists("A:\\ou.vbs"));
+  EXPECT_FALSE(drives_.HostFileExists("C:\\addusers.xls"));
+  for (const char* path : kOutputs) {
+    for (const std::string& line : Lines(Read(path))) {
+      const std::string lower = rt::ToLower1252(line);
+      for (const char* tool : {"cscript", "xcacls", "subinacl", "excel", ".xls", ".vbs"}) {
+        EXPECT_EQ(lower.find(tool), std::string::npos) << path << ": " << line;
+      }
+    }
+  }
+  EXPECT_EQ(Read("a:\\step4.bat"), "ldifde -i -k -h -f c:\\addusers.ldf\r\n");
+  const std::vector<std::string> step5 = Lines(Read("a:\\step5.bat"));
+  EXPECT_EQ(step5[0], "If Not Exist \"D:\\s_home\\\" md \"D:\\s_home\"");
+  EXPECT_EQ(step5[1], "net share s_home=D:\\s_home /GRANT:Everyone,FULL");
+  EXPECT_EQ(step5[2], "If Not Exist \"D:\\s_home\\2026\\\" md \"D:\\s_home\\2026\"");
+  EXPECT_NE(
+      std::find(step5.begin(), step5.end(),
+                "If Not Exist \"D:\\s_home\\2026\\ana.lee\\\" md \"D:\\s_home\\2026\\ana.lee\""),
+      step5.end());
+  EXPECT_EQ(step5.back(), "NET USER /delete gone.student /DOMAIN");
+  const std::vector<std::string> step6 = Lines(Read("a:\\step6.bat"));
+  EXPECT_NE(std::find(step6.begin(), step6.end(),
+                      "icacls \"D:\\s_home\\2026\\ana.lee\" /inheritance:r /grant:r "
+                      "\"ana.lee:(OI)(CI)M\" \"administrator:(OI)(CI)F\" /c /q"),
+            step6.end());
+  EXPECT_NE(
+      std::find(step6.begin(), step6.end(),
+                "icacls \"D:\\s_home\\2026\\ana.lee\" /setowner \"LAKESIDE\\ana.lee\" /t /c /q"),
+      step6.end());
+  EXPECT_TRUE(drives_.HostFileExists("C:\\addusers.ldf"));
+}
+
 TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
   Options form = SampleForm();
   form.delete_leavers = true;

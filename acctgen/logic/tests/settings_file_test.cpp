@@ -164,6 +164,11 @@ TEST_F(SettingsFileTest, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
   drives.RemoveHostFile("C:\\trellis.ini");
   SaveSettings(files, values);
   EXPECT_EQ(drives.ReadHostFile("C:\\trellis.ini"), SettingsFileText(values));
+  // The wizard reads the saved choice of tools from the same field.
+  EXPECT_FALSE(school::TodaysToolsChosen(files));
+  values.todays_tools = true;
+  SaveSettings(files, values);
+  EXPECT_TRUE(school::TodaysToolsChosen(files));
 }
 
 TEST_F(SettingsFileTest, AFailedSaveKeepsThePreviousSettings) {

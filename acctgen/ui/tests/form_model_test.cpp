@@ -69,6 +69,16 @@ TEST_F(FormModelTest, TheTabOrderCoversEveryInputControlOnce) {
   }
 }
 
+TEST_F(FormModelTest, EveryControlLiesInsideTheForm) {
+  for (const FormField& control : FormFields()) {
+    const rt::TwipsRect& place = control.place;
+    EXPECT_GE(place.left, 0) << control.name;
+    EXPECT_GE(place.top, 0) << control.name;
+    EXPECT_LE(place.left + place.width, FormModel::kWidth) << control.name;
+    EXPECT_LE(place.top + place.height, FormModel::kHeight) << control.name;
+  }
+}
+
 TEST_F(FormModelTest, OptionsOfAGroupExcludeOneAnother) {
   std::vector<std::string> changed;
   form.on_change = [&](const std::string& name) { changed.push_back(name); };

@@ -187,6 +187,11 @@ TEST_F(WizardWindowTest, TodaysToolsSkipStep3AndStep4ImportsTheLdifFile) {
   drives.WriteHostFile("C:\\trellis.ini", settings + "HILLCREST\r\n0,0,0,1,\r\n");
   HWND window = StartWizard();
   ASSERT_NE(window, nullptr);
+  const std::vector<robot::Control> controls = robot::ListControls(window);
+  ASSERT_EQ(controls.size(), kButtons.size());
+  for (std::size_t i = 0; i < kButtons.size(); ++i) {
+    EXPECT_EQ(robot::ToolTipOf(window, controls[i].handle), ToolTipOf(kButtons[i], true));
+  }
   ASSERT_TRUE(robot::Click(window, "Step 3"));
   ExpectBox("Please Note", "information", kNoWorkbookNeededNote);
   EXPECT_FALSE(drives.HostFileExists("c:\\addusers.csv"));

@@ -1,0 +1,1 @@
+ldifde -i -k -h -f c:\addusers.ldf
