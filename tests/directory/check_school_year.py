@@ -76,6 +76,9 @@ def main(year_one, year_two, school_path, name_sharer, run):
     leavers = sorted(a["login"] for a in existing
                      if not names([(a["given"], a["sn"])]).keys() & everyone.keys())
     deleted = school_files.delete_logins(os.path.join(year_two, "step5.bat"))
+    wrong = school_files.current_students_deleted(school_path, export, deleted)
+    if wrong:
+        fail("the delete commands would delete current students: %s" % ", ".join(wrong))
     if sorted(deleted) != leavers:
         fail("the delete commands name %s besides the leavers and leave out %s"
              % (sorted(set(deleted) - set(leavers)), sorted(set(leavers) - set(deleted))))

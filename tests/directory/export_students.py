@@ -11,7 +11,8 @@ import sys
 
 from directory import report, students
 
-COLUMNS = ["sn", "givenName", "sAMAccountName"]
+# The order of the columns is the export tool's; this is the order of the sample export.
+COLUMNS = ["givenName", "sAMAccountName", "sn"]
 
 
 def field(value):

@@ -44,7 +44,7 @@ def accounts(path):
 
 
 def delete_logins(step5_path):
-    """The logins that a step5.bat deletes, in order."""
+    """The logins that a step5.bat (or its delete lines alone) deletes, in order."""
     with open(step5_path, "rb") as f:
         text = f.read().decode("cp1252")
     return re.findall(r"(?im)^NET USER /delete (\S+)", text)
