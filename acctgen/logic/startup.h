@@ -1,8 +1,9 @@
 #pragma once
 // Start-up of the account generator, before the main form is shown: the current year, the
 // existing accounts from the directory export, the student export opened and checked, the saved
-// settings restored. One error trap covers the work; it retries a missing floppy disk, takes a
-// missing directory export as a first run, and ends the program for anything else.
+// settings restored. Each step handles the errors it understands where it meets them: opening the
+// directory export takes its absence as a first run, reading an export takes a short one as
+// incomplete; any step asks again for a missing floppy disk and ends the program for the rest.
 
 #include <string>
 #include <string_view>
