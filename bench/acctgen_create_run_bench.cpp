@@ -87,8 +87,9 @@ bool CreateRun(const School& school, rt::testing::TestDrives& drives) {
   rt::testing::FixedClock clock({2026, 12, 8, 10, 15, 42});
   rt::SystemRandomSource random;
   acctgen::SilentProgress progress;
-  return acctgen::RunCreate(form, startup, {files, dialogs, shell, clock, random, progress}).end ==
-         acctgen::CreateEnd::kSuccess;
+  acctgen::FilesLineSorter sorter(files);
+  return acctgen::RunCreate(form, startup, {files, dialogs, shell, clock, random, progress, sorter})
+             .end == acctgen::CreateEnd::kSuccess;
 }
 
 // Every byte a Create run wrote, in one string.

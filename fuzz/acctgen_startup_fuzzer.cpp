@@ -36,10 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rt::testing::RecordingDialogs dialogs;
   rt::testing::FixedClock clock({2026, 12, 8, 8, 0, 0});
   acctgen::ui::FormModel form(dialogs);
+  rt::testing::RecordingShell shell;
+  rt::testing::SequenceRandom random({0.5});
   acctgen::SilentProgress progress;
   acctgen::StartupState state;
   const acctgen::StartupOutcome outcome =
-      acctgen::RunStartup({files, sorter, dialogs, clock, form, progress}, state);
+      acctgen::RunStartup({files, dialogs, shell, clock, random, progress, sorter}, form, state);
 
   if (outcome.end == acctgen::StartupEnd::kEndProgram) {
     Check(outcome.message == acctgen::kExportIncomplete);

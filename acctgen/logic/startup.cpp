@@ -22,8 +22,8 @@ enum class Then {
 
 class Startup {
  public:
-  Startup(const StartupServices& services, StartupState& state)
-      : services_(services), files_(services.files), state_(state) {}
+  Startup(const Services& services, SettingsTarget& form, StartupState& state)
+      : services_(services), files_(services.files), form_(form), state_(state) {}
 
   StartupOutcome Run() {
     services_.progress.ShowItem(kPleaseWait);
@@ -141,7 +141,7 @@ class Startup {
       files_.Close(probe);
       if (length == 0) return Then::kStop;
       settings_ = files_.OpenInput(kSettingsPath);
-      RestoreSettings(files_, *settings_, services_.form);
+      RestoreSettings(files_, *settings_, form_);
       Close(settings_);
     } catch (const rt::RuntimeError& error) {
       return Failed(error);
@@ -214,8 +214,9 @@ class Startup {
     state_.StudentExport.reset();
   }
 
-  const StartupServices& services_;
+  const Services& services_;
   rt::Files& files_;
+  SettingsTarget& form_;
   StartupState& state_;
   StartupOutcome outcome_;
   std::optional<rt::FileNumber> export_;
@@ -226,8 +227,8 @@ class Startup {
 
 }  // namespace
 
-StartupOutcome RunStartup(const StartupServices& services, StartupState& state) {
-  return Startup(services, state).Run();
+StartupOutcome RunStartup(const Services& services, SettingsTarget& form, StartupState& state) {
+  return Startup(services, form, state).Run();
 }
 
 }  // namespace acctgen

@@ -78,7 +78,8 @@ class CreateRunTest : public ::testing::Test {
 
   CreateOutcome Run(const Options& form) {
     startup_.StudentExport = files_.OpenInput("A:\\school.txt");
-    return RunCreate(form, startup_, {files_, dialogs_, shell_, clock_, random_, progress_});
+    return RunCreate(form, startup_,
+                     {files_, dialogs_, shell_, clock_, random_, progress_, sorter_});
   }
   std::string Read(const char* path) const { return drives_.ReadHostFile(path); }
 
@@ -88,6 +89,7 @@ class CreateRunTest : public ::testing::Test {
   StartupState startup_;
   rt::testing::RecordingDialogs dialogs_;
   rt::testing::RecordingShell shell_;
+  FilesLineSorter sorter_{files_};
   rt::testing::FixedClock clock_{{2026, 12, 8, 10, 15, 42}};
   rt::testing::SequenceRandom random_{{0.1, 0.5, 0.9}};
   testing::RecordingProgress progress_;
@@ -275,13 +277,14 @@ TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
       testing::RecordingProgress progress;
       rt::testing::FixedClock clock({2026, 12, 8, 10, 15, 42});
       rt::testing::SequenceRandom random({0.1, 0.5, 0.9});
+      FilesLineSorter sorter(files);
       StartupState startup = startup_;
       startup.StudentExport = files.OpenInput("A:\\school.txt");
       faulty.FailOperationAt(index, error);
       Options form = SampleForm();
       form.delete_leavers = true;
       const CreateOutcome outcome =
-          RunCreate(form, startup, {files, dialogs, shell, clock, random, progress});
+          RunCreate(form, startup, {files, dialogs, shell, clock, random, progress, sorter});
 
       const bool swallowed =
           clean_log[index] == "delete c:\\addusers.xls" && error == rt::kFileNotFound;

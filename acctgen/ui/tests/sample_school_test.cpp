@@ -34,9 +34,12 @@ TEST(SampleSchoolTest, StartUpLoadsTheAccountsAndRestoresTheForm) {
   rt::testing::RecordingDialogs dialogs;
   rt::testing::FixedClock clock({2026, 12, 8, 8, 0, 0});
   FormModel form(dialogs);
+  rt::testing::RecordingShell shell;
+  rt::testing::SequenceRandom random({0.5});
   SilentProgress progress;
   StartupState state;
-  const StartupOutcome outcome = RunStartup({files, sorter, dialogs, clock, form, progress}, state);
+  const StartupOutcome outcome =
+      RunStartup({files, dialogs, shell, clock, random, progress, sorter}, form, state);
 
   EXPECT_EQ(outcome.end, StartupEnd::kShowForm);
   EXPECT_TRUE(dialogs.messages.empty());
