@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "acctgen/logic/create_run.h"
+#include "acctgen/testing/files_line_sorter.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -87,7 +88,7 @@ bool CreateRun(const School& school, rt::testing::TestDrives& drives) {
   rt::testing::FixedClock clock({2026, 12, 8, 10, 15, 42});
   rt::SystemRandomSource random;
   acctgen::SilentProgress progress;
-  acctgen::FilesLineSorter sorter(files);
+  acctgen::testing::FilesLineSorter sorter(files);
   return acctgen::RunCreate(form, startup, {files, dialogs, shell, clock, random, progress, sorter})
              .end == acctgen::CreateEnd::kSuccess;
 }

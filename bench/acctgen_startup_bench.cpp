@@ -7,6 +7,7 @@
 
 #include "acctgen/logic/existing_accounts.h"
 #include "acctgen/logic/startup.h"
+#include "acctgen/testing/files_line_sorter.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
 
@@ -38,7 +39,7 @@ class NullSettings : public acctgen::SettingsTarget {
 struct Bench {
   rt::testing::TestDrives drives;
   rt::Files files{drives.file_system()};
-  acctgen::FilesLineSorter sorter{files};
+  acctgen::testing::FilesLineSorter sorter{files};
   rt::testing::RecordingDialogs dialogs;
   rt::testing::FixedClock clock{{2026, 12, 8, 8, 0, 0}};
   NullSettings form;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "acctgen/logic/startup.h"
+#include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/ui/form_model.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   drives->WriteHostFile("C:\\trellis.ini", settings);
 
   rt::Files files(drives->file_system());
-  acctgen::FilesLineSorter sorter(files);
+  acctgen::testing::FilesLineSorter sorter(files);
   rt::testing::RecordingDialogs dialogs;
   rt::testing::FixedClock clock({2026, 12, 8, 8, 0, 0});
   acctgen::ui::FormModel form(dialogs);

@@ -8,6 +8,7 @@
 
 #include "acctgen/logic/settings_file.h"
 #include "acctgen/logic/tests/recording_progress.h"
+#include "acctgen/testing/files_line_sorter.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
@@ -89,7 +90,7 @@ class CreateRunTest : public ::testing::Test {
   StartupState startup_;
   rt::testing::RecordingDialogs dialogs_;
   rt::testing::RecordingShell shell_;
-  FilesLineSorter sorter_{files_};
+  testing::FilesLineSorter sorter_{files_};
   rt::testing::FixedClock clock_{{2026, 12, 8, 10, 15, 42}};
   rt::testing::SequenceRandom random_{{0.1, 0.5, 0.9}};
   testing::RecordingProgress progress_;
@@ -277,7 +278,7 @@ TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
       testing::RecordingProgress progress;
       rt::testing::FixedClock clock({2026, 12, 8, 10, 15, 42});
       rt::testing::SequenceRandom random({0.1, 0.5, 0.9});
-      FilesLineSorter sorter(files);
+      testing::FilesLineSorter sorter(files);
       StartupState startup = startup_;
       startup.StudentExport = files.OpenInput("A:\\school.txt");
       faulty.FailOperationAt(index, error);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "acctgen/testing/files_line_sorter.h"
 #include "runtime/error.h"
 #include "runtime/support_texts.h"
 #include "runtime/testing/fakes.h"
@@ -92,7 +93,7 @@ class StartupTest : public ::testing::Test {
   rt::testing::TestDrives drives;
   rt::testing::FaultInjectingFileSystem faulty{drives.file_system()};
   rt::Files files{faulty};
-  FilesLineSorter sorter{files};
+  testing::FilesLineSorter sorter{files};
   rt::testing::RecordingDialogs dialogs;
   rt::testing::FixedClock clock{{2026, 12, 8, 7, 50, 0}};
   rt::testing::RecordingShell shell;

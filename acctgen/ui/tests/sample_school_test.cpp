@@ -8,6 +8,7 @@
 #include <string>
 
 #include "acctgen/logic/startup.h"
+#include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/ui/form_model.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -30,7 +31,7 @@ TEST(SampleSchoolTest, StartUpLoadsTheAccountsAndRestoresTheForm) {
   ASSERT_GT(drives.ReadHostFile("A:\\school.txt").size(), 100u);
 
   rt::Files files(drives.file_system());
-  FilesLineSorter sorter(files);
+  acctgen::testing::FilesLineSorter sorter(files);
   rt::testing::RecordingDialogs dialogs;
   rt::testing::FixedClock clock({2026, 12, 8, 8, 0, 0});
   FormModel form(dialogs);
