@@ -15,6 +15,7 @@
 
 #include "acctgen/logic/create_run.h"
 #include "acctgen/testing/files_line_sorter.h"
+#include "acctgen/testing/sample_forms.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -58,15 +59,7 @@ School MakeSchool(std::size_t students, std::size_t existing) {
 }
 
 acctgen::Options SampleForm() {
-  acctgen::Options form;
-  form.domain_dns_name = "lakeside.school.nz";
-  form.server_name = "fileserver";
-  form.home_share = "s_home";
-  form.logon_script = "Students.bat";
-  form.home_drive_letter = "H";
-  form.server_drive_letter = "D";
-  form.profile_path = "\\\\fileserver\\profiles";
-  form.netbios_domain = "LAKESIDE";
+  acctgen::Options form = acctgen::testing::FileServerForm();
   form.delete_leavers = true;
   return form;
 }

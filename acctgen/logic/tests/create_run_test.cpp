@@ -9,6 +9,7 @@
 #include "acctgen/logic/settings_file.h"
 #include "acctgen/logic/tests/recording_progress.h"
 #include "acctgen/testing/files_line_sorter.h"
+#include "acctgen/testing/sample_forms.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
@@ -34,18 +35,7 @@ const char* const kOutputs[] = {
     "A:\\addusers.vbs", "a:\\step4.bat", "a:\\errorlog.txt", "c:\\addusers.csv", "a:\\step5.bat",
     "a:\\step6.bat",    "a:\\ou.vbs",    "A:\\deleted.txt",  "c:\\handout.htm",  "c:\\trellis.ini"};
 
-Options SampleForm() {
-  Options form;
-  form.domain_dns_name = "lakeside.school.nz";
-  form.server_name = "fileserver";
-  form.home_share = "s_home";
-  form.logon_script = "Students.bat";
-  form.home_drive_letter = "H";
-  form.server_drive_letter = "D";
-  form.profile_path = "\\\\fileserver\\profiles";
-  form.netbios_domain = "LAKESIDE";
-  return form;
-}
+Options SampleForm() { return testing::FileServerForm(); }
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
