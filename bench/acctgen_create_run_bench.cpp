@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "acctgen/logic/create_run.h"
+#include "acctgen/testing/files_line_sorter.h"
+#include "acctgen/testing/sample_forms.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -57,15 +59,7 @@ School MakeSchool(std::size_t students, std::size_t existing) {
 }
 
 acctgen::Options SampleForm() {
-  acctgen::Options form;
-  form.domain_dns_name = "lakeside.school.nz";
-  form.server_name = "fileserver";
-  form.home_share = "s_home";
-  form.logon_script = "Students.bat";
-  form.home_drive_letter = "H";
-  form.server_drive_letter = "D";
-  form.profile_path = "\\\\fileserver\\profiles";
-  form.netbios_domain = "LAKESIDE";
+  acctgen::Options form = acctgen::testing::FileServerForm();
   form.delete_leavers = true;
   return form;
 }
@@ -87,8 +81,9 @@ bool CreateRun(const School& school, rt::testing::TestDrives& drives) {
   rt::testing::FixedClock clock({2026, 12, 8, 10, 15, 42});
   rt::SystemRandomSource random;
   acctgen::SilentProgress progress;
-  return acctgen::RunCreate(form, startup, {files, dialogs, shell, clock, random, progress}).end ==
-         acctgen::CreateEnd::kSuccess;
+  acctgen::testing::FilesLineSorter sorter(files);
+  return acctgen::RunCreate(form, startup, {files, dialogs, shell, clock, random, progress, sorter})
+             .end == acctgen::CreateEnd::kSuccess;
 }
 
 // Every byte a Create run wrote, in one string.

@@ -1,2 +1,2 @@
 add_bench(acctgen_startup_bench SOURCES acctgen_startup_bench.cpp
-          LIBS acctgen_logic runtime_testing)
+          LIBS acctgen_testing)

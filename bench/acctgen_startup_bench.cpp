@@ -7,6 +7,7 @@
 
 #include "acctgen/logic/existing_accounts.h"
 #include "acctgen/logic/startup.h"
+#include "acctgen/testing/files_line_sorter.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
 
@@ -38,11 +39,14 @@ class NullSettings : public acctgen::SettingsTarget {
 struct Bench {
   rt::testing::TestDrives drives;
   rt::Files files{drives.file_system()};
-  acctgen::FilesLineSorter sorter{files};
+  acctgen::testing::FilesLineSorter sorter{files};
   rt::testing::RecordingDialogs dialogs;
   rt::testing::FixedClock clock{{2026, 12, 8, 8, 0, 0}};
   NullSettings form;
+  rt::testing::RecordingShell shell;
+  rt::testing::SequenceRandom random{{0.5}};
   acctgen::SilentProgress progress;
+  const acctgen::Services services{files, dialogs, shell, clock, random, progress, sorter};
 
   Bench() {
     drives.WriteHostFile("C:\\exportad.csv", LargeExport());
@@ -54,9 +58,8 @@ void BM_Startup100k(benchmark::State& state) {
   Bench bench;
   for (auto _ : state) {
     acctgen::StartupState startup;
-    const acctgen::StartupServices services{bench.files, bench.sorter, bench.dialogs,
-                                            bench.clock, bench.form,   bench.progress};
-    const acctgen::StartupOutcome outcome = acctgen::RunStartup(services, startup);
+    const acctgen::StartupOutcome outcome =
+        acctgen::RunStartup(bench.services, bench.form, startup);
     if (outcome.end != acctgen::StartupEnd::kShowForm ||
         startup.ExistingAccounts.size() != kAccounts) {
       state.SkipWithError("start-up did not load every account");
@@ -72,9 +75,7 @@ void BM_Sort100k(benchmark::State& state) {
   Bench bench;
   {  // one start-up leaves the intermediate file in place
     acctgen::StartupState startup;
-    const acctgen::StartupServices services{bench.files, bench.sorter, bench.dialogs,
-                                            bench.clock, bench.form,   bench.progress};
-    acctgen::RunStartup(services, startup);
+    acctgen::RunStartup(bench.services, bench.form, startup);
     bench.files.CloseAll();
   }
   for (auto _ : state) bench.sorter.SortFile(acctgen::kSortArguments);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "acctgen/logic/startup.h"
+#include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/ui/form_model.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -32,14 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   drives->WriteHostFile("C:\\trellis.ini", settings);
 
   rt::Files files(drives->file_system());
-  acctgen::FilesLineSorter sorter(files);
+  acctgen::testing::FilesLineSorter sorter(files);
   rt::testing::RecordingDialogs dialogs;
   rt::testing::FixedClock clock({2026, 12, 8, 8, 0, 0});
   acctgen::ui::FormModel form(dialogs);
+  rt::testing::RecordingShell shell;
+  rt::testing::SequenceRandom random({0.5});
   acctgen::SilentProgress progress;
   acctgen::StartupState state;
   const acctgen::StartupOutcome outcome =
-      acctgen::RunStartup({files, sorter, dialogs, clock, form, progress}, state);
+      acctgen::RunStartup({files, dialogs, shell, clock, random, progress, sorter}, form, state);
 
   if (outcome.end == acctgen::StartupEnd::kEndProgram) {
     Check(outcome.message == acctgen::kExportIncomplete);

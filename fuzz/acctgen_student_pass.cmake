@@ -1,2 +1,2 @@
 add_fuzzer(acctgen_student_pass_fuzzer SOURCES acctgen_student_pass_fuzzer.cpp
-           LIBS acctgen_logic runtime_testing)
+           LIBS acctgen_testing)

@@ -9,6 +9,7 @@
 
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/student_pass.h"
+#include "acctgen/testing/sample_forms.h"
 #include "runtime/files.h"
 #include "runtime/testing/memory_file_system.h"
 #include "school/student_line.h"
@@ -31,15 +32,8 @@ class FixedRandom : public rt::RandomSource {
 };
 
 acctgen::Options FormFrom(std::uint8_t a, std::uint8_t b) {
-  acctgen::Options form;
-  form.server_name = "SERVER1";
-  form.home_share = "s_home";
-  form.logon_script = "Students.bat";
-  form.home_drive_letter = "H";
-  form.common_password = "LANTERNS";
-  form.server_drive_letter = "D";
-  form.profile_path = "\\\\SERVER1\\profiles";
-  form.netbios_domain = "LAKESIDE";
+  acctgen::Options form = acctgen::testing::ExampleForm();
+  form.domain_dns_name.clear();
   const int format = a % 5;
   constexpr school::LoginFormat kFormats[] = {
       school::LoginFormat::kFirstnameDotSurname, school::LoginFormat::kSurnameDotFirstname,

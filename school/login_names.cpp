@@ -104,7 +104,7 @@ std::string LimitLogin(std::string_view login) {
 }
 
 std::pair<std::string, int> LoginNumbering::Take(std::string base) {
-  if (taken_.Insert(base)) return {std::move(base), 0};
+  if (taken_.insert(base).second) return {std::move(base), 0};
   int& next = next_number_[base];
   if (next == 0) next = 2;
   for (;;) {
@@ -116,7 +116,7 @@ std::pair<std::string, int> LoginNumbering::Take(std::string base) {
       if (!stem.empty() && stem.back() == '.') stem.pop_back();
     }
     std::string login = stem + digits;
-    if (taken_.Insert(login)) return {std::move(login), number};
+    if (taken_.insert(login).second) return {std::move(login), number};
   }
 }
 

@@ -71,10 +71,10 @@ class LoginNumbering {
   std::pair<std::string, int> Take(std::string base);
 
   // Makes room for about this many logins at once rather than growing the table step by step.
-  void Reserve(std::size_t logins) { taken_.Reserve(logins); }
+  void Reserve(std::size_t logins) { taken_.reserve(logins); }
 
   // Whether the login was handed out in this run.
-  bool Taken(std::string_view login) const { return taken_.Contains(login); }
+  bool Taken(std::string_view login) const { return taken_.contains(login); }
   std::size_t size() const { return taken_.size(); }
 
  private:

@@ -54,7 +54,7 @@ LdifRunTexts LdifTextsOf(const Options& options, std::string ds_root) {
 }
 
 CreateEnd WriteEverything(const Options& options, const StartupState& startup,
-                          const CreateServices& services) {
+                          const Services& services) {
   rt::Files& files = services.files;
   const auto components = DomainComponents(options.domain_dns_name);
   const std::string ds_root = DsRoot(components);
@@ -99,7 +99,7 @@ CreateEnd WriteEverything(const Options& options, const StartupState& startup,
 }  // namespace
 
 CreateOutcome RunCreate(const Options& options, const StartupState& startup,
-                        const CreateServices& services) {
+                        const Services& services) {
   if (const auto failure = CheckForm(options)) {
     services.dialogs.ShowMessage(failure->text, failure->title, failure->icon);
     return {CreateEnd::kRefused, failure->field, 0, {}};

@@ -8,13 +8,8 @@
 
 #include "acctgen/logic/form_fields.h"
 #include "acctgen/logic/options.h"
-#include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/services.h"
 #include "acctgen/logic/startup_state.h"
-#include "runtime/clock.h"
-#include "runtime/dialogs.h"
-#include "runtime/files.h"
-#include "runtime/random_source.h"
-#include "runtime/shell.h"
 
 namespace acctgen {
 
@@ -23,16 +18,6 @@ enum class CreateEnd {
   kSuccess,     // every file written, the success message shown
   kDataErrors,  // every file written, the error log shown in Notepad
   kFailed,      // an error stopped the run; the files written so far stay, all are closed
-};
-
-// What the Create run reaches the world through.
-struct CreateServices {
-  rt::Files& files;
-  rt::Dialogs& dialogs;
-  rt::Shell& shell;
-  rt::Clock& clock;
-  rt::RandomSource& random;  // the unique passwords
-  ProgressSink& progress;
 };
 
 struct CreateOutcome {
@@ -50,6 +35,6 @@ struct CreateOutcome {
 // when they pass, writes every output file. An error of the file system stops the run: every file
 // is closed and the outcome names the error, which the window reports before the program ends.
 CreateOutcome RunCreate(const Options& options, const StartupState& startup,
-                        const CreateServices& services);
+                        const Services& services);
 
 }  // namespace acctgen

@@ -1,11 +1,9 @@
 #pragma once
 // The outside line sort that start-up calls once: SortFile of CMSortLib.dll on Windows, the
-// same sort in-process for native builds and tests.
+// same sort in-process for native tests (acctgen/testing/files_line_sorter.h).
 
 #include <cstdint>
 #include <string_view>
-
-#include "runtime/files.h"
 
 namespace acctgen {
 
@@ -18,16 +16,6 @@ class LineSorter {
   // Sorts the lines of the input file into the output file, as SortFile does; the result is
   // the library's, which start-up ignores. A sorter that cannot be reached raises 53.
   virtual std::int16_t SortFile(std::string_view arguments) = 0;
-};
-
-// The sort done in-process on the program's own files.
-class FilesLineSorter : public LineSorter {
- public:
-  explicit FilesLineSorter(rt::Files& files) : files_(files) {}
-  std::int16_t SortFile(std::string_view arguments) override;
-
- private:
-  rt::Files& files_;
 };
 
 }  // namespace acctgen

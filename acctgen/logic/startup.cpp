@@ -13,148 +13,179 @@ namespace acctgen {
 
 namespace {
 
-// What start-up is doing, as far as its error trap must know. A missing file means a first run
-// only while the directory export is being opened; running out of input means a truncated
-// export only while an export's records are being read. Anywhere else a missing file means the
-// procedure was not followed, and a short settings file is simply done with.
-enum class Phase {
-  kDirectoryExport,         // opening and closing the directory export and its unsorted copy
-  kDirectoryExportRecords,  // copying the directory export's records
-  kStudentFiles,            // the student export, the sort and the settings file
-  kSortedExportRecords,     // loading the sorted export's records
+// What start-up does after a step.
+enum class Then {
+  kGoOn,        // the next step
+  kStartAgain,  // the whole pass again, from the directory export
+  kStop,        // start-up is over; its outcome is final
 };
 
 class Startup {
  public:
-  Startup(const StartupServices& services, StartupState& state)
-      : services_(services), files_(services.files), state_(state) {}
+  Startup(const Services& services, SettingsTarget& form, StartupState& state)
+      : services_(services), files_(services.files), form_(form), state_(state) {}
 
-  // One pass over the files, repeated while the error trap asks for it: after the floppy disk
-  // was put in, from the start; after the directory export was found missing, from the student
-  // export on, as a first run.
   StartupOutcome Run() {
     services_.progress.ShowItem(kPleaseWait);
     // The random source draws from the operating system's generator: there is nothing to seed.
     state_.CurrentYear = rt::NumberText(services_.clock.Now().year);
-    state_.MissingExport = false;
-    for (;;) {
-      try {
-        return Pass();
-      } catch (const rt::RuntimeError& error) {
-        if (std::optional<StartupOutcome> end = Trap(error.number())) return *end;
-      }
+    while (Pass() == Then::kStartAgain) {
     }
-  }
-
- private:
-  StartupOutcome Pass() {
-    if (!state_.MissingExport) CopyDirectoryExport();
-    if (!OpenStudentExport()) return Severe(school::kStudentExportTooShort, 0);
-    LoadExistingAccounts();
-    RestoreSavedSettings();
     return outcome_;
   }
 
-  // The outcome when the error ends start-up; nothing when the pass is to run again.
-  std::optional<StartupOutcome> Trap(int number) {
-    switch (number) {
+ private:
+  Then Pass() {
+    state_.MissingExport = false;
+    for (Then (Startup::*step)() :
+         {&Startup::CopyDirectoryExport, &Startup::OpenStudentExport,
+          &Startup::LoadExistingAccounts, &Startup::RestoreSavedSettings}) {
+      const Then then = (this->*step)();
+      if (then != Then::kGoOn) return then;
+    }
+    return Then::kStop;
+  }
+
+  // The directory export into the unsorted intermediate file, ready for the sort. Without an
+  // export this is a first run, with no existing accounts.
+  Then CopyDirectoryExport() {
+    ++outcome_.passes;
+    state_.ExistingCount = 0;
+    state_.ExistingAccounts.clear();
+    state_.ExistingOuClasses.clear();
+    try {
+      export_ = files_.OpenInput(school::kDirectoryExportPath);
+      intermediate_ = files_.OpenOutput(kIntermediatePath);
+    } catch (const rt::RuntimeError& error) {
+      return FirstRunOr(error);
+    }
+    try {
+      std::array<std::string, 4> fields;
+      for (std::string& field : fields) field = files_.InputField(*export_);  // the header record
+      const ExportColumns columns = ExportColumnsOf(fields);
+      while (!files_.AtEnd(*export_)) {
+        for (std::string& field : fields) field = files_.InputField(*export_);
+        ++state_.ExistingCount;
+        files_.PrintLine(*intermediate_,
+                         IntermediateLine(fields[columns.given_name], fields[columns.login],
+                                          fields[columns.surname], OuClass(fields[0])));
+      }
+    } catch (const rt::RuntimeError& error) {
+      return WhileReadingAnExport(error);
+    }
+    try {
+      Close(intermediate_);
+      Close(export_);
+    } catch (const rt::RuntimeError& error) {
+      return FirstRunOr(error);
+    }
+    return Then::kGoOn;
+  }
+
+  Then FirstRunOr(const rt::RuntimeError& error) {
+    if (error.number() != rt::kFileNotFound) return Failed(error);
+    state_.MissingExport = true;
+    CloseQuietly(export_);
+    CloseQuietly(intermediate_);
+    return Then::kGoOn;
+  }
+
+  // Stops when the student export is too short to be a real export.
+  Then OpenStudentExport() {
+    try {
+      state_.StudentExport = files_.OpenInput(school::kStudentExportPath);
+      if (files_.Length(*state_.StudentExport) >= school::kMinimumStudentExportBytes) {
+        return Then::kGoOn;
+      }
+    } catch (const rt::RuntimeError& error) {
+      return Failed(error);
+    }
+    return Severe(school::kStudentExportTooShort, 0);
+  }
+
+  // Sorts the intermediate file and loads the account names in the sorted order.
+  Then LoadExistingAccounts() {
+    if (state_.MissingExport) return Then::kGoOn;
+    try {
+      services_.sorter.SortFile(kSortArguments);
+      sorted_ = files_.OpenInput(kSortedExportPath);
+    } catch (const rt::RuntimeError& error) {
+      return Failed(error);
+    }
+    try {
+      state_.ExistingAccounts.reserve(static_cast<std::size_t>(state_.ExistingCount));
+      for (std::int64_t i = 0; i < state_.ExistingCount; ++i) {
+        files_.InputField(*sorted_);
+        files_.InputField(*sorted_);
+        std::string name = rt::Trim(files_.InputField(*sorted_));
+        state_.ExistingOuClasses.push_back(files_.InputField(*sorted_));
+        state_.ExistingAccounts.push_back(std::move(name));
+      }
+    } catch (const rt::RuntimeError& error) {
+      return WhileReadingAnExport(error);
+    }
+    try {
+      Close(sorted_);
+    } catch (const rt::RuntimeError& error) {
+      return Failed(error);
+    }
+    return Then::kGoOn;
+  }
+
+  // A settings file that is missing is created empty and restores nothing; one that ends early
+  // keeps what it restored.
+  Then RestoreSavedSettings() {
+    try {
+      const rt::FileNumber probe = files_.OpenProbe(kSettingsPath);
+      const std::uint64_t length = files_.Length(probe);
+      files_.Close(probe);
+      if (length == 0) return Then::kStop;
+      settings_ = files_.OpenInput(kSettingsPath);
+      RestoreSettings(files_, *settings_, form_);
+      Close(settings_);
+    } catch (const rt::RuntimeError& error) {
+      return Failed(error);
+    }
+    return Then::kStop;
+  }
+
+  // A truncated export would leave the existing accounts half loaded.
+  Then WhileReadingAnExport(const rt::RuntimeError& error) {
+    if (error.number() == rt::kInputPastEndOfFile) {
+      return Severe(kExportIncomplete, error.number());
+    }
+    return Failed(error);
+  }
+
+  // The errors every step shares. A missing file means the procedure was not followed; a file
+  // that ends early outside an export's records leaves what was read, and the form is shown.
+  Then Failed(const rt::RuntimeError& error) {
+    switch (error.number()) {
       case rt::kFileNotFound:
-        if (phase_ != Phase::kDirectoryExport) return Severe(kStepOneNotRun, number);
-        // No directory export yet: a first run, with no existing accounts.
-        state_.MissingExport = true;
-        CloseQuietly(export_);
-        CloseQuietly(intermediate_);
-        return std::nullopt;
+        return Severe(kStepOneNotRun, error.number());
       case rt::kDiskNotReady:
         services_.dialogs.ShowMessage(school::kInsertFloppy, school::kFloppyTitle,
                                       rt::MessageIcon::kCritical);
         CloseAllQuietly();
         // The export may have appeared while the administrator looked for the disk.
-        state_.MissingExport = false;
-        return std::nullopt;
+        return Then::kStartAgain;
       case rt::kDeviceIoError:
-        return Severe(school::kBadSectors, number);
+        return Severe(school::kBadSectors, error.number());
       case rt::kInputPastEndOfFile:
-        // A truncated export would leave the existing accounts half loaded.
-        if (phase_ == Phase::kDirectoryExportRecords || phase_ == Phase::kSortedExportRecords) {
-          return Severe(kExportIncomplete, number);
-        }
-        // A short settings file: what was restored stays, the form is shown.
         CloseQuietly(settings_);
-        return outcome_;
+        return Then::kStop;
       default:
-        return Severe(rt::GenericSupportMessage(number), number);
+        return Severe(rt::GenericSupportMessage(error.number()), error.number());
     }
   }
 
-  // The directory export into the unsorted intermediate file, ready for the sort.
-  void CopyDirectoryExport() {
-    phase_ = Phase::kDirectoryExport;
-    ++outcome_.passes;
-    state_.ExistingCount = 0;
-    state_.ExistingAccounts.clear();
-    state_.ExistingOuClasses.clear();
-    export_ = files_.OpenInput(school::kDirectoryExportPath);
-    intermediate_ = files_.OpenOutput(kIntermediatePath);
-    phase_ = Phase::kDirectoryExportRecords;
-    std::array<std::string, 4> fields;
-    for (std::string& field : fields) field = files_.InputField(*export_);  // the header record
-    const ExportColumns columns = ExportColumnsOf(fields);
-    while (!files_.AtEnd(*export_)) {
-      for (std::string& field : fields) field = files_.InputField(*export_);
-      ++state_.ExistingCount;
-      files_.PrintLine(*intermediate_,
-                       IntermediateLine(fields[columns.given_name], fields[columns.login],
-                                        fields[columns.surname], OuClass(fields[0])));
-    }
-    phase_ = Phase::kDirectoryExport;
-    Close(intermediate_);
-    Close(export_);
-  }
-
-  // False when the student export is too short to be a real export.
-  bool OpenStudentExport() {
-    phase_ = Phase::kStudentFiles;
-    state_.StudentExport = files_.OpenInput(school::kStudentExportPath);
-    return files_.Length(*state_.StudentExport) >= school::kMinimumStudentExportBytes;
-  }
-
-  // Sorts the intermediate file and loads the account names in the sorted order.
-  void LoadExistingAccounts() {
-    if (state_.MissingExport) return;
-    services_.sorter.SortFile(kSortArguments);
-    sorted_ = files_.OpenInput(kSortedExportPath);
-    phase_ = Phase::kSortedExportRecords;
-    state_.ExistingAccounts.reserve(static_cast<std::size_t>(state_.ExistingCount));
-    for (std::int64_t i = 0; i < state_.ExistingCount; ++i) {
-      files_.InputField(*sorted_);
-      files_.InputField(*sorted_);
-      std::string name = rt::Trim(files_.InputField(*sorted_));
-      state_.ExistingOuClasses.push_back(files_.InputField(*sorted_));
-      state_.ExistingAccounts.push_back(std::move(name));
-    }
-    phase_ = Phase::kStudentFiles;
-    Close(sorted_);
-  }
-
-  // A settings file that is missing is created empty and restores nothing.
-  void RestoreSavedSettings() {
-    const rt::FileNumber probe = files_.OpenProbe(kSettingsPath);
-    const std::uint64_t length = files_.Length(probe);
-    files_.Close(probe);
-    if (length == 0) return;
-    settings_ = files_.OpenInput(kSettingsPath);
-    RestoreSettings(files_, *settings_, services_.form);
-    Close(settings_);
-  }
-
-  StartupOutcome Severe(std::string_view message, int number) {
+  Then Severe(std::string_view message, int number) {
     services_.dialogs.ShowMessage(message, school::kSevereProblemTitle, rt::MessageIcon::kCritical);
     CloseAllQuietly();
     outcome_.end = StartupEnd::kEndProgram;
     outcome_.error = number;
     outcome_.message = std::string(message);
-    return outcome_;
+    return Then::kStop;
   }
 
   void Close(std::optional<rt::FileNumber>& file) {
@@ -183,11 +214,11 @@ class Startup {
     state_.StudentExport.reset();
   }
 
-  const StartupServices& services_;
+  const Services& services_;
   rt::Files& files_;
+  SettingsTarget& form_;
   StartupState& state_;
   StartupOutcome outcome_;
-  Phase phase_ = Phase::kDirectoryExport;
   std::optional<rt::FileNumber> export_;
   std::optional<rt::FileNumber> intermediate_;
   std::optional<rt::FileNumber> sorted_;
@@ -196,8 +227,8 @@ class Startup {
 
 }  // namespace
 
-StartupOutcome RunStartup(const StartupServices& services, StartupState& state) {
-  return Startup(services, state).Run();
+StartupOutcome RunStartup(const Services& services, SettingsTarget& form, StartupState& state) {
+  return Startup(services, form, state).Run();
 }
 
 }  // namespace acctgen

@@ -1,19 +1,16 @@
 #pragma once
 // Start-up of the account generator, before the main form is shown: the current year, the
 // existing accounts from the directory export, the student export opened and checked, the saved
-// settings restored. One error trap covers the work; it retries a missing floppy disk, takes a
-// missing directory export as a first run, and ends the program for anything else.
+// settings restored. Each step handles the errors it understands where it meets them: opening the
+// directory export takes its absence as a first run, reading an export takes a short one as
+// incomplete; any step asks again for a missing floppy disk and ends the program for the rest.
 
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/line_sorter.h"
-#include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/services.h"
 #include "acctgen/logic/settings_file.h"
 #include "acctgen/logic/startup_state.h"
-#include "runtime/clock.h"
-#include "runtime/dialogs.h"
-#include "runtime/files.h"
 #include "school/startup_texts.h"
 
 namespace acctgen {
@@ -30,15 +27,6 @@ inline constexpr std::string_view kExportIncomplete =
     "The export of existing accounts in C:\\exportad.csv is incomplete.  Please run Step 1 of "
     "the Wizard again.  This utility will now close.";
 
-struct StartupServices {
-  rt::Files& files;
-  LineSorter& sorter;
-  rt::Dialogs& dialogs;
-  rt::Clock& clock;
-  SettingsTarget& form;  // the main form, which restoring the settings changes
-  ProgressSink& progress;
-};
-
 enum class StartupEnd {
   kShowForm,   // the main form may be shown; the state is filled
   kEndProgram  // a severe problem was reported and every file is closed
@@ -53,7 +41,8 @@ struct StartupOutcome {
   int passes = 0;
 };
 
-// Runs every start-up step in order; fills state for the Create run.
-StartupOutcome RunStartup(const StartupServices& services, StartupState& state);
+// Runs every start-up step in order; fills state for the Create run and restores the saved
+// settings into the main form.
+StartupOutcome RunStartup(const Services& services, SettingsTarget& form, StartupState& state);
 
 }  // namespace acctgen

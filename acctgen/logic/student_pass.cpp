@@ -132,8 +132,9 @@ void ProcessStudents(const Options& options, const StartupState& startup, rt::Fi
   if (!startup.StudentExport) return;
   const rt::FileNumber export_file = *startup.StudentExport;
   // Sized up front: growing a table of a hundred thousand names rehashes it again and again.
-  rt::TextSet existing(startup.ExistingAccounts.size());
-  for (const std::string& account : startup.ExistingAccounts) existing.Insert(account);
+  rt::TextSet existing;
+  existing.reserve(startup.ExistingAccounts.size());
+  existing.insert(startup.ExistingAccounts.begin(), startup.ExistingAccounts.end());
   // The leaving-year unit of each existing account that sits in one.
   std::unordered_map<std::string, std::string> existing_years;
   for (std::size_t i = 0; i < startup.ExistingOuClasses.size(); ++i) {
@@ -203,7 +204,7 @@ void ProcessStudents(const Options& options, const StartupState& startup, rt::Fi
     const DerivedLogin login =
         *school::DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
     run.CurrentLogins.push_back(login.Login);
-    if (existing.Contains(login.Login)) {
+    if (existing.contains(login.Login)) {
       // The export carries no student number: a newcomer who shares a current student's name,
       // or a student who repeats a year, is taken as that account, and a person checks it.
       const auto year = existing_years.find(login.Login);

@@ -1,19 +1,16 @@
 #pragma once
-// The product's name and version, as the main window's title shows them.
+// The generator's window titles.
 
 #include <string_view>
 
-#ifndef ACCTGEN_VERSION
-#define ACCTGEN_VERSION "0.0.0"
-#endif
+#include "school/product.h"
 
 namespace acctgen::ui {
 
-inline constexpr std::string_view kMainFormTitle =
-    "Trellis Student Account Generator " ACCTGEN_VERSION;
+inline constexpr std::string_view kMainFormTitle = school::kGeneratorTitle;
 inline constexpr std::string_view kProgressFormTitle = "Processing...";
 
 // The default failure report: the error's number and description, then the program ends.
-inline constexpr std::string_view kFailureTitle = "Trellis Student Account Generator";
+inline constexpr std::string_view kFailureTitle = school::kProductName;
 
 }  // namespace acctgen::ui

@@ -6,19 +6,14 @@
 #include <string_view>
 
 #include "runtime/twips.h"
+#include "school/product.h"
 #include "wizard/logic/wizard_steps.h"
-
-#ifndef TRELLIS_VERSION
-#define TRELLIS_VERSION "0.0.0"
-#endif
 
 namespace wizard {
 
 inline constexpr std::string_view kWindowTitle = "Trellis Student Accounts Setup Wizard";
 
-// The account generator's own window title, as step 2's tool tip names it.
-inline constexpr std::string_view kGeneratorTitle =
-    "Trellis Student Account Generator " TRELLIS_VERSION;
+using school::kGeneratorTitle;
 
 inline constexpr int kClientWidthTwips = 5985;
 inline constexpr int kClientHeightTwips = 4065;
@@ -33,8 +28,7 @@ struct ButtonSpec {
   std::string_view todays_tool_tip = {};
 };
 
-inline constexpr std::string_view kStep2ToolTip =
-    "Step 2: Run the Trellis Student Account Generator " TRELLIS_VERSION "...";
+inline constexpr std::string_view kStep2ToolTip = "Step 2: Run the " TRELLIS_GENERATOR_TITLE "...";
 
 // Command1 to Command7 in tab order.
 inline constexpr std::array<ButtonSpec, 7> kButtons = {{

@@ -8,6 +8,8 @@
 
 #include "acctgen/logic/settings_file.h"
 #include "acctgen/logic/tests/recording_progress.h"
+#include "acctgen/testing/files_line_sorter.h"
+#include "acctgen/testing/sample_forms.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
@@ -33,18 +35,7 @@ const char* const kOutputs[] = {
     "A:\\addusers.vbs", "a:\\step4.bat", "a:\\errorlog.txt", "c:\\addusers.csv", "a:\\step5.bat",
     "a:\\step6.bat",    "a:\\ou.vbs",    "A:\\deleted.txt",  "c:\\handout.htm",  "c:\\trellis.ini"};
 
-Options SampleForm() {
-  Options form;
-  form.domain_dns_name = "lakeside.school.nz";
-  form.server_name = "fileserver";
-  form.home_share = "s_home";
-  form.logon_script = "Students.bat";
-  form.home_drive_letter = "H";
-  form.server_drive_letter = "D";
-  form.profile_path = "\\\\fileserver\\profiles";
-  form.netbios_domain = "LAKESIDE";
-  return form;
-}
+Options SampleForm() { return testing::FileServerForm(); }
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -78,7 +69,8 @@ class CreateRunTest : public ::testing::Test {
 
   CreateOutcome Run(const Options& form) {
     startup_.StudentExport = files_.OpenInput("A:\\school.txt");
-    return RunCreate(form, startup_, {files_, dialogs_, shell_, clock_, random_, progress_});
+    return RunCreate(form, startup_,
+                     {files_, dialogs_, shell_, clock_, random_, progress_, sorter_});
   }
   std::string Read(const char* path) const { return drives_.ReadHostFile(path); }
 
@@ -88,6 +80,7 @@ class CreateRunTest : public ::testing::Test {
   StartupState startup_;
   rt::testing::RecordingDialogs dialogs_;
   rt::testing::RecordingShell shell_;
+  testing::FilesLineSorter sorter_{files_};
   rt::testing::FixedClock clock_{{2026, 12, 8, 10, 15, 42}};
   rt::testing::SequenceRandom random_{{0.1, 0.5, 0.9}};
   testing::RecordingProgress progress_;
@@ -319,13 +312,14 @@ TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
       testing::RecordingProgress progress;
       rt::testing::FixedClock clock({2026, 12, 8, 10, 15, 42});
       rt::testing::SequenceRandom random({0.1, 0.5, 0.9});
+      testing::FilesLineSorter sorter(files);
       StartupState startup = startup_;
       startup.StudentExport = files.OpenInput("A:\\school.txt");
       faulty.FailOperationAt(index, error);
       Options form = SampleForm();
       form.delete_leavers = true;
       const CreateOutcome outcome =
-          RunCreate(form, startup, {files, dialogs, shell, clock, random, progress});
+          RunCreate(form, startup, {files, dialogs, shell, clock, random, progress, sorter});
 
       const bool swallowed =
           clean_log[index] == "delete c:\\addusers.xls" && error == rt::kFileNotFound;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "acctgen/testing/files_line_sorter.h"
 #include "runtime/error.h"
 #include "runtime/support_texts.h"
 #include "runtime/testing/fakes.h"
@@ -75,9 +76,9 @@ class StartupTest : public ::testing::Test {
   }
 
   StartupOutcome Run(LineSorter* other_sorter = nullptr) {
-    const StartupServices services{
-        files, other_sorter ? *other_sorter : sorter, dialogs, clock, form, progress};
-    return RunStartup(services, state);
+    const Services services{
+        files, dialogs, shell, clock, random, progress, other_sorter ? *other_sorter : sorter};
+    return RunStartup(services, form, state);
   }
 
   void ExpectSevere(const StartupOutcome& outcome, std::string_view message) {
@@ -92,9 +93,11 @@ class StartupTest : public ::testing::Test {
   rt::testing::TestDrives drives;
   rt::testing::FaultInjectingFileSystem faulty{drives.file_system()};
   rt::Files files{faulty};
-  FilesLineSorter sorter{files};
+  testing::FilesLineSorter sorter{files};
   rt::testing::RecordingDialogs dialogs;
   rt::testing::FixedClock clock{{2026, 12, 8, 7, 50, 0}};
+  rt::testing::RecordingShell shell;
+  rt::testing::SequenceRandom random{{0.5}};
   RecordingForm form;
   RecordingProgress progress;
   StartupState state;

@@ -8,6 +8,7 @@
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/student_pass.h"
 #include "acctgen/logic/tests/recording_progress.h"
+#include "acctgen/testing/sample_forms.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -19,23 +20,6 @@ struct PassOutput {
   std::vector<std::string> logins;
   std::vector<std::string> years;
 };
-
-// The form's own example values: server drive D, share s_home, home drive H, common password.
-inline Options ExampleForm() {
-  Options form;
-  form.domain_dns_name = "lakeside.school.nz";
-  form.server_name = "SERVER1";
-  form.home_share = "s_home";
-  form.logon_script = "Students.bat";
-  form.home_drive_letter = "H";
-  form.common_password = "LANTERNS";
-  form.server_drive_letter = "D";
-  form.profile_path = "\\\\SERVER1\\profiles";
-  form.netbios_domain = "LAKESIDE";
-  form.unique_passwords = false;
-  form.sets_profile_path = false;
-  return form;
-}
 
 class StudentPassRun {
  public:

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "acctgen/logic/line_sorter.h"
-#include "runtime/error.h"
-#include "runtime/testing/test_drives.h"
-
 namespace cmsort {
 namespace {
 
@@ -27,20 +23,6 @@ TEST(SortedTextTest, KeepsOneLinePerInputLineWhateverItsEnding) {
   EXPECT_EQ(SortedText("c\nb\ra\r\n\r\nd"), "\r\na\r\nb\r\nc\r\nd\r\n");
   EXPECT_EQ(SortedText(""), "");
   EXPECT_EQ(SortedText("x,y\r\nx,y\r\n"), "x,y\r\nx,y\r\n");
-}
-
-TEST(FilesLineSorterTest, SortsOneFileIntoAnother) {
-  rt::testing::TestDrives drives;
-  drives.WriteHostFile("C:\\exportad.srt", "Varga,Tomas\r\nDurand,Emile\r\nKereama,Ana\r\n");
-  drives.WriteHostFile("C:\\exprtad2.csv", "stale content that must go\r\n");
-  rt::Files files(drives.file_system());
-  acctgen::FilesLineSorter sorter(files);
-  EXPECT_EQ(sorter.SortFile(acctgen::kSortArguments), 0);
-  EXPECT_EQ(drives.ReadHostFile("C:\\exprtad2.csv"),
-            "Durand,Emile\r\nKereama,Ana\r\nVarga,Tomas\r\n");
-  drives.RemoveHostFile("C:\\exportad.srt");
-  EXPECT_THROW(sorter.SortFile(acctgen::kSortArguments), rt::RuntimeError);
-  drives.RemoveHostFile("C:\\exprtad2.csv");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "acctgen/logic/startup.h"
+#include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/ui/form_model.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -30,13 +31,16 @@ TEST(SampleSchoolTest, StartUpLoadsTheAccountsAndRestoresTheForm) {
   ASSERT_GT(drives.ReadHostFile("A:\\school.txt").size(), 100u);
 
   rt::Files files(drives.file_system());
-  FilesLineSorter sorter(files);
+  acctgen::testing::FilesLineSorter sorter(files);
   rt::testing::RecordingDialogs dialogs;
   rt::testing::FixedClock clock({2026, 12, 8, 8, 0, 0});
   FormModel form(dialogs);
+  rt::testing::RecordingShell shell;
+  rt::testing::SequenceRandom random({0.5});
   SilentProgress progress;
   StartupState state;
-  const StartupOutcome outcome = RunStartup({files, sorter, dialogs, clock, form, progress}, state);
+  const StartupOutcome outcome =
+      RunStartup({files, dialogs, shell, clock, random, progress, sorter}, form, state);
 
   EXPECT_EQ(outcome.end, StartupEnd::kShowForm);
   EXPECT_TRUE(dialogs.messages.empty());

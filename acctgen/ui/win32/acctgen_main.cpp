@@ -36,6 +36,10 @@ struct Program {
   acctgen::StartupState startup;
   rt::ShellStarter shell;
   rt::SystemRandomSource random;
+
+  acctgen::Services Services(acctgen::ProgressSink& progress) {
+    return {files, dialogs, shell, clock, random, progress, sorter};
+  }
 };
 
 }  // namespace
@@ -53,9 +57,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // the checks ends the program.
   program.form.on_create = [&](const acctgen::Options& options) {
     const acctgen::CreateOutcome outcome =
-        acctgen::RunCreate(options, program.startup,
-                           {program.files, program.dialogs, program.shell, program.clock,
-                            program.random, create_progress});
+        acctgen::RunCreate(options, program.startup, program.Services(create_progress));
     if (outcome.end == acctgen::CreateEnd::kRefused) {
       view.Focus(program.form.Get(outcome.focus_field).name);
     } else if (outcome.end == acctgen::CreateEnd::kFailed) {
@@ -66,9 +68,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   };
   program.form.on_exit = [&] { program_shell.End(); };
   return program_shell.Run([&]() -> HWND {
-    const acctgen::StartupServices services{program.files, program.sorter, program.dialogs,
-                                            program.clock, program.form,   progress};
-    if (acctgen::RunStartup(services, program.startup).end == acctgen::StartupEnd::kEndProgram) {
+    if (acctgen::RunStartup(program.Services(progress), program.form, program.startup).end ==
+        acctgen::StartupEnd::kEndProgram) {
       return nullptr;
     }
     progress.Hide();

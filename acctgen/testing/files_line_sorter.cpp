@@ -1,11 +1,11 @@
-#include "acctgen/logic/line_sorter.h"
+#include "acctgen/testing/files_line_sorter.h"
 
 #include <string>
 
 #include "acctgen/sortlib/line_sort.h"
 #include "runtime/error.h"
 
-namespace acctgen {
+namespace acctgen::testing {
 
 std::int16_t FilesLineSorter::SortFile(std::string_view arguments) {
   const auto parsed = cmsort::ParseSortArguments(arguments);
@@ -26,4 +26,4 @@ std::int16_t FilesLineSorter::SortFile(std::string_view arguments) {
   return 0;
 }
 
-}  // namespace acctgen
+}  // namespace acctgen::testing
