@@ -33,9 +33,9 @@ std::string Mid(std::string_view text, std::size_t start,
 std::string Left(std::string_view text, std::size_t length);
 std::string Right(std::string_view text, std::size_t length);
 
-// A field for the delimited-field reader that stays one field whatever it holds: enclosed in
-// double quotes, without the double quotes of its own (the reader ends a quoted field at the
-// next one).
+// A field for the delimited-field reader, or an argument of a batch-file command line, that
+// stays one whatever it holds: enclosed in double quotes, without the double quotes of its own
+// (the reader, like the command interpreter, ends a quoted text at the next one).
 std::string QuotedField(std::string_view value);
 
 // The numeric prefix of a text: "7B" gives 7, "K" gives 0, " 12" gives 12, "-3x" gives -3.

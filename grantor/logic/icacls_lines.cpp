@@ -1,5 +1,7 @@
 #include "grantor/logic/icacls_lines.h"
 
+#include "runtime/text.h"
+
 namespace grantor {
 
 namespace {
@@ -11,10 +13,8 @@ constexpr std::string_view kEveryone = " \"everyone:(OI)(CI)R\"";
 // Errors on one file do not stop the rest of the tree; success messages would bury them.
 constexpr std::string_view kContinueQuietly = " /c /q";
 
-std::string Quoted(std::string_view path) { return "\"" + std::string(path) + "\""; }
-
 std::string GrantLine(std::string_view folder, std::string_view student_grant) {
-  std::string line = "icacls " + Quoted(folder) + " /inheritance:r /grant:r";
+  std::string line = "icacls " + rt::QuotedField(folder) + " /inheritance:r /grant:r";
   line += kAdministrators;
   line += kSystem;
   line += student_grant;
@@ -33,7 +33,7 @@ bool LoginSafeInQuotes(std::string_view login) {
 }
 
 std::vector<std::string> IcaclsResetLines(std::string_view package_path) {
-  return {"icacls " + Quoted(package_path) + " /reset /t" + std::string(kContinueQuietly),
+  return {"icacls " + rt::QuotedField(package_path) + " /reset /t" + std::string(kContinueQuietly),
           GrantLine(package_path, "")};
 }
 
