@@ -303,7 +303,8 @@ std::vector<std::string> UnstartedCommands(const std::string& output_file) {
 // Runs a batch file in Wine's command interpreter and waits for it. Under heavy load the
 // interpreter has been seen to fail to start a program that is there, which loses one command:
 // a command it names so that is a line of the batch is printed and run once more by itself (a
-// few at most). A command that fails again stays failed, and the batch's effects are checked.
+// few at most), from a one-line batch. A command that fails again stays failed, and the batch's
+// effects are checked.
 BatchRun RunBatch(const std::string& batch, const std::string& folder, DWORD wait) {
   BatchRun run{RunCommand("cmd.exe /c " + batch + " >C:\\batch-output.txt 2>&1", folder, wait), 0};
   const std::vector<std::string> lines = SplitLines(ReadWholeFile(batch));
@@ -316,7 +317,10 @@ BatchRun RunBatch(const std::string& batch, const std::string& folder, DWORD wai
     }
     if (std::find(lines.begin(), lines.end(), command) == lines.end()) continue;
     std::cout << "The interpreter did not start [" << command << "]; it runs once more.\n";
-    RunCommand("cmd.exe /c " + command + " >C:\\batch-retry.txt 2>&1", folder, kShortBatchWait);
+    // From a batch of its own, so the tool sees its arguments as the batch line gives them: a
+    // redirection after the command on the interpreter's own line leaves its spaces behind.
+    WriteWholeFile("C:\\batch-retry.bat", "@" + command + "\r\n");
+    RunCommand("cmd.exe /c C:\\batch-retry.bat >C:\\batch-retry.txt 2>&1", folder, kShortBatchWait);
     for (const std::string& again : UnstartedCommands("C:\\batch-retry.txt")) {
       std::cout << "Not started again: [" << again << "]\n";
     }
