@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "acctgen/logic/options.h"
+#include "runtime/control_kind.h"
 #include "runtime/twips.h"
 
 namespace acctgen {
@@ -58,7 +59,7 @@ constexpr Field YearField(int year) {
   return static_cast<Field>(static_cast<int>(Field::kYearK) + year);
 }
 
-enum class ControlKind { kText, kOption, kCheck, kButton, kLabel, kFrame };
+using rt::ControlKind;
 
 // What changing a control sets off besides its own state.
 enum class Reaction {

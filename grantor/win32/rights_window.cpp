@@ -11,7 +11,7 @@ namespace grantor {
 namespace {
 
 using rt::TwipsRect;
-using rt::win32::ControlKind;
+using rt::ControlKind;
 using rt::win32::ControlRow;
 using school::LoginFormat;
 

@@ -8,11 +8,10 @@
 #include <optional>
 #include <string_view>
 
+#include "runtime/control_kind.h"
 #include "runtime/twips.h"
 
 namespace rt::win32 {
-
-enum class ControlKind { kLabel, kText, kButton, kOption, kCheck, kFrame };
 
 struct FontSpec {
   std::string_view face = "MS Shell Dlg";  // the classic dialog font

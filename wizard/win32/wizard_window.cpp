@@ -24,7 +24,7 @@ HWND WizardWindow::Create() {
   // In tab order, Command1 to Command7; one group, so the arrow keys move among them.
   rt::win32::ControlBuilder buttons(handle());
   for (const ButtonSpec& spec : kButtons) {
-    buttons.Add({.kind = rt::win32::ControlKind::kButton,
+    buttons.Add({.kind = rt::ControlKind::kButton,
                  .id = spec.id,
                  .caption = spec.caption,
                  .place = spec.rect,

@@ -14,10 +14,10 @@ constexpr COLORREF kWarningColour = RGB(192, 0, 0);
 
 // The builder's row of a control of the form.
 rt::win32::ControlRow RowOf(const Control& control) {
-  using rt::win32::ControlKind;
   // Each tab stop is its own group, so the dialog manager neither skips unselected options on
   // Tab nor moves between options with the arrow keys: the model decides what is selected.
-  rt::win32::ControlRow row{.id = control.id,
+  rt::win32::ControlRow row{.kind = control.kind,
+                            .id = control.id,
                             .caption = control.caption,
                             .place = control.place,
                             .style = WS_GROUP,
@@ -25,27 +25,19 @@ rt::win32::ControlRow RowOf(const Control& control) {
                             .hint = control.hint_label,
                             .max_length = control.max_length};
   switch (control.kind) {
-    case acctgen::ui::ControlKind::kText:
-      row.kind = ControlKind::kText;
+    case ControlKind::kText:
       row.caption = control.text;
       if (control.upper_case) row.style |= ES_UPPERCASE;
       break;
-    case acctgen::ui::ControlKind::kOption:
-      row.kind = ControlKind::kOption;
-      break;
-    case acctgen::ui::ControlKind::kCheck:
-      row.kind = ControlKind::kCheck;
-      break;
-    case acctgen::ui::ControlKind::kButton:
-      row.kind = ControlKind::kButton;
-      break;
-    case acctgen::ui::ControlKind::kFrame:
-      row.kind = ControlKind::kFrame;
+    case ControlKind::kFrame:
       row.style = 0;
       break;
-    case acctgen::ui::ControlKind::kLabel:
-      row.kind = ControlKind::kLabel;
+    case ControlKind::kLabel:
       row.style = SS_NOTIFY | SS_NOPREFIX;
+      break;
+    case ControlKind::kOption:
+    case ControlKind::kCheck:
+    case ControlKind::kButton:
       break;
   }
   if (control.warning_label) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-using rt::win32::ControlKind;
+using rt::ControlKind;
 using rt::win32::ControlRow;
 
 constexpr char kTitle[] = "Robot Test Window";
