@@ -9,6 +9,7 @@
 
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/student_pass.h"
+#include "acctgen/logic/toolset.h"
 #include "runtime/concat.h"
 #include "runtime/testing/test_drives.h"
 
@@ -60,10 +61,11 @@ void BM_StudentPass(benchmark::State& state) {
   std::size_t logins = 0;
   for (auto _ : state) {
     startup.StudentExport = files.OpenInput("A:\\school.txt");
+    const auto tools = acctgen::ChooseToolset(form);
     const acctgen::OutputFiles out = acctgen::OpenOutputFiles(files);
     acctgen::RunState run;
-    acctgen::AddLeavingYear(form, startup.CurrentYear, files, out, run);
-    acctgen::ProcessStudents(form, startup, files, out, run, random, progress);
+    acctgen::AddLeavingYear(form, *tools, startup.CurrentYear, files, out, run);
+    acctgen::ProcessStudents(form, *tools, startup, files, out, run, random, progress);
     files.CloseAll();
     logins = run.CurrentLogins.size();
   }

@@ -9,6 +9,7 @@
 
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/student_pass.h"
+#include "acctgen/logic/toolset.h"
 #include "acctgen/testing/sample_forms.h"
 #include "runtime/files.h"
 #include "runtime/testing/memory_file_system.h"
@@ -72,12 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   startup.CurrentYear = "2026";
   startup.ExistingAccounts = {"tomas.varga", "a.b", "ab"};
   startup.StudentExport = files.OpenInput("A:\\school.txt");
+  const auto tools = acctgen::ChooseToolset(form);
   const acctgen::OutputFiles out = acctgen::OpenOutputFiles(files);
   acctgen::RunState run;
-  if (form.students_ou) acctgen::AddLeavingYear(form, startup.CurrentYear, files, out, run);
+  if (form.students_ou) acctgen::AddLeavingYear(form, *tools, startup.CurrentYear, files, out, run);
   FixedRandom random;
   acctgen::SilentProgress progress;
-  acctgen::ProcessStudents(form, startup, files, out, run, random, progress);
+  acctgen::ProcessStudents(form, *tools, startup, files, out, run, random, progress);
   files.CloseAll();
 
   std::unordered_set<std::string> logins;

@@ -226,6 +226,14 @@ void Files::CloseAll() {
 
 void Files::Delete(std::string_view path) { file_system_.Delete(path); }
 
+void Files::DeleteIfPresent(std::string_view path) {
+  try {
+    file_system_.Delete(path);
+  } catch (const RuntimeError& error) {
+    if (error.number() != kFileNotFound) throw;
+  }
+}
+
 void Files::Rename(std::string_view from, std::string_view to) { file_system_.Rename(from, to); }
 
 bool Files::Exists(std::string_view path) { return file_system_.Exists(path); }

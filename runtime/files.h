@@ -56,6 +56,8 @@ class Files {
   bool IsOpen(FileNumber file) const;
 
   void Delete(std::string_view path);
+  // The same, where a missing file is no error; any other failure is.
+  void DeleteIfPresent(std::string_view path);
   void Rename(std::string_view from, std::string_view to);
   bool Exists(std::string_view path);
 

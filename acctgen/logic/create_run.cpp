@@ -1,6 +1,5 @@
 #include "acctgen/logic/create_run.h"
 
-#include "acctgen/logic/addusers_script.h"
 #include "acctgen/logic/archive_name.h"
 #include "acctgen/logic/batch_heads.h"
 #include "acctgen/logic/completion.h"
@@ -13,6 +12,7 @@
 #include "acctgen/logic/ou_script.h"
 #include "acctgen/logic/settings_file.h"
 #include "acctgen/logic/student_pass.h"
+#include "acctgen/logic/toolset.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 #include "school/procedure_files.h"
@@ -21,19 +21,11 @@ namespace acctgen {
 
 namespace {
 
-// A missing file is fine.
-void DeleteIfThere(rt::Files& files, std::string_view path) {
-  try {
-    files.Delete(path);
-  } catch (const rt::RuntimeError& error) {
-    if (error.number() != rt::kFileNotFound) throw;
-  }
-}
-
 // Opens the files that stay open through the student pass, with their heads.
-OutputFiles OpenHeadedOutputFiles(rt::Files& files, const Options& options,
+OutputFiles OpenHeadedOutputFiles(rt::Files& files, const Options& options, const Toolset& tools,
                                   std::string_view ds_root, std::string_view ldap_binding) {
-  const OutputFiles out = OpenOutputFiles(files, Step5HeadLines(options), !options.todays_tools);
+  const OutputFiles out =
+      OpenOutputFiles(files, Step5HeadLines(options, tools), tools.WritesOuScript());
   PrintLines(files, out.AddUsersCsv, AccountRowsHeadLines(options, ds_root));
   if (out.OuVbs != 0) PrintLines(files, out.OuVbs, OuScriptHeadLines(options, ldap_binding));
   return out;
@@ -60,25 +52,21 @@ CreateEnd WriteEverything(const Options& options, const StartupState& startup,
   const std::string ds_root = DsRoot(components);
   const std::string ldap_binding = LdapBindingText(components);
 
-  services.progress.Show();
-  if (options.todays_tools) {
-    // The Excel scripts of an earlier classic run would only mislead: nothing calls them now.
-    DeleteIfThere(files, kAddUsersScriptPath);
-    DeleteIfThere(files, kOuScriptPath);
-  } else {
-    WriteAddUsersScript(files, options);
-  }
-  // The workbook of the previous run would be archived again by step 4, and holds passwords.
-  DeleteIfThere(files, school::kWorkbookPath);
-  WriteStep4(files, Step4Lines(options, ArchiveName(services.clock.Now()), startup.ExistingCount));
+  const std::unique_ptr<const Toolset> tools = ChooseToolset(options);
 
-  const OutputFiles out = OpenHeadedOutputFiles(files, options, ds_root, ldap_binding);
+  services.progress.Show();
+  tools->WriteOrRemoveScripts(files, options);
+  // The workbook of the previous run would be archived again by step 4, and holds passwords.
+  files.DeleteIfPresent(school::kWorkbookPath);
+  WriteStep4(files, tools->Step4Lines(ArchiveName(services.clock.Now()), startup.ExistingCount));
+
+  const OutputFiles out = OpenHeadedOutputFiles(files, options, *tools, ds_root, ldap_binding);
   RunState run;
   // With the Students unit the current year always has its unit and its year folder, even when
   // nobody leaves this year.
-  if (options.students_ou) AddLeavingYear(options, startup.CurrentYear, files, out, run);
+  if (options.students_ou) AddLeavingYear(options, *tools, startup.CurrentYear, files, out, run);
 
-  ProcessStudents(options, startup, files, out, run, services.random, services.progress);
+  ProcessStudents(options, *tools, startup, files, out, run, services.random, services.progress);
 
   PrintLines(files, out.Step6, Step6CleanUpLines());
   if (options.leaving_year_ous && out.OuVbs != 0)

@@ -2,23 +2,21 @@
 
 #include <utility>
 
-#include "acctgen/logic/todays_tools_lines.h"
 #include "runtime/text.h"
 
 namespace acctgen {
 
-std::string YearFolderLine(const Options& options, std::string_view year) {
+std::string YearFolderLine(const Options& options, const Toolset& tools, std::string_view year) {
   std::string folder = options.server_drive_letter;
   folder += ":\\";
   folder += rt::Trim(options.home_share);
   folder += "\\";
   folder += year;
-  if (options.todays_tools) return MakeFolderLine(folder);
-  return "cscript a:\\makfldr.vbs " + folder;
+  return tools.MakeFolderLine(folder);
 }
 
-void AddLeavingYear(const Options& options, std::string_view year, rt::Files& files,
-                    const OutputFiles& out, RunState& run) {
+void AddLeavingYear(const Options& options, const Toolset& tools, std::string_view year,
+                    rt::Files& files, const OutputFiles& out, RunState& run) {
   // The set mirrors the list so that a school with many distinct years stays linear; it is
   // rebuilt should anyone have filled the list directly.
   if (run.LeavingYearSet.size() != run.LeavingYearList.size()) {
@@ -31,7 +29,7 @@ void AddLeavingYear(const Options& options, std::string_view year, rt::Files& fi
     run.LeavingYearSet.insert(std::move(key));
   }
   if (run.LeavingYearList.size() != run.YearFolderLinesWritten) {
-    files.PrintLine(out.Step5, YearFolderLine(options, run.LeavingYearList.back()));
+    files.PrintLine(out.Step5, YearFolderLine(options, tools, run.LeavingYearList.back()));
     run.YearFolderLinesWritten = run.LeavingYearList.size();
   }
 }

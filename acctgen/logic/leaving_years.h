@@ -9,17 +9,18 @@
 
 #include "acctgen/logic/options.h"
 #include "acctgen/logic/run_state.h"
+#include "acctgen/logic/toolset.h"
 #include "runtime/files.h"
 
 namespace acctgen {
 
-// Makes the folder server drive letter as typed + ":\" + home share trimmed + "\" + year:
-// "cscript a:\makfldr.vbs " + folder, or md for today's tools.
-std::string YearFolderLine(const Options& options, std::string_view year);
+// Makes the folder server drive letter as typed + ":\" + home share trimmed + "\" + year with
+// the run's tools.
+std::string YearFolderLine(const Options& options, const Toolset& tools, std::string_view year);
 
 // Appends `year` to run.LeavingYearList unless it is already listed, and writes its year-folder
 // line to out.Step5 when the list holds an entry that has no line yet.
-void AddLeavingYear(const Options& options, std::string_view year, rt::Files& files,
-                    const OutputFiles& out, RunState& run);
+void AddLeavingYear(const Options& options, const Toolset& tools, std::string_view year,
+                    rt::Files& files, const OutputFiles& out, RunState& run);
 
 }  // namespace acctgen

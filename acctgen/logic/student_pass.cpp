@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "acctgen/logic/home_folder_commands.h"
 #include "acctgen/logic/leaving_year.h"
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/ou_path.h"
@@ -126,9 +125,9 @@ std::string DataError(const StudentLine& line) {
   return "";
 }
 
-void ProcessStudents(const Options& options, const StartupState& startup, rt::Files& files,
-                     const OutputFiles& out, RunState& run, rt::RandomSource& random,
-                     ProgressSink& progress) {
+void ProcessStudents(const Options& options, const Toolset& tools, const StartupState& startup,
+                     rt::Files& files, const OutputFiles& out, RunState& run,
+                     rt::RandomSource& random, ProgressSink& progress) {
   if (!startup.StudentExport) return;
   const rt::FileNumber export_file = *startup.StudentExport;
   // Sized up front: growing a table of a hundred thousand names rehashes it again and again.
@@ -151,7 +150,9 @@ void ProcessStudents(const Options& options, const StartupState& startup, rt::Fi
   run.Logins.Reserve(startup.ExistingAccounts.size());
   run.CurrentLogins.reserve(startup.ExistingAccounts.size());
   const RowTexts row_texts(options);
-  const HomeFolderTexts folder_texts(options);
+  // The server's path of the home root: the drive as typed, then the share.
+  const std::string server_home_root =
+      rt::Concat({options.server_drive_letter, ":\\", rt::Trim(options.home_share), "\\"});
   const std::string home_drive = options.home_drive_letter + ":";
 
   std::string text;  // one line of the export at a time, in the same room
@@ -195,7 +196,7 @@ void ProcessStudents(const Options& options, const StartupState& startup, rt::Fi
       // Adding the same leaving year again changes nothing, so it is added once a scholastic
       // year, at its first student, as it would be at every student.
       if (options.leaving_year_ous)
-        AddLeavingYear(options, placed->second.leaving_year, files, out, run);
+        AddLeavingYear(options, tools, placed->second.leaving_year, files, out, run);
     }
     const std::string& leaving_year = placed->second.leaving_year;
     const std::string& ou_path = placed->second.ou_path;
@@ -225,7 +226,14 @@ void ProcessStudents(const Options& options, const StartupState& startup, rt::Fi
     std::string home_path = HomePath(options, row_texts, leaving_year, login.Login);
     PrintAccountRow(files, out.AddUsersCsv, options, row_texts, record, login, ou_path, home_path,
                     password);
-    WriteHomeFolderCommands(options, folder_texts, login.Login, leaving_year, files, out);
+    // The folder below the share is the leaving year's folder and the login, or the login alone
+    // without year folders.
+    const std::string folder =
+        rt::Concat({server_home_root, options.leaving_year_ous ? leaving_year : "",
+                    options.leaving_year_ous ? "\\" : "", login.Login});
+    tools.WriteHomeFolderLines(
+        files, out,
+        {folder, std::string_view(folder).substr(server_home_root.size()), login.Login});
     run.AccountRows.push_back({Unquoted(ou_path), record.PreferredName, login.LastName,
                                display_name, login.Login, password, home_path});
     run.NewAccounts.push_back({record.RollClass, record.Surname, record.PreferredName,

@@ -10,6 +10,7 @@
 #include "acctgen/logic/progress_sink.h"
 #include "acctgen/logic/run_state.h"
 #include "acctgen/logic/startup_state.h"
+#include "acctgen/logic/toolset.h"
 #include "runtime/files.h"
 #include "runtime/random_source.h"
 #include "school/login_names.h"
@@ -28,8 +29,8 @@ std::string DataError(const school::StudentLine& line);
 // Reads startup.StudentExport from where it stands to its end and writes each student's
 // lines into the open output files; run.CurrentLogins gets the login of every student that got
 // one, existing accounts included.
-void ProcessStudents(const Options& options, const StartupState& startup, rt::Files& files,
-                     const OutputFiles& out, RunState& run, rt::RandomSource& random,
-                     ProgressSink& progress);
+void ProcessStudents(const Options& options, const Toolset& tools, const StartupState& startup,
+                     rt::Files& files, const OutputFiles& out, RunState& run,
+                     rt::RandomSource& random, ProgressSink& progress);
 
 }  // namespace acctgen

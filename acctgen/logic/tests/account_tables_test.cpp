@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "acctgen/logic/home_folder_commands.h"
+#include "acctgen/logic/classic_tools.h"
 #include "acctgen/logic/leaving_year.h"
 #include "acctgen/logic/ou_path.h"
 #include "acctgen/logic/passwords.h"

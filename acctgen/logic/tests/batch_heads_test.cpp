@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "acctgen/logic/classic_tools.h"
 #include "runtime/files.h"
 #include "runtime/testing/test_drives.h"
 
@@ -14,17 +15,17 @@ TEST(Step4Test, AFirstRunAlsoCreatesTheOus) {
   const Lines first_run = {"If Not Exist C:\\Accounts\\*.* md c:\\Accounts",
                            "Copy c:\\addusers.xls c:\\Accounts\\accounts2026-12-08-42.xls",
                            "cscript a:\\OU.vbs", "cscript a:\\addusers.vbs c:\\addusers.xls"};
-  EXPECT_EQ(Step4Lines("accounts2026-12-08-42.xls", 0), first_run);
-  EXPECT_EQ(Step4Lines("accounts2026-12-08-42.xls", 1), first_run);
+  EXPECT_EQ(ClassicStep4Lines("accounts2026-12-08-42.xls", 0), first_run);
+  EXPECT_EQ(ClassicStep4Lines("accounts2026-12-08-42.xls", 1), first_run);
   const Lines later = {first_run[0], first_run[1], first_run[3]};
-  EXPECT_EQ(Step4Lines("accounts2026-12-08-42.xls", 2), later);
-  EXPECT_EQ(Step4Lines("accounts2026-12-08-42.xls", 2000), later);
+  EXPECT_EQ(ClassicStep4Lines("accounts2026-12-08-42.xls", 2), later);
+  EXPECT_EQ(ClassicStep4Lines("accounts2026-12-08-42.xls", 2000), later);
 }
 
 TEST(Step4Test, IsWrittenWholeAndClosed) {
   rt::testing::TestDrives drives;
   rt::Files files(drives.file_system());
-  WriteStep4(files, Step4Lines("accounts2026-01-02-03.xls", 5));
+  WriteStep4(files, ClassicStep4Lines("accounts2026-01-02-03.xls", 5));
   EXPECT_EQ(drives.ReadHostFile("A:\\step4.bat"),
             "If Not Exist C:\\Accounts\\*.* md c:\\Accounts\r\n"
             "Copy c:\\addusers.xls c:\\Accounts\\accounts2026-01-02-03.xls\r\n"
@@ -35,10 +36,12 @@ TEST(Step5HeadTest, TheFolderIsTrimmedAndTheDriveUsedAsTyped) {
   Options form;
   form.server_drive_letter = "D";
   form.home_share = "  s_home ";
-  EXPECT_EQ(Step5HeadLines(form), (Lines{"cscript a:\\makfldr.vbs D:\\s_home",
-                                         "net share s_home=D:\\s_home /GRANT:Everyone,FULL"}));
+  EXPECT_EQ(Step5HeadLines(form, ClassicTools(form)),
+            (Lines{"cscript a:\\makfldr.vbs D:\\s_home",
+                   "net share s_home=D:\\s_home /GRANT:Everyone,FULL"}));
   form.server_drive_letter = "D ";
-  EXPECT_EQ(Step5HeadLines(form)[1], "net share s_home=D :\\s_home /GRANT:Everyone,FULL");
+  EXPECT_EQ(Step5HeadLines(form, ClassicTools(form))[1],
+            "net share s_home=D :\\s_home /GRANT:Everyone,FULL");
 }
 
 TEST(AccountRowsHeadTest, TheProfileColumnFollowsTheProfileBox) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "acctgen/logic/classic_tools.h"
 #include "runtime/files.h"
 #include "runtime/testing/test_drives.h"
 
@@ -16,11 +17,12 @@ TEST(LeavingYearsTest, EachYearGetsOneFolderLineWhenItFirstEnters) {
   Options form;
   form.server_drive_letter = "D ";
   form.home_share = " s_home ";
+  const ClassicTools tools(form);
   RunState run;
   // The seeding with the current year, then the years met in the pass.
-  AddLeavingYear(form, "2026", files, out, run);
+  AddLeavingYear(form, tools, "2026", files, out, run);
   for (const char* year : {"2026", "2031", "2029", "2031", "2026", "2029", "2027"}) {
-    AddLeavingYear(form, year, files, out, run);
+    AddLeavingYear(form, tools, year, files, out, run);
   }
   files.Close(out.Step5);
   EXPECT_EQ(run.LeavingYearList, (std::vector<std::string>{"2026", "2031", "2029", "2027"}));
@@ -39,6 +41,7 @@ TEST(LeavingYearsTest, TheListGrowsBeyondTwentyYearsAndKeepsItsOrder) {
   Options form;
   form.server_drive_letter = "D";
   form.home_share = "s_home";
+  const ClassicTools tools(form);
   RunState run;
   // A list filled by hand is taken into account, and gets no line of its own here.
   run.LeavingYearList = {"2000"};
@@ -46,8 +49,8 @@ TEST(LeavingYearsTest, TheListGrowsBeyondTwentyYearsAndKeepsItsOrder) {
   std::string expected;
   for (int i = 0; i < 30; ++i) {
     const std::string year = std::to_string(3000 - i);
-    AddLeavingYear(form, year, files, out, run);
-    AddLeavingYear(form, "2000", files, out, run);
+    AddLeavingYear(form, tools, year, files, out, run);
+    AddLeavingYear(form, tools, "2000", files, out, run);
     expected += "cscript a:\\makfldr.vbs D:\\s_home\\" + year + "\r\n";
   }
   files.Close(out.Step5);

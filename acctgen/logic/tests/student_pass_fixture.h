@@ -33,10 +33,11 @@ class StudentPassRun {
     startup.ExistingOuClasses = existing_ou_classes;
     startup.CurrentYear = std::move(current_year);
     startup.StudentExport = files_.OpenInput("A:\\school.txt");
+    const auto tools = ChooseToolset(form);
     const OutputFiles out = OpenOutputFiles(files_);
     RunState run;
-    if (seed_current_year) AddLeavingYear(form, startup.CurrentYear, files_, out, run);
-    ProcessStudents(form, startup, files_, out, run, random, progress);
+    if (seed_current_year) AddLeavingYear(form, *tools, startup.CurrentYear, files_, out, run);
+    ProcessStudents(form, *tools, startup, files_, out, run, random, progress);
     files_.CloseAll();
     PassOutput output;
     output.errors = drives_.ReadHostFile("A:\\errorlog.txt");

@@ -1,0 +1,58 @@
+#include "acctgen/logic/todays_tools.h"
+
+#include "acctgen/logic/addusers_script.h"
+#include "acctgen/logic/ou_script.h"
+#include "runtime/text.h"
+#include "school/procedure_files.h"
+
+namespace acctgen {
+
+std::string LdifImportLine() { return "ldifde -i -k -h -f " + std::string(school::kLdifPath); }
+
+std::string MakeFolderLine(std::string_view folder) {
+  // The trailing backslash makes the test look for a folder, not a file of that name.
+  return "If Not Exist " + rt::QuotedField(std::string(folder) + "\\") + " md " +
+         rt::QuotedField(folder);
+}
+
+std::string HomeFolderGrantLine(std::string_view folder, std::string_view login, bool full) {
+  return "icacls " + rt::QuotedField(folder) + " /inheritance:r /grant:r " +
+         rt::QuotedField(std::string(login) + (full ? ":(OI)(CI)F" : ":(OI)(CI)M")) +
+         " \"administrator:(OI)(CI)F\" /c /q";
+}
+
+std::string HomeFolderOwnerLine(std::string_view folder, std::string_view domain,
+                                std::string_view login) {
+  return "icacls " + rt::QuotedField(folder) + " /setowner " +
+         rt::QuotedField(std::string(domain) + "\\" + std::string(login)) + " /t /c /q";
+}
+
+TodaysTools::TodaysTools(const Options& options)
+    : domain_(rt::Trim(options.netbios_domain)),
+      full_access_(options.full_home_folder_access),
+      student_owns_folder_(options.student_owns_home_folder) {}
+
+void TodaysTools::WriteOrRemoveScripts(rt::Files& files, const Options&) const {
+  files.DeleteIfPresent(kAddUsersScriptPath);
+  files.DeleteIfPresent(kOuScriptPath);
+}
+
+std::vector<std::string> TodaysTools::Step4Lines(std::string_view, std::int64_t) const {
+  // The LDIF file holds the units too: no workbook to archive, no first-run script.
+  return {LdifImportLine()};
+}
+
+std::string TodaysTools::MakeFolderLine(std::string_view folder) const {
+  return acctgen::MakeFolderLine(folder);
+}
+
+void TodaysTools::WriteHomeFolderLines(rt::Files& files, const OutputFiles& out,
+                                       const HomeFolder& folder) const {
+  files.PrintLine(out.Step5, acctgen::MakeFolderLine(folder.server_path));
+  files.PrintLine(out.Step6, HomeFolderGrantLine(folder.server_path, folder.login, full_access_));
+  if (student_owns_folder_) {
+    files.PrintLine(out.Step6, HomeFolderOwnerLine(folder.server_path, domain_, folder.login));
+  }
+}
+
+}  // namespace acctgen

@@ -1,0 +1,50 @@
+#pragma once
+// Today's tool set, which every supported Windows has: ldifde imports the accounts (step4.bat),
+// md makes each home folder (step5.bat) and icacls sets its rights and owner (step6.bat). They
+// give the same accounts, folders and rights as the classic lines. Every folder and account
+// name is quoted, so a blank or one of & ( ) ^ cannot split the command.
+
+#include <string>
+#include <string_view>
+
+#include "acctgen/logic/toolset.h"
+
+namespace acctgen {
+
+// Imports the run's LDIF file into the domain of this computer: -k goes on past an entry the
+// directory refuses, -h encrypts the connection, which the directory asks for before it takes
+// a password.
+std::string LdifImportLine();
+
+// Makes the folder, and any folder above it, unless it is there already.
+std::string MakeFolderLine(std::string_view folder);
+
+// Replaces the folder's rights with the student's access (full control, or modify) and the
+// administrator's full control, both passed down to what the folder holds; inherited entries
+// go, as xcacls /g replaced them.
+std::string HomeFolderGrantLine(std::string_view folder, std::string_view login, bool full);
+
+// Makes the student, in the NetBIOS domain, the owner of the folder and of everything in it.
+std::string HomeFolderOwnerLine(std::string_view folder, std::string_view domain,
+                                std::string_view login);
+
+class TodaysTools final : public Toolset {
+ public:
+  explicit TodaysTools(const Options& options);
+
+  // The Excel scripts of an earlier classic run would only mislead: nothing calls them now.
+  void WriteOrRemoveScripts(rt::Files& files, const Options& options) const override;
+  bool WritesOuScript() const override { return false; }
+  std::vector<std::string> Step4Lines(std::string_view archive_name,
+                                      std::int64_t existing_count) const override;
+  std::string MakeFolderLine(std::string_view folder) const override;
+  void WriteHomeFolderLines(rt::Files& files, const OutputFiles& out,
+                            const HomeFolder& folder) const override;
+
+ private:
+  std::string domain_;  // the NetBIOS domain, trimmed
+  bool full_access_;
+  bool student_owns_folder_;
+};
+
+}  // namespace acctgen
