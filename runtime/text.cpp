@@ -132,4 +132,9 @@ std::string QuotedField(std::string_view value) {
   return quoted;
 }
 
+std::string BatchArgument(std::string_view value) {
+  if (value.find_first_of(" \t&|<>^(),;=\"") == std::string_view::npos) return std::string(value);
+  return QuotedField(value);
+}
+
 }  // namespace rt

@@ -37,6 +37,10 @@ std::string Right(std::string_view text, std::size_t length);
 // stays one whatever it holds: enclosed in double quotes, without the double quotes of its own
 // (the reader, like the command interpreter, ends a quoted text at the next one).
 std::string QuotedField(std::string_view value);
+// An argument of a batch-file command line: as it is when the command interpreter would take it
+// whole, else quoted (a blank or one of & | < > ^ ( ) , ; = would split or redirect the command).
+// Quoting cannot guard a percent sign, which the interpreter expands even inside quotes.
+std::string BatchArgument(std::string_view value);
 
 // The numeric prefix of a text: "7B" gives 7, "K" gives 0, " 12" gives 12, "-3x" gives -3.
 // Leading blanks are ignored; an optional sign may precede the digits.

@@ -17,7 +17,8 @@ std::vector<std::string> Step5HeadLines(const Options& options, const Toolset& t
       tools.MakeFolderLine(root),
       // Share access is left to everyone so that each folder's own rights decide who may
       // write: without /GRANT a share gives everyone read access only.
-      "net share " + folder + "=" + root + " /GRANT:Everyone,FULL",
+      "net share " + rt::BatchArgument(folder) + "=" + rt::BatchArgument(root) +
+          " /GRANT:Everyone,FULL",
   };
 }
 

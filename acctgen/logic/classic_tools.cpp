@@ -1,6 +1,7 @@
 #include "acctgen/logic/classic_tools.h"
 
 #include "acctgen/logic/addusers_script.h"
+#include "runtime/concat.h"
 #include "runtime/text.h"
 
 namespace acctgen {
@@ -38,17 +39,20 @@ std::vector<std::string> ClassicTools::Step4Lines(std::string_view archive_name,
 }
 
 std::string ClassicTools::MakeFolderLine(std::string_view folder) const {
-  return std::string("cscript a:\\makfldr.vbs ").append(folder);
+  return "cscript a:\\makfldr.vbs " + rt::BatchArgument(folder);
 }
 
 void ClassicTools::WriteHomeFolderLines(rt::Files& files, const OutputFiles& out,
                                         const HomeFolder& folder) const {
-  files.PrintLine(out.Step5, {"cscript a:\\makfldr.vbs ", folder.server_path});
-  files.PrintLine(out.Step6, {"xcacls ", folder.server_path, " /g ", folder.login, ":", access_,
-                              "administrator:F /Y"});
+  const std::string path = rt::BatchArgument(folder.server_path);
+  files.PrintLine(out.Step5, {"cscript a:\\makfldr.vbs ", path});
+  files.PrintLine(out.Step6,
+                  {"xcacls ", path, " /g ", folder.login, ":", access_, "administrator:F /Y"});
   if (student_owns_folder_) {
-    files.PrintLine(out.Step6, {"subinacl /subdirectories \\\\", server_, "\\", share_, "\\",
-                                folder.below_share, " /setowner=", domain_, "\\", folder.login});
+    const std::string share_path =
+        rt::Concat({"\\\\", server_, "\\", share_, "\\", folder.below_share});
+    files.PrintLine(out.Step6, {"subinacl /subdirectories ", rt::BatchArgument(share_path),
+                                " /setowner=", domain_, "\\", folder.login});
   }
 }
 

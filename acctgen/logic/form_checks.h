@@ -16,7 +16,7 @@ struct FormCheckFailure {
   std::string_view text;
   std::string_view title;
   rt::MessageIcon icon;
-  Field field;  // the DNS name, the profile path or the logon script
+  Field field;  // the DNS name, the profile path, the logon script or the home share
   bool operator==(const FormCheckFailure&) const = default;
 };
 
@@ -29,9 +29,14 @@ inline constexpr std::string_view kUncPathTitle = "UNC Path Incorrect";
 inline constexpr std::string_view kLogonScriptText =
     "You must specify a proper logon script batch file name - eg. 'student.bat'.";
 inline constexpr std::string_view kLogonScriptTitle = "Logon Script Batch File Invalid";
+inline constexpr std::string_view kHomeShareText =
+    "The Folder Name for Home Folders cannot hold any of % \" = \\ / : * ? < > | or a control "
+    "character.";
+inline constexpr std::string_view kHomeShareTitle = "Folder Name Invalid";
 
 // Expects the DNS name already trimmed. The DNS name's characters are checked first, then the
-// profile path, then the logon script, and only last whether the DNS name has a usable first dot.
+// profile path, then the logon script, then whether the DNS name has a usable first dot, and
+// last the characters of the home folders' share.
 std::optional<FormCheckFailure> CheckForm(const Options& options);
 
 }  // namespace acctgen

@@ -7,8 +7,10 @@ namespace acctgen {
 void StudentLoginStems::Add(const std::string& base_login) {
   if (base_login.empty() || !bases_.insert(base_login).second) return;
   numbered_stems_.insert(base_login);
+  // Every number length that no longer fits beside the whole base cuts it: a base of 18
+  // characters keeps its two-digit numbers whole and is cut for three and four digits.
   for (std::size_t digits = 1; digits <= 4; ++digits) {
-    if (base_login.size() + digits <= school::kMaxLoginLength) break;
+    if (base_login.size() + digits <= school::kMaxLoginLength) continue;
     std::string stem = base_login.substr(0, school::kMaxLoginLength - digits);
     if (!stem.empty() && stem.back() == '.') stem.pop_back();
     numbered_stems_.insert(std::move(stem));

@@ -23,7 +23,8 @@ class StudentLoginStems {
 
  private:
   std::unordered_set<std::string> bases_;
-  // Each base cut as a number of 1 to 4 digits needs it, losing a final ".".
+  // Each base cut as a number of 1 to 4 digits needs it, losing a final "." (a run numbers a
+  // base up to 9999).
   std::unordered_set<std::string> numbered_stems_;
 };
 

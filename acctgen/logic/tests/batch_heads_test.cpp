@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "acctgen/logic/classic_tools.h"
+#include "acctgen/logic/todays_tools.h"
 #include "runtime/files.h"
 #include "runtime/testing/test_drives.h"
 
@@ -41,7 +42,19 @@ TEST(Step5HeadTest, TheFolderIsTrimmedAndTheDriveUsedAsTyped) {
                    "net share s_home=D:\\s_home /GRANT:Everyone,FULL"}));
   form.server_drive_letter = "D ";
   EXPECT_EQ(Step5HeadLines(form, ClassicTools(form))[1],
-            "net share s_home=D :\\s_home /GRANT:Everyone,FULL");
+            "net share s_home=\"D :\\s_home\" /GRANT:Everyone,FULL");
+}
+
+// A share whose name holds a blank or an ampersand stays one argument on every line.
+TEST(Step5HeadTest, AShareNameThatWouldSplitTheCommandIsQuoted) {
+  Options form;
+  form.server_drive_letter = "D";
+  form.home_share = "s home&co";
+  const std::string share = "net share \"s home&co\"=\"D:\\s home&co\" /GRANT:Everyone,FULL";
+  EXPECT_EQ(Step5HeadLines(form, ClassicTools(form)),
+            (Lines{"cscript a:\\makfldr.vbs \"D:\\s home&co\"", share}));
+  EXPECT_EQ(Step5HeadLines(form, TodaysTools(form)),
+            (Lines{"If Not Exist \"D:\\s home&co\\\" md \"D:\\s home&co\"", share}));
 }
 
 TEST(AccountRowsHeadTest, TheProfileColumnFollowsTheProfileBox) {

@@ -22,8 +22,9 @@ Field FieldAtFault(const Options& form) {
 TEST(FormChecksTest, AValidFormPasses) { EXPECT_EQ(CheckForm(Valid()), std::nullopt); }
 
 TEST(FormChecksTest, RefusedCharactersInTheDnsNameComeFirst) {
-  for (const char* name : {"lake side.nz", "lake/side.nz", "lake\\side.nz", "lake*side.nz",
-                           "lake,side.nz", "lake?side.nz", "lakeside..nz"}) {
+  for (const char* name :
+       {"lake side.nz", "lake/side.nz", "lake\\side.nz", "lake*side.nz", "lake,side.nz",
+        "lake?side.nz", "lakeside..nz", "a+b.nz", "#lead.nz", "lake_side.nz", "lak\xe9side.nz"}) {
     Options form = Valid();
     form.domain_dns_name = name;
     form.profile_path = "no unc path";  // would fail too, but the DNS name is checked first
@@ -82,6 +83,20 @@ TEST(FormChecksTest, TheLogonScriptMustContainBatInAnyCase) {
     EXPECT_EQ(failure->icon, rt::MessageIcon::kWarning);
     EXPECT_EQ(failure->field, Field::kLogonScript);
   }
+}
+
+// A share name that quotes cannot keep whole on a batch line is refused, after every other check.
+TEST(FormChecksTest, TheHomeShareHoldsNoCharacterQuotesCannotGuard) {
+  for (const char* share : {"s%USERNAME%", "s\"home", "s\\home", "s:home", "s\thome", "s=home"}) {
+    Options form = Valid();
+    form.home_share = share;
+    EXPECT_EQ(FieldAtFault(form), Field::kHomeShare) << share;
+    form.logon_script = "students.cmd";
+    EXPECT_EQ(FieldAtFault(form), Field::kLogonScript) << share;
+  }
+  Options form = Valid();
+  form.home_share = " s home&co ";  // quoted on every line
+  EXPECT_EQ(CheckForm(form), std::nullopt);
 }
 
 }  // namespace

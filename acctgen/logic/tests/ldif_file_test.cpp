@@ -103,6 +103,13 @@ TEST(LdifFileTest, UnitsAndAnAccountInOneAdd) {
     EXPECT_EQ(line.find("pwdLastSet"), std::string::npos);
     EXPECT_EQ(line.find("organizationalUnit"), std::string::npos);
   }
+
+  // Year units without the Students unit stand under School, or under the root without either.
+  run.leaving_year_ous = true;
+  run.school_ou = true;
+  EXPECT_EQ(LdifLines(run, {"2031"}, {})[6], "dn: OU=2031,OU=School,DC=x,DC=y");
+  run.school_ou = false;
+  EXPECT_EQ(LdifLines(run, {"2031"}, {})[2], "dn: OU=2031,DC=x,DC=y");
 }
 
 }  // namespace

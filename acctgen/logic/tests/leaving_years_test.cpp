@@ -27,10 +27,10 @@ TEST(LeavingYearsTest, EachYearGetsOneFolderLineWhenItFirstEnters) {
   files.Close(out.Step5);
   EXPECT_EQ(run.LeavingYearList, (std::vector<std::string>{"2026", "2031", "2029", "2027"}));
   EXPECT_EQ(drives.ReadHostFile("A:\\step5.bat"),
-            "cscript a:\\makfldr.vbs D :\\s_home\\2026\r\n"
-            "cscript a:\\makfldr.vbs D :\\s_home\\2031\r\n"
-            "cscript a:\\makfldr.vbs D :\\s_home\\2029\r\n"
-            "cscript a:\\makfldr.vbs D :\\s_home\\2027\r\n");
+            "cscript a:\\makfldr.vbs \"D :\\s_home\\2026\"\r\n"
+            "cscript a:\\makfldr.vbs \"D :\\s_home\\2031\"\r\n"
+            "cscript a:\\makfldr.vbs \"D :\\s_home\\2029\"\r\n"
+            "cscript a:\\makfldr.vbs \"D :\\s_home\\2027\"\r\n");
 }
 
 TEST(LeavingYearsTest, TheListGrowsBeyondTwentyYearsAndKeepsItsOrder) {

@@ -119,5 +119,24 @@ TEST_F(ObsoleteAccountsTest, AccountsThatAStudentOfTheSchoolMayHoldAreKept) {
             "NET USER /delete amy.gone /DOMAIN\r\n");
 }
 
+// Every login the numbering hands out for a base, numbered into the thousands, is one a student
+// of that name may hold: bases of 16 to 20 characters, which a number of one to four digits cuts,
+// with a "." at each place a cut can leave at the end.
+TEST(StudentLoginStemsTest, EveryNumberedLoginOfABaseMayBelongToItsStudent) {
+  for (std::size_t length = 16; length <= 20; ++length) {
+    for (std::size_t dot = 15; dot < length; ++dot) {
+      std::string base(length, 'a');
+      base[dot] = '.';
+      StudentLoginStems students;
+      students.Add(base);
+      school::LoginNumbering numbering;
+      for (int number = 1; number <= 9999; ++number) {
+        const std::string login = numbering.Take(base).first;
+        ASSERT_TRUE(students.MayBelongToAStudent(login)) << base << " numbered " << login;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace acctgen

@@ -37,6 +37,7 @@ TEST(PolicyPasswordTest, APasswordHoldingTheNameIsDrawnAgain) {
   EXPECT_TRUE(HoldsTheName("Zuxbo.sex2", "bo.se", "Bo Se"));  // the login
   EXPECT_FALSE(HoldsTheName("Bosesu234", "b.s", "Bo Se"));    // parts under 3 characters
   EXPECT_TRUE(HoldsTheName("Xeddu234", "a.b", "Ann-Edd O'Neil"));
+  EXPECT_TRUE(HoldsTheName("Kupebu234", "a.b", "Te'Kupe Rua"));  // a part after an apostrophe
   // The first draw, "Bababa222", holds the name "Bab": the next one is taken.
   rt::testing::SequenceRandom random(
       {0, 0, 0, 0, 0, 0, 0, 0, 0, 0.99, 0.99, 0.99, 0.99, 0.99, 0.99, 0.99, 0.99, 0.99});

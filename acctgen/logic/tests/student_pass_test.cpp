@@ -48,9 +48,10 @@ TEST(StudentPassTest, TheFormShapesTheRowAndTheCommands) {
   EXPECT_EQ(out.rows,
             "\"OU=Students\",Tomas,Varga,Tomas Varga,Student,vargat,bbb383,H :,"
             "\\\\SERVER1\\s_home\\vargat,Students.bat,\\\\SERVER1\\profiles\r\n");
-  EXPECT_EQ(out.step5, "cscript a:\\makfldr.vbs D :\\s_home\\vargat\r\n");
+  // The drive as typed, blank and all, inside quotes that keep the path one argument.
+  EXPECT_EQ(out.step5, "cscript a:\\makfldr.vbs \"D :\\s_home\\vargat\"\r\n");
   EXPECT_EQ(out.step6,
-            "xcacls D :\\s_home\\vargat /g vargat:F administrator:F /Y\r\n"
+            "xcacls \"D :\\s_home\\vargat\" /g vargat:F administrator:F /Y\r\n"
             "subinacl /subdirectories \\\\SERVER1\\s_home\\vargat /setowner=LAKESIDE\\vargat\r\n");
   EXPECT_TRUE(out.years.empty());
 }
