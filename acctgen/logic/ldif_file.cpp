@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "acctgen/logic/batch_heads.h"
 #include "runtime/concat.h"
 
 namespace acctgen {
@@ -174,7 +173,8 @@ void WriteLdifFile(rt::Files& files, const LdifRunTexts& run,
                    const std::vector<std::string>& leaving_years,
                    const std::vector<LdifAccount>& accounts) {
   const rt::FileNumber file = files.OpenOutput(kLdifPath);
-  PrintLines(files, file, LdifLines(run, leaving_years, accounts));
+  for (const std::string& line : LdifLines(run, leaving_years, accounts))
+    files.PrintLine(file, line);
   files.Close(file);
 }
 
