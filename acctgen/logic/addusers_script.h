@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/options.h"
 #include "runtime/files.h"
 
 namespace acctgen {

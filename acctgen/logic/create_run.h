@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/form_fields.h"
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/form_fields.h"
+#include "acctgen/logic/form/options.h"
 #include "acctgen/logic/services.h"
 #include "acctgen/logic/startup_state.h"
 

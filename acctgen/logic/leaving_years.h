@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/options.h"
 #include "acctgen/logic/run_state.h"
 #include "acctgen/logic/toolset.h"
 #include "runtime/files.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/options.h"
 
 namespace acctgen {
 

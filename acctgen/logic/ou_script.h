@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/options.h"
 
 namespace acctgen {
 

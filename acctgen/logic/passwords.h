@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/options.h"
 #include "runtime/random_source.h"
 
 namespace acctgen {

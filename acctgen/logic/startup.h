@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "acctgen/logic/services.h"
-#include "acctgen/logic/settings_file.h"
+#include "acctgen/logic/form/settings_file.h"
 #include "acctgen/logic/startup_state.h"
 #include "school/startup_texts.h"
 

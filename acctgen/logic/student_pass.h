@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/options.h"
 #include "acctgen/logic/progress_sink.h"
 #include "acctgen/logic/run_state.h"
 #include "acctgen/logic/startup_state.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/options.h"
 #include "acctgen/logic/output_files.h"
 #include "runtime/files.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Forms filled in as a school would, for the tests, benchmarks and fuzzers of the generator.
 
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/options.h"
 
 namespace acctgen::testing {
 

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/form_fields.h"
-#include "acctgen/logic/options.h"
-#include "acctgen/logic/settings_file.h"
+#include "acctgen/logic/form/form_fields.h"
+#include "acctgen/logic/form/options.h"
+#include "acctgen/logic/form/settings_file.h"
 #include "runtime/dialogs.h"
 #include "runtime/twips.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 
-#include "acctgen/logic/settings_file.h"
+#include "acctgen/logic/form/settings_file.h"
 #include "acctgen/logic/tests/recording_progress.h"
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/testing/sample_forms.h"

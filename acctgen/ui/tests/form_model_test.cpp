@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "acctgen/logic/settings_file.h"
+#include "acctgen/logic/form/settings_file.h"
 #include "runtime/error.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"

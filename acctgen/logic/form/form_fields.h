@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/options.h"
 #include "runtime/control_kind.h"
 #include "runtime/twips.h"
 

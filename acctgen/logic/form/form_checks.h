@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/form_fields.h"
-#include "acctgen/logic/options.h"
+#include "acctgen/logic/form/form_fields.h"
+#include "acctgen/logic/form/options.h"
 #include "runtime/dialogs.h"
 
 namespace acctgen {

@@ -1,4 +1,4 @@
-#include "acctgen/logic/settings_file.h"
+#include "acctgen/logic/form/settings_file.h"
 
 #include <array>
 #include <string>

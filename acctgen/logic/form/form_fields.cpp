@@ -1,4 +1,4 @@
-#include "acctgen/logic/form_fields.h"
+#include "acctgen/logic/form/form_fields.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "acctgen/logic/form_checks.h"
+#include "acctgen/logic/form/form_checks.h"
 
 #include "runtime/text.h"
 
