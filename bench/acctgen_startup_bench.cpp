@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "acctgen/logic/existing_accounts.h"
-#include "acctgen/logic/startup.h"
+#include "acctgen/logic/startup/existing_accounts.h"
+#include "acctgen/logic/startup/startup.h"
 #include "acctgen/testing/files_line_sorter.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"

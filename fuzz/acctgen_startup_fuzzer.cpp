@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "acctgen/logic/startup.h"
+#include "acctgen/logic/startup/startup.h"
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/ui/form_model.h"
 #include "runtime/testing/fakes.h"

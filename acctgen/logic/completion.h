@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/startup/progress_sink.h"
 #include "acctgen/logic/output_files.h"
 #include "runtime/dialogs.h"
 #include "runtime/files.h"

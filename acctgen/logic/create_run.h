@@ -8,8 +8,8 @@
 
 #include "acctgen/logic/form/form_fields.h"
 #include "acctgen/logic/form/options.h"
-#include "acctgen/logic/services.h"
-#include "acctgen/logic/startup_state.h"
+#include "acctgen/logic/startup/services.h"
+#include "acctgen/logic/startup/startup_state.h"
 
 namespace acctgen {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/startup/progress_sink.h"
 #include "acctgen/logic/student_login_stems.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "acctgen/logic/form/options.h"
-#include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/startup/progress_sink.h"
 #include "acctgen/logic/run_state.h"
-#include "acctgen/logic/startup_state.h"
+#include "acctgen/logic/startup/startup_state.h"
 #include "acctgen/logic/toolset.h"
 #include "runtime/files.h"
 #include "runtime/random_source.h"

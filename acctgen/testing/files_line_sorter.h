@@ -2,7 +2,7 @@
 // The sort of CMSortLib.dll done in-process on a run's own files, for the native tests,
 // benchmarks and fuzzers, where there is no library to load.
 
-#include "acctgen/logic/line_sorter.h"
+#include "acctgen/logic/startup/line_sorter.h"
 #include "runtime/files.h"
 
 namespace acctgen::testing {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "acctgen/logic/tests/recording_progress.h"
+#include "acctgen/testing/recording_progress.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"

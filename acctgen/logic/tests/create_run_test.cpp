@@ -7,7 +7,7 @@
 #include <map>
 
 #include "acctgen/logic/form/settings_file.h"
-#include "acctgen/logic/tests/recording_progress.h"
+#include "acctgen/testing/recording_progress.h"
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/testing/sample_forms.h"
 #include "runtime/error.h"

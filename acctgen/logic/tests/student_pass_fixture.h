@@ -7,7 +7,7 @@
 
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/student_pass.h"
-#include "acctgen/logic/tests/recording_progress.h"
+#include "acctgen/testing/recording_progress.h"
 #include "acctgen/testing/sample_forms.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "acctgen/logic/startup.h"
+#include "acctgen/logic/startup/startup.h"
 #include "acctgen/ui/form_model.h"
 #include "acctgen/ui/product.h"
 #include "runtime/testing/test_drives.h"

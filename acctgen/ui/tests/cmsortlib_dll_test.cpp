@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "acctgen/logic/line_sorter.h"
+#include "acctgen/logic/startup/line_sorter.h"
 #include "acctgen/ui/win32/sort_library.h"
 #include "runtime/testing/test_drives.h"
 

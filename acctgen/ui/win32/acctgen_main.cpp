@@ -5,8 +5,8 @@
 #include <string>
 
 #include "acctgen/logic/create_run.h"
-#include "acctgen/logic/startup.h"
-#include "acctgen/logic/throttled_progress.h"
+#include "acctgen/logic/startup/startup.h"
+#include "acctgen/logic/startup/throttled_progress.h"
 #include "acctgen/ui/form_model.h"
 #include "acctgen/ui/product.h"
 #include "acctgen/ui/win32/main_form_view.h"

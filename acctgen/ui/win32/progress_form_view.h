@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/startup/progress_sink.h"
 #include "runtime/win32/window.h"
 
 namespace acctgen::ui {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "acctgen/logic/line_sorter.h"
+#include "acctgen/logic/startup/line_sorter.h"
 
 namespace acctgen {
 

@@ -1,9 +1,9 @@
-#include "acctgen/logic/startup.h"
+#include "acctgen/logic/startup/startup.h"
 
 #include <array>
 #include <optional>
 
-#include "acctgen/logic/existing_accounts.h"
+#include "acctgen/logic/startup/existing_accounts.h"
 #include "runtime/error.h"
 #include "runtime/support_texts.h"
 #include "runtime/text.h"

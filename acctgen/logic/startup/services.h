@@ -1,8 +1,8 @@
 #pragma once
 // What start-up and the Create run reach the world through.
 
-#include "acctgen/logic/line_sorter.h"
-#include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/startup/line_sorter.h"
+#include "acctgen/logic/startup/progress_sink.h"
 #include "runtime/clock.h"
 #include "runtime/dialogs.h"
 #include "runtime/files.h"

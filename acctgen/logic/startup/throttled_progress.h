@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/startup/progress_sink.h"
 
 namespace acctgen {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/startup/progress_sink.h"
 
 namespace acctgen::testing {
 

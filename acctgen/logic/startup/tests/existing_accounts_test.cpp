@@ -1,4 +1,4 @@
-#include "acctgen/logic/existing_accounts.h"
+#include "acctgen/logic/startup/existing_accounts.h"
 
 #include <gtest/gtest.h>
 

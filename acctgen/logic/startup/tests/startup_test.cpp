@@ -1,4 +1,4 @@
-#include "acctgen/logic/startup.h"
+#include "acctgen/logic/startup/startup.h"
 
 #include <gtest/gtest.h>
 

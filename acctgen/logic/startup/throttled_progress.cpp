@@ -1,4 +1,4 @@
-#include "acctgen/logic/throttled_progress.h"
+#include "acctgen/logic/startup/throttled_progress.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "acctgen/logic/throttled_progress.h"
+#include "acctgen/logic/startup/throttled_progress.h"
 
 #include <gtest/gtest.h>
 
-#include "acctgen/logic/tests/recording_progress.h"
+#include "acctgen/testing/recording_progress.h"
 
 namespace acctgen {
 namespace {
