@@ -1,6 +1,6 @@
 #include "acctgen/logic/classic_tools.h"
 
-#include "acctgen/logic/addusers_script.h"
+#include "acctgen/logic/account_files/addusers_script.h"
 #include "runtime/concat.h"
 #include "runtime/text.h"
 

@@ -6,8 +6,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "acctgen/logic/handout_sheet.h"
-#include "acctgen/logic/ldif_file.h"
+#include "acctgen/logic/account_files/handout_sheet.h"
+#include "acctgen/logic/account_files/ldif_file.h"
 #include "acctgen/logic/output_files.h"
 #include "acctgen/logic/student_login_stems.h"
 #include "school/login_names.h"

@@ -1,7 +1,7 @@
 #include "acctgen/logic/todays_tools.h"
 
-#include "acctgen/logic/addusers_script.h"
-#include "acctgen/logic/ou_script.h"
+#include "acctgen/logic/account_files/addusers_script.h"
+#include "acctgen/logic/account_files/ou_script.h"
 #include "runtime/text.h"
 #include "school/procedure_files.h"
 

@@ -1,4 +1,4 @@
-#include "acctgen/logic/ldif_file.h"
+#include "acctgen/logic/account_files/ldif_file.h"
 
 #include <cstdint>
 

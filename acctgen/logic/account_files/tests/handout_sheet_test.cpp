@@ -1,4 +1,4 @@
-#include "acctgen/logic/handout_sheet.h"
+#include "acctgen/logic/account_files/handout_sheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The LDIF file: values that would break a line or a name are encoded, and the entries say what
 // addusers.vbs would set.
 
-#include "acctgen/logic/ldif_file.h"
+#include "acctgen/logic/account_files/ldif_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "acctgen/logic/ds_root.h"
+#include "acctgen/logic/account_files/ds_root.h"
 
 #include <gtest/gtest.h>
 

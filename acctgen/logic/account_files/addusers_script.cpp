@@ -1,4 +1,4 @@
-#include "acctgen/logic/addusers_script.h"
+#include "acctgen/logic/account_files/addusers_script.h"
 
 namespace acctgen {
 

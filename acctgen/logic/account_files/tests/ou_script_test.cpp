@@ -1,4 +1,4 @@
-#include "acctgen/logic/ou_script.h"
+#include "acctgen/logic/account_files/ou_script.h"
 
 #include <gtest/gtest.h>
 
