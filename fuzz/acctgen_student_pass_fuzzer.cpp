@@ -9,7 +9,7 @@
 
 #include "acctgen/logic/leaving_years.h"
 #include "acctgen/logic/student_pass.h"
-#include "acctgen/logic/toolset.h"
+#include "acctgen/logic/batch_files/toolset.h"
 #include "acctgen/testing/sample_forms.h"
 #include "runtime/files.h"
 #include "runtime/testing/memory_file_system.h"

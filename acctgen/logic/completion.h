@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "acctgen/logic/startup/progress_sink.h"
-#include "acctgen/logic/output_files.h"
+#include "acctgen/logic/batch_files/output_files.h"
 #include "runtime/dialogs.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"

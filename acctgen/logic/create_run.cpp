@@ -1,7 +1,7 @@
 #include "acctgen/logic/create_run.h"
 
-#include "acctgen/logic/archive_name.h"
-#include "acctgen/logic/batch_heads.h"
+#include "acctgen/logic/batch_files/archive_name.h"
+#include "acctgen/logic/batch_files/batch_heads.h"
 #include "acctgen/logic/completion.h"
 #include "acctgen/logic/account_files/ds_root.h"
 #include "acctgen/logic/form/form_checks.h"
@@ -12,7 +12,7 @@
 #include "acctgen/logic/account_files/ou_script.h"
 #include "acctgen/logic/form/settings_file.h"
 #include "acctgen/logic/student_pass.h"
-#include "acctgen/logic/toolset.h"
+#include "acctgen/logic/batch_files/toolset.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 #include "school/procedure_files.h"

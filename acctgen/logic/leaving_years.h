@@ -9,7 +9,7 @@
 
 #include "acctgen/logic/form/options.h"
 #include "acctgen/logic/run_state.h"
-#include "acctgen/logic/toolset.h"
+#include "acctgen/logic/batch_files/toolset.h"
 #include "runtime/files.h"
 
 namespace acctgen {

@@ -10,7 +10,7 @@
 #include "acctgen/logic/startup/progress_sink.h"
 #include "acctgen/logic/run_state.h"
 #include "acctgen/logic/startup/startup_state.h"
-#include "acctgen/logic/toolset.h"
+#include "acctgen/logic/batch_files/toolset.h"
 #include "runtime/files.h"
 #include "runtime/random_source.h"
 #include "school/login_names.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "acctgen/logic/classic_tools.h"
+#include "acctgen/logic/batch_files/classic_tools.h"
 #include "acctgen/logic/leaving_year.h"
 #include "acctgen/logic/ou_path.h"
 #include "acctgen/logic/passwords.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/toolset.h"
+#include "acctgen/logic/batch_files/toolset.h"
 
 namespace acctgen {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "acctgen/logic/toolset.h"
+#include "acctgen/logic/batch_files/toolset.h"
 
 namespace acctgen {
 

@@ -1,4 +1,4 @@
-#include "acctgen/logic/batch_heads.h"
+#include "acctgen/logic/batch_files/batch_heads.h"
 
 #include "runtime/text.h"
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "acctgen/logic/form/options.h"
-#include "acctgen/logic/output_files.h"
+#include "acctgen/logic/batch_files/output_files.h"
 #include "runtime/files.h"
 
 namespace acctgen {

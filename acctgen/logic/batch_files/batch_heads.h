@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "acctgen/logic/form/options.h"
-#include "acctgen/logic/toolset.h"
+#include "acctgen/logic/batch_files/toolset.h"
 #include "runtime/files.h"
 
 namespace acctgen {

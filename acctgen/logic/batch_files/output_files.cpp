@@ -1,6 +1,6 @@
-#include "acctgen/logic/output_files.h"
+#include "acctgen/logic/batch_files/output_files.h"
 
-#include "acctgen/logic/batch_heads.h"
+#include "acctgen/logic/batch_files/batch_heads.h"
 #include "acctgen/logic/account_files/ou_script.h"
 #include "school/procedure_files.h"
 

@@ -1,4 +1,4 @@
-#include "acctgen/logic/archive_name.h"
+#include "acctgen/logic/batch_files/archive_name.h"
 
 #include <gtest/gtest.h>
 

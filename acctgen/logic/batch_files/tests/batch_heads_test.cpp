@@ -1,9 +1,9 @@
-#include "acctgen/logic/batch_heads.h"
+#include "acctgen/logic/batch_files/batch_heads.h"
 
 #include <gtest/gtest.h>
 
-#include "acctgen/logic/classic_tools.h"
-#include "acctgen/logic/todays_tools.h"
+#include "acctgen/logic/batch_files/classic_tools.h"
+#include "acctgen/logic/batch_files/todays_tools.h"
 #include "runtime/files.h"
 #include "runtime/testing/test_drives.h"
 
