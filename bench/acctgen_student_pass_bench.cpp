@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "acctgen/logic/leaving_years.h"
-#include "acctgen/logic/student_pass.h"
+#include "acctgen/logic/students/leaving_years.h"
+#include "acctgen/logic/students/student_pass.h"
 #include "acctgen/logic/batch_files/toolset.h"
 #include "runtime/concat.h"
 #include "runtime/testing/test_drives.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <unordered_set>
 
-#include "acctgen/logic/leaving_years.h"
-#include "acctgen/logic/student_pass.h"
+#include "acctgen/logic/students/leaving_years.h"
+#include "acctgen/logic/students/student_pass.h"
 #include "acctgen/logic/batch_files/toolset.h"
 #include "acctgen/testing/sample_forms.h"
 #include "runtime/files.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "acctgen/logic/startup/progress_sink.h"
-#include "acctgen/logic/student_login_stems.h"
+#include "acctgen/logic/students/student_login_stems.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"
 #include "school/login_names.h"

@@ -8,7 +8,7 @@
 
 #include "acctgen/logic/form/options.h"
 #include "acctgen/logic/startup/progress_sink.h"
-#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/students/run_state.h"
 #include "acctgen/logic/startup/startup_state.h"
 #include "acctgen/logic/batch_files/toolset.h"
 #include "runtime/files.h"

@@ -1,4 +1,4 @@
-#include "acctgen/logic/ou_path.h"
+#include "acctgen/logic/students/ou_path.h"
 
 #include "runtime/concat.h"
 

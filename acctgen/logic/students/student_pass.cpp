@@ -1,13 +1,13 @@
-#include "acctgen/logic/student_pass.h"
+#include "acctgen/logic/students/student_pass.h"
 
 #include <algorithm>
 #include <unordered_map>
 
-#include "acctgen/logic/leaving_year.h"
-#include "acctgen/logic/leaving_years.h"
-#include "acctgen/logic/ou_path.h"
-#include "acctgen/logic/passwords.h"
-#include "acctgen/logic/policy_password.h"
+#include "acctgen/logic/students/leaving_year.h"
+#include "acctgen/logic/students/leaving_years.h"
+#include "acctgen/logic/students/ou_path.h"
+#include "acctgen/logic/students/passwords.h"
+#include "acctgen/logic/students/policy_password.h"
 #include "runtime/concat.h"
 #include "runtime/text.h"
 #include "runtime/text_set.h"

@@ -1,4 +1,4 @@
-#include "acctgen/logic/passwords.h"
+#include "acctgen/logic/students/passwords.h"
 
 #include <cmath>
 

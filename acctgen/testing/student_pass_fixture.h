@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "acctgen/logic/leaving_years.h"
-#include "acctgen/logic/student_pass.h"
+#include "acctgen/logic/students/leaving_years.h"
+#include "acctgen/logic/students/student_pass.h"
 #include "acctgen/testing/recording_progress.h"
 #include "acctgen/testing/sample_forms.h"
 #include "runtime/files.h"

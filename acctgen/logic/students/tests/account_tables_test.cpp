@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "acctgen/logic/batch_files/classic_tools.h"
-#include "acctgen/logic/leaving_year.h"
-#include "acctgen/logic/ou_path.h"
-#include "acctgen/logic/passwords.h"
+#include "acctgen/logic/students/leaving_year.h"
+#include "acctgen/logic/students/ou_path.h"
+#include "acctgen/logic/students/passwords.h"
 #include "runtime/testing/fakes.h"
 
 namespace acctgen {

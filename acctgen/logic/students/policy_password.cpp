@@ -1,4 +1,4 @@
-#include "acctgen/logic/policy_password.h"
+#include "acctgen/logic/students/policy_password.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "acctgen/logic/student_login_stems.h"
+#include "acctgen/logic/students/student_login_stems.h"
 
 #include "school/login_names.h"
 

@@ -1,6 +1,6 @@
 // Passwords a default domain policy accepts, easy to read off the sheet.
 
-#include "acctgen/logic/policy_password.h"
+#include "acctgen/logic/students/policy_password.h"
 
 #include <gtest/gtest.h>
 

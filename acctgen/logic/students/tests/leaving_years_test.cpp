@@ -1,4 +1,4 @@
-#include "acctgen/logic/leaving_years.h"
+#include "acctgen/logic/students/leaving_years.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "acctgen/logic/account_files/handout_sheet.h"
 #include "acctgen/logic/account_files/ldif_file.h"
 #include "acctgen/logic/batch_files/output_files.h"
-#include "acctgen/logic/student_login_stems.h"
+#include "acctgen/logic/students/student_login_stems.h"
 #include "school/login_names.h"
 
 namespace acctgen {

@@ -1,8 +1,8 @@
-#include "acctgen/logic/student_pass.h"
+#include "acctgen/logic/students/student_pass.h"
 
 #include <gtest/gtest.h>
 
-#include "acctgen/logic/tests/student_pass_fixture.h"
+#include "acctgen/testing/student_pass_fixture.h"
 
 namespace acctgen {
 namespace {

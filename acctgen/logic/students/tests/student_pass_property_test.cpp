@@ -9,8 +9,8 @@
 #include <set>
 #include <sstream>
 
-#include "acctgen/logic/student_pass.h"
-#include "acctgen/logic/tests/student_pass_fixture.h"
+#include "acctgen/logic/students/student_pass.h"
+#include "acctgen/testing/student_pass_fixture.h"
 
 namespace acctgen {
 namespace {

@@ -1,4 +1,4 @@
-#include "acctgen/logic/leaving_year.h"
+#include "acctgen/logic/students/leaving_year.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "acctgen/logic/form/options.h"
-#include "acctgen/logic/run_state.h"
+#include "acctgen/logic/students/run_state.h"
 #include "acctgen/logic/batch_files/toolset.h"
 #include "runtime/files.h"
 
