@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "acctgen/logic/create_run.h"
+#include "acctgen/logic/run/create_run.h"
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/testing/sample_forms.h"
 #include "runtime/files.h"

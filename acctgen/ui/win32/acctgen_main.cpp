@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "acctgen/logic/create_run.h"
+#include "acctgen/logic/run/create_run.h"
 #include "acctgen/logic/startup/startup.h"
 #include "acctgen/logic/startup/throttled_progress.h"
 #include "acctgen/ui/form_model.h"

@@ -1,4 +1,4 @@
-#include "acctgen/logic/obsolete_accounts.h"
+#include "acctgen/logic/run/obsolete_accounts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "acctgen/logic/completion.h"
+#include "acctgen/logic/run/completion.h"
 
 #include <gtest/gtest.h>
 

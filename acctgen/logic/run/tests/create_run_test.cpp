@@ -1,4 +1,4 @@
-#include "acctgen/logic/create_run.h"
+#include "acctgen/logic/run/create_run.h"
 
 #include <gtest/gtest.h>
 
