@@ -2,6 +2,7 @@
 
 #include "runtime/error.h"
 #include "runtime/text.h"
+#include "school/student_export_reader.h"
 #include "school/student_line.h"
 
 namespace grantor {
@@ -16,8 +17,9 @@ std::string YearFolderOf(std::string_view scholastic_year) {
 std::vector<StudentEntry> ReadStudentTable(rt::Files& files, rt::FileNumber student_export,
                                            const LoginMaker& make_login) {
   std::vector<StudentEntry> table;
-  while (!files.AtEnd(student_export)) {
-    const std::string line = files.LineInput(student_export);
+  school::StudentExportReader reader(files, student_export);
+  std::string line;
+  while (reader.Next(line)) {
     const bool has_name = rt::FindFirst(rt::Trim(line), "@") > 1;
     if (has_name && table.size() >= kStudentTableCapacity) {
       throw rt::RuntimeError(rt::kSubscriptOutOfRange);

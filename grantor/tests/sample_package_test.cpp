@@ -14,6 +14,7 @@
 #include "runtime/posix/posix_file_system.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
+#include "school/testing/saved_as_utf8.h"
 
 namespace grantor {
 namespace {
@@ -23,14 +24,16 @@ std::string Sample(const std::string& name) {
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-TEST(SamplePackageTest, FullRunOnAMappedDriveMatchesTheGoldenFiles) {
+// The whole run on the sample package with this student export, checked against the golden
+// files.
+void RunOnTheSamplePackage(const std::string& school) {
   rt::testing::TestDrives drives;
   auto* posix = dynamic_cast<rt::PosixFileSystem*>(&drives.file_system());
   ASSERT_NE(posix, nullptr);
   const std::string share = drives.HostPath("C:\\share");
   std::filesystem::create_directories(share + "/INTRANET/ONDREL");
   posix->MapDrive('S', share);
-  drives.WriteHostFile("A:\\school.txt", Sample("school.txt"));
+  drives.WriteHostFile("A:\\school.txt", school);
   const std::string package = drives.HostPath("C:\\share\\INTRANET\\ONDREL\\");
   for (const char* name : {"odshrtct.dat", "odshrtct.ini"}) {
     std::ofstream(package + name, std::ios::binary) << Sample(name);
@@ -57,6 +60,18 @@ TEST(SamplePackageTest, FullRunOnAMappedDriveMatchesTheGoldenFiles) {
   EXPECT_EQ(shell.started[0].command_line, "S:\\INTRANET\\ONDREL\\odrights.bat");
   EXPECT_EQ(shell.started[1].command_line, "Notepad \"S:\\INTRANET\\ONDREL\\odrights.txt\"");
   posix->UnmapDrive('S');
+}
+
+TEST(SamplePackageTest, FullRunOnAMappedDriveMatchesTheGoldenFiles) {
+  RunOnTheSamplePackage(Sample("school.txt"));
+}
+
+// The list saved as UTF-8 by an editor of today gives the same files: Zoë keeps her rights.
+TEST(SamplePackageTest, Utf8TwinsOfTheListMatchTheSameGoldenFiles) {
+  for (const bool byte_order_mark : {true, false}) {
+    SCOPED_TRACE(byte_order_mark ? "with the byte order mark" : "without");
+    RunOnTheSamplePackage(school::testing::SavedAsUtf8(Sample("school.txt"), byte_order_mark));
+  }
 }
 
 }  // namespace

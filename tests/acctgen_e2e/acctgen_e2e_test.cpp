@@ -18,6 +18,7 @@
 
 #include "acctgen/ui/product.h"
 #include "runtime/testing/test_drives.h"
+#include "school/testing/saved_as_utf8.h"
 #include "tests/acctgen_e2e/e2e_support.h"
 #include "tools/robot/robot.h"
 
@@ -247,6 +248,13 @@ TEST_F(AcctgenE2eTest, AFirstRunWithNoExportAndNoDataErrors) {
   run.export_csv.reset();
   run.school = CleanSchool();
   run.data_errors = false;
+  RunAndCompare(run);
+}
+
+// The sample list saved as UTF-8 by an editor of today writes the files of the Windows-1252 list.
+TEST_F(AcctgenE2eTest, Utf8SampleSchoolWithAByteOrderMark) {
+  RunCase run = Sample("sample");
+  run.school = school::testing::SavedAsUtf8(run.school, true);
   RunAndCompare(run);
 }
 

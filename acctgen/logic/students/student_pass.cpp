@@ -11,6 +11,7 @@
 #include "runtime/concat.h"
 #include "runtime/text.h"
 #include "runtime/text_set.h"
+#include "school/student_export_reader.h"
 
 namespace acctgen {
 
@@ -155,9 +156,9 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
       rt::Concat({options.server_drive_letter, ":\\", rt::Trim(options.home_share), "\\"});
   const std::string home_drive = options.home_drive_letter + ":";
 
+  school::StudentExportReader reader(files, export_file);
   std::string text;  // one line of the export at a time, in the same room
-  while (!files.AtEnd(export_file)) {
-    files.LineInput(export_file, text);
+  while (reader.Next(text)) {
     const StudentLine line = school::ParseStudentLine(text);
     if (line.Kind == LineKind::kNotStudent) continue;
     if (line.Kind == LineKind::kOutOfOrder) {
