@@ -10,7 +10,7 @@ namespace acctgen::ui {
 namespace {
 
 std::vector<Control> StartControls() {
-  const Options start;
+  const Options start = FreshFormOptions();
   std::vector<Control> controls;
   for (const FormField& row : FormFields()) {
     Control& control = controls.emplace_back(row);

@@ -42,7 +42,9 @@ class FormModelTest : public ::testing::Test {
 };
 
 TEST_F(FormModelTest, OpensInTheStartStates) {
-  EXPECT_EQ(SettingsFileText(form.Snapshot()), SettingsFileText(Options{}));
+  EXPECT_EQ(SettingsFileText(form.Snapshot()), SettingsFileText(FreshFormOptions()));
+  EXPECT_TRUE(form.Get("Check21").checked);
+  EXPECT_TRUE(form.Get("Check22").checked);
   EXPECT_EQ(TickedYears(), "7,8,9,10,11,12");
   EXPECT_TRUE(YearBoxesEnabled(false));
   EXPECT_FALSE(form.Get("Text6").enabled);
@@ -271,7 +273,8 @@ TEST_F(FormSettingsTest, GroupsWithNoOptionSelectedAreWrittenBackAsRead) {
   EXPECT_EQ(SettingsFileText(form.Snapshot()), hand_made);
 }
 
-TEST_F(FormSettingsTest, AFileEndingAfterField22LeavesTheLaterControlsAtTheirStart) {
+TEST_F(FormSettingsTest,
+       AFileEndingAfterField22LeavesTheLaterControlsAtTheirStartButTheNewOnesOff) {
   Options values;
   values.domain_dns_name = "hillcrest.school.example";
   values.login_format = school::LoginFormat::kSurnameInitial;
@@ -299,6 +302,9 @@ TEST_F(FormSettingsTest, AFileEndingAfterField22LeavesTheLaterControlsAtTheirSta
   EXPECT_EQ(TickedYears(), "K,1,2,3,4,5,6,7,8,9,10,11,12");
   EXPECT_TRUE(form.Get("Check4").checked);
   EXPECT_FALSE(form.Get("Text6").enabled);
+  // A file that ends early was written before the password-policy and tools options.
+  EXPECT_FALSE(form.Get("Check21").checked);
+  EXPECT_FALSE(form.Get("Check22").checked);
 }
 
 }  // namespace
