@@ -30,13 +30,13 @@ struct LdifRunTexts {
 
 // One account row of the run, as addusers.csv holds it (Windows-1252).
 struct LdifAccount {
-  std::string ou_path;  // "OU=2031,OU=Students,OU=School", empty when no unit is chosen
-  std::string given_name;
-  std::string last_name;
-  std::string display_name;
-  std::string login;
-  std::string password;
-  std::string home_directory;
+  std::string_view ou_path;  // "OU=2031,OU=Students,OU=School", empty when no unit is chosen
+  std::string_view given_name;
+  std::string_view last_name;
+  std::string_view display_name;
+  std::string_view login;
+  std::string_view password;
+  std::string_view home_directory;
 };
 
 // Windows-1252 bytes as UTF-8; the five bytes the code page leaves undefined stay the C1
@@ -55,14 +55,30 @@ std::string LdifLine(std::string_view attribute, std::string_view utf8_value);
 // The unicodePwd value: the password in double quotes, UTF-16LE.
 std::string UnicodePassword(std::string_view password_1252);
 
-// The lines of the whole file, entries separated by empty lines: the units that ou.vbs creates,
-// then one entry per account in the unit of its row.
-std::vector<std::string> LdifLines(const LdifRunTexts& run,
-                                   const std::vector<std::string>& leaving_years,
-                                   const std::vector<LdifAccount>& accounts);
+// The file, built as the run goes: each account's entry is added to one buffer during the
+// student pass, and the units, known only after it, go ahead of them when the file is written.
+// Entries are separated by empty lines; every line ends CR LF.
+class LdifFile {
+ public:
+  LdifFile() = default;
+  explicit LdifFile(LdifRunTexts run);
 
-void WriteLdifFile(rt::Files& files, const LdifRunTexts& run,
-                   const std::vector<std::string>& leaving_years,
-                   const std::vector<LdifAccount>& accounts);
+  // The account's entry in the unit of its row.
+  void AddAccount(const LdifAccount& account);
+
+  // The whole text: the version, the units that ou.vbs creates, then the accounts.
+  std::string Text(const std::vector<std::string>& leaving_years) const;
+  void Write(rt::Files& files, const std::vector<std::string>& leaving_years) const;
+
+ private:
+  std::string UnitsText(const std::vector<std::string>& leaving_years) const;
+
+  LdifRunTexts run_;
+  std::string ds_root_utf8_;
+  std::string account_control_;
+  std::string accounts_;  // the accounts' entries
+  std::string scratch_;   // the room of one value on its way to UTF-8, base64 or a DN
+  std::string dn_;
+};
 
 }  // namespace acctgen

@@ -1,18 +1,18 @@
 #include "acctgen/logic/run/create_run.h"
 
-#include "acctgen/logic/batch_files/archive_name.h"
-#include "acctgen/logic/batch_files/batch_heads.h"
-#include "acctgen/logic/run/completion.h"
 #include "acctgen/logic/account_files/ds_root.h"
-#include "acctgen/logic/form/form_checks.h"
 #include "acctgen/logic/account_files/handout_sheet.h"
 #include "acctgen/logic/account_files/ldif_file.h"
-#include "acctgen/logic/students/leaving_years.h"
-#include "acctgen/logic/run/obsolete_accounts.h"
 #include "acctgen/logic/account_files/ou_script.h"
-#include "acctgen/logic/form/settings_file.h"
-#include "acctgen/logic/students/student_pass.h"
+#include "acctgen/logic/batch_files/archive_name.h"
+#include "acctgen/logic/batch_files/batch_heads.h"
 #include "acctgen/logic/batch_files/toolset.h"
+#include "acctgen/logic/form/form_checks.h"
+#include "acctgen/logic/form/settings_file.h"
+#include "acctgen/logic/run/completion.h"
+#include "acctgen/logic/run/obsolete_accounts.h"
+#include "acctgen/logic/students/leaving_years.h"
+#include "acctgen/logic/students/student_pass.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 #include "school/procedure_files.h"
@@ -62,6 +62,7 @@ CreateEnd WriteEverything(const Options& options, const StartupState& startup,
 
   const OutputFiles out = OpenHeadedOutputFiles(files, options, *tools, ds_root, ldap_binding);
   RunState run;
+  run.Ldif = LdifFile(LdifTextsOf(options, ds_root));
   // With the Students unit the current year always has its unit and its year folder, even when
   // nobody leaves this year.
   if (options.students_ou) AddLeavingYear(options, *tools, startup.CurrentYear, files, out, run);
@@ -71,7 +72,7 @@ CreateEnd WriteEverything(const Options& options, const StartupState& startup,
   PrintLines(files, out.Step6, Step6CleanUpLines());
   if (options.leaving_year_ous && out.OuVbs != 0)
     PrintLines(files, out.OuVbs, CalendarYearLines(options, run.LeavingYearList));
-  WriteLdifFile(files, LdifTextsOf(options, ds_root), run.LeavingYearList, run.AccountRows);
+  run.Ldif.Write(files, run.LeavingYearList);
   if (options.delete_leavers) {
     WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins, run.Stems,
                                 services.progress, services.shell);

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "acctgen/logic/batch_files/toolset.h"
 #include "acctgen/logic/form/options.h"
 #include "acctgen/logic/students/run_state.h"
-#include "acctgen/logic/batch_files/toolset.h"
 #include "runtime/files.h"
 
 namespace acctgen {
