@@ -68,6 +68,24 @@ acctgen::Options SampleForm() {
   return form;
 }
 
+bool CreateRun(const School& school, rt::testing::TestDrives& drives) {
+  rt::Files files(drives.file_system());
+  acctgen::StartupState startup;
+  startup.CurrentYear = "2026";
+  startup.ExistingAccounts = school.existing;
+  startup.ExistingCount = static_cast<std::int64_t>(school.existing.size());
+  startup.StudentExport = files.OpenInput("A:\\school.txt");
+  acctgen::Options form = SampleForm();
+  rt::testing::RecordingDialogs dialogs;
+  rt::testing::RecordingShell shell;
+  rt::testing::FixedClock clock({2026, 12, 8, 10, 15, 42});
+  rt::SystemRandomSource random;
+  acctgen::SilentProgress progress;
+  acctgen::testing::FilesLineSorter sorter(files);
+  return acctgen::RunCreate(form, startup, {files, dialogs, shell, clock, random, progress, sorter})
+             .end == acctgen::CreateEnd::kSuccess;
+}
+
 // Every byte a Create run wrote, in one string: every file on both drives but the student
 // export it read.
 std::string WrittenBytes(const rt::testing::TestDrives& drives) {
