@@ -38,8 +38,8 @@ std::vector<std::string> ClassicTools::Step4Lines(std::string_view archive_name,
   return ClassicStep4Lines(archive_name, existing_count);
 }
 
-std::string ClassicTools::MakeFolderLine(std::string_view folder) const {
-  return "cscript a:\\makfldr.vbs " + rt::BatchArgument(folder);
+std::vector<std::string> ClassicTools::UpperFolderLines(std::string_view folder) const {
+  return {"cscript a:\\makfldr.vbs " + rt::BatchArgument(folder)};
 }
 
 void ClassicTools::WriteHomeFolderLines(rt::Files& files, const OutputFiles& out,
