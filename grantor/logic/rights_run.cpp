@@ -25,9 +25,8 @@ class StudentIndex {
     }
   }
 
-  static inline const std::vector<const StudentEntry*> kNone;
-
   const std::vector<const StudentEntry*>& Find(const ShortcutRecord& record) const {
+    static const std::vector<const StudentEntry*> kNone;
     auto it = index_.find(Key(record.YearFolder, record.Name));
     return it == index_.end() ? kNone : it->second;
   }
@@ -112,13 +111,15 @@ RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell
   std::vector<std::string> left_by_hand;
   while (!files.AtEnd(shortcuts)) {
     const ShortcutRecord record = ReadShortcutRecord(files, shortcuts);
-    // A record whose folders would break out of the batch command gives no one rights.
-    const auto& matches =
-        FoldersSafeInBatch(student_root, record) ? students.Find(record) : StudentIndex::kNone;
+    const auto& matches = students.Find(record);
     const std::string folder = std::string(package_path) + "\\" + student_root + "\\" +
                                record.YearFolder + "\\" + record.Middle + "\\" + record.Folder;
     if (matches.size() > 1) {
       left_by_hand.push_back(ReportLine(record, NamesakesReason(matches), folder));
+    } else if (matches.size() == 1 && !FoldersSafeInBatch(student_root, record)) {
+      // Its folders would break out of the batch command: no one gets rights by it.
+      left_by_hand.push_back(ReportLine(
+          record, "its folders hold a character that cannot stand in a batch line", folder));
     } else if (matches.size() == 1 && icacls && !LoginSafeInQuotes(matches[0]->Login)) {
       left_by_hand.push_back(ReportLine(
           record, "the login " + matches[0]->Login + " cannot stand in a batch line", folder));

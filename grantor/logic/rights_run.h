@@ -43,8 +43,10 @@ inline constexpr unsigned kMinimumShortcutBytes = 10;
 // package_path is the server path as typed. Any failure other than a wrong path is thrown as
 // a RuntimeError; the shortcut file keeps its name and content until every line is written.
 // A record that more than one student matches (namesakes in one year) cannot say whose folder
-// it is: it gives no one rights, keeps its entry, and is listed in the report, which opens in
-// Notepad after the batch has started. A run with nothing to report leaves no report behind.
+// it is; one whose folders, or whose student's login, cannot stand in a batch line cannot be
+// granted safely. Such a record gives no one rights, keeps its entry, and is listed in the
+// report, which opens in Notepad after the batch has started. A run with nothing to report
+// leaves no report behind.
 RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell,
                         std::string_view package_path, rt::FileNumber student_export,
                         const LoginMaker& make_login, RightsTool tool = RightsTool::kXcacls);

@@ -26,7 +26,8 @@ constexpr char kSchool[] =
     "Lee@Ann Marie#K%KA\r\n"
     "Varga@Tomas#7%7C\r\n"
     "Nash@Star*#12%12A\r\n"
-    "Smith@Jo#3\r\n";
+    "Smith@Jo#3\r\n"
+    "Brown@Jo#8%8A\r\n";
 
 constexpr char kSettings[] = "\"C:\\Intranet\\Ondrel\", students \r\n";
 
@@ -38,10 +39,12 @@ constexpr char kShortcuts[] =
     "Nash Star*,ns,12A,year12\r\n"
     "Smith Jo,sj,x,\r\n"
     "Varga Tomas,\"tv\r\ndel /q C:\\*\",7B,year7\r\n"
-    "Varga Tomas,tv & del C:\\x,7B,year7\r\n";
+    "Varga Tomas,tv & del C:\\x,7B,year7\r\n"
+    "Brown Jo,jb & del C:\\x,8A,year8\r\n";
 
 // The two Tomas Vargas of year 7 both match both of their records: neither record can say whose
-// folder it is, so both are left for the administrator.
+// folder it is, so both are left for the administrator. Jo Brown's record would break out of the
+// batch command: it is left too, although only one student matches it.
 constexpr char kExpectedBatch[] =
     "a:\\xcacls C:\\Intranet\\Ondrel /t /g administrators:F system:F everyone:R /Y\r\n"
     "a:\\xcacls C:\\Intranet\\Ondrel\\students\\Kinder\\KA\\lee /t /g administrators:F "
@@ -55,7 +58,8 @@ constexpr char kExpectedShortcuts[] =
     "Nash Star*,ns,12A,year12\r\n"
     "Smith Jo,sj,x,\r\n"
     "Varga Tomas,\"tv\r\ndel /q C:\\*\",7B,year7\r\n"
-    "Varga Tomas,tv & del C:\\x,7B,year7\r\n";
+    "Varga Tomas,tv & del C:\\x,7B,year7\r\n"
+    "Brown Jo,jb & del C:\\x,8A,year8\r\n";
 
 // Numbers every repeat of a login, so that the two Tomas Vargas can be told apart.
 LoginMaker NumberedLogins() {
@@ -125,6 +129,10 @@ TEST_F(RightsRunTest, RewritesTheShortcutsWritesTheBatchForEveryMatchAndStartsIt
                         "it: tomas.varga tomas.varga2  -  "
                         "C:\\Intranet\\Ondrel\\students\\year7\\7B\\tvarga\r\n"
                         "VARGA TOMAS,tv2,7C,YEAR7  -  2 students"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("\r\nBrown Jo,jb & del C:\\x,8A,year8  -  its folders hold a character "
+                        "that cannot stand in a batch line  -  "),
             std::string::npos)
       << report;
 }
