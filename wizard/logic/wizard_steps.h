@@ -34,8 +34,9 @@ inline constexpr std::uint64_t kMinimumProbeLength = 100;
 inline constexpr std::string_view kNoteTitle = "Please Note";
 inline constexpr std::string_view kRefusalTitle = "Sorry";
 
-// "a:\csvde -f c:\exportad.csv -s " + server + the fixed options (two spaces after "CN=" and
-// after "-l", as csvde expects them).
+// "a:\csvde -f c:\exportad.csv -s " + server + the fixed options: every user account (not
+// contacts, not computers) with its names, login and description, so the generator knows the
+// logins that staff hold. "-c CN=  ," (two spaces) turns each "CN=" into a comma.
 std::string ExportCommandLine(std::string_view server);
 
 // The note of step 3, whose line breaks are LF CR pairs.

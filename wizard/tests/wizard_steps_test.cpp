@@ -92,7 +92,8 @@ TEST_F(WizardStepsTest, ExportWritesThePlaceholderThenStartsCsvdeAndOpensTheInst
   // The server name goes in exactly as typed.
   EXPECT_EQ(shell.started[0],
             (StartedCommand{"a:\\csvde -f c:\\exportad.csv -s  dc01  -c CN=  , -r "
-                            "description=Student -l  sn,givenName,sAMAccountName",
+                            "\"(&(objectCategory=person)(objectClass=user))\" -l "
+                            "sn,givenName,sAMAccountName,description",
                             WindowStyle::kNormalFocus}));
   EXPECT_EQ(shell.opened, std::vector<std::string>{"a:\\koru.txt"});
   EXPECT_TRUE(dialogs_.messages.empty());

@@ -101,14 +101,15 @@ TEST_F(WizardWindowTest, ServerNameWritesThePlaceholderThenStartsTheExport) {
   // The export and the instructions document start side by side, so their log lines may come in
   // either order; the export's command line must stand whole on a line of its own.
   const std::string export_line =
-      "a:\\csvde -f c:\\exportad.csv -s HCSERVER1 -c CN=  , -r description=Student -l  "
-      "sn,givenName,sAMAccountName\r\n";
+      "a:\\csvde -f c:\\exportad.csv -s HCSERVER1 -c CN=  , -r "
+      "\"(&(objectCategory=person)(objectClass=user))\" -l "
+      "sn,givenName,sAMAccountName,description\r\n";
   EXPECT_TRUE(log.rfind(export_line, 0) == 0 || log.find("\n" + export_line) != std::string::npos)
       << log;
   // The stub saw the placeholder when it started, then wrote its export over it.
   EXPECT_NE(log.find("found: Fred,Fred,Fred,Fred\r\n"), std::string::npos) << log;
-  EXPECT_EQ(drives.ReadHostFile("C:\\exportad.csv").substr(0, 31),
-            "DN,givenName,sAMAccountName,sn\r");
+  EXPECT_EQ(drives.ReadHostFile("C:\\exportad.csv").substr(0, 43),
+            "DN,givenName,sAMAccountName,sn,description\r");
   CloseWindowsTitled("koru");
 
   EXPECT_TRUE(robot::Click(window, "Exit"));
