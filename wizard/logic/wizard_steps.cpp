@@ -86,11 +86,12 @@ BatchNote LdifImportNote(std::string_view note, const AccountChanges& changes) {
 
 BatchNote AccountDeletesNote(std::string_view note, std::int64_t deletes) {
   if (deletes <= 0) return {std::string(note), false};
-  return {rt::Concat({note,
-                      "\r\n\r\nA:\\step5.bat also deletes accounts from the directory with "
-                      "NET USER /delete.\r\nAccounts deleted: ",
-                      rt::NumberText(deletes), "\r\n\r\n", RemovalQuestion(deletes)}),
-          true};
+  constexpr std::string_view kDeletes =
+      "\r\n\r\nA:\\step5.bat also deletes accounts from the directory with NET USER /delete."
+      "\r\nAccounts deleted: ";
+  return {
+      rt::Concat({note, kDeletes, rt::NumberText(deletes), "\r\n\r\n", RemovalQuestion(deletes)}),
+      true};
 }
 
 std::string ExportCommandLine(std::string_view server) {
