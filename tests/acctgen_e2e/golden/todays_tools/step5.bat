@@ -1,7 +1,10 @@
 If Not Exist "D:\s_home\" md "D:\s_home"
+icacls "D:\s_home" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 net share s_home=D:\s_home /GRANT:Everyone,FULL
 If Not Exist "D:\s_home\2026\" md "D:\s_home\2026"
+icacls "D:\s_home\2026" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2031\" md "D:\s_home\2031"
+icacls "D:\s_home\2031" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2031\mere.adeyemi\" md "D:\s_home\2031\mere.adeyemi"
 If Not Exist "D:\s_home\2031\oscar.adeyemi\" md "D:\s_home\2031\oscar.adeyemi"
 If Not Exist "D:\s_home\2031\renee.adeyemi\" md "D:\s_home\2031\renee.adeyemi"
@@ -53,6 +56,7 @@ If Not Exist "D:\s_home\2031\jean-luc.yildiz\" md "D:\s_home\2031\jean-luc.yildi
 If Not Exist "D:\s_home\2031\ana.zhang\" md "D:\s_home\2031\ana.zhang"
 If Not Exist "D:\s_home\2031\niamh.zhang\" md "D:\s_home\2031\niamh.zhang"
 If Not Exist "D:\s_home\2030\" md "D:\s_home\2030"
+icacls "D:\s_home\2030" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2030\chloe.bjork\" md "D:\s_home\2030\chloe.bjork"
 If Not Exist "D:\s_home\2030\grace.bjork\" md "D:\s_home\2030\grace.bjork"
 If Not Exist "D:\s_home\2030\sean.bjork\" md "D:\s_home\2030\sean.bjork"
@@ -104,6 +108,7 @@ If Not Exist "D:\s_home\2030\ana.yildiz\" md "D:\s_home\2030\ana.yildiz"
 If Not Exist "D:\s_home\2030\liam.yildiz\" md "D:\s_home\2030\liam.yildiz"
 If Not Exist "D:\s_home\2030\teao.yildiz\" md "D:\s_home\2030\teao.yildiz"
 If Not Exist "D:\s_home\2029\" md "D:\s_home\2029"
+icacls "D:\s_home\2029" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2029\ivy.adeyemi\" md "D:\s_home\2029\ivy.adeyemi"
 If Not Exist "D:\s_home\2029\rawiri.adeyemi\" md "D:\s_home\2029\rawiri.adeyemi"
 If Not Exist "D:\s_home\2029\ben.bjork\" md "D:\s_home\2029\ben.bjork"
@@ -156,10 +161,12 @@ If Not Exist "D:\s_home\2029\ana.walker\" md "D:\s_home\2029\ana.walker"
 If Not Exist "D:\s_home\2029\ethan.walker\" md "D:\s_home\2029\ethan.walker"
 If Not Exist "D:\s_home\2029\tama.whitlock\" md "D:\s_home\2029\tama.whitlock"
 If Not Exist "D:\s_home\2028\" md "D:\s_home\2028"
+icacls "D:\s_home\2028" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2028\noah.hughes-parry\" md "D:\s_home\2028\noah.hughes-parry"
 If Not Exist "D:\s_home\2028\ivy.o'connor\" md "D:\s_home\2028\ivy.o'connor"
 If Not Exist "D:\s_home\2028\kenji.smith-jones\" md "D:\s_home\2028\kenji.smith-jones"
 If Not Exist "D:\s_home\2027\" md "D:\s_home\2027"
+icacls "D:\s_home\2027" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2027\jean-luc.durand\" md "D:\s_home\2027\jean-luc.durand"
 If Not Exist "D:\s_home\2027\jean-luc.ferreira\" md "D:\s_home\2027\jean-luc.ferreira"
 If Not Exist "D:\s_home\2027\ngaio.hughes-parry\" md "D:\s_home\2027\ngaio.hughes-parry"
