@@ -157,7 +157,7 @@ std::vector<std::string> LdifLines(const LdifRunTexts& run,
     AddValue(lines, "displayName", account.display_name);
     AddValue(lines, "description", "Student");
     AddValue(lines, "sAMAccountName", account.login);
-    AddValue(lines, "userPrincipalName", account.login);
+    AddValue(lines, "userPrincipalName", rt::Concat({account.login, "@", run.dns_name}));
     AddValue(lines, "homeDrive", run.home_drive);
     AddValue(lines, "homeDirectory", account.home_directory);
     AddValue(lines, "scriptPath", run.logon_script);

@@ -26,6 +26,7 @@ struct LdifRunTexts {
   bool school_ou = false;
   bool students_ou = false;
   bool leaving_year_ous = false;
+  std::string dns_name;  // "hillcrest.school.example": each user principal name is login@dns_name
 };
 
 // One account row of the run, as addusers.csv holds it (Windows-1252).
