@@ -3,7 +3,7 @@
 namespace acctgen {
 
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
-                                 const std::vector<std::string>& existing_accounts,
+                                 const std::vector<ExistingAccount>& existing_accounts,
                                  const school::LoginNumbering& current_logins,
                                  const StudentLoginStems& students, ProgressSink& progress,
                                  rt::Shell& shell) {
@@ -13,7 +13,8 @@ bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
   files.PrintLine(report, " ");
 
   bool found = false;
-  for (const std::string& name : existing_accounts) {
+  for (const ExistingAccount& account : existing_accounts) {
+    const std::string& name = account.Name;
     progress.ShowItem(name);
     if (current_logins.Taken(name) || students.MayBelongToAStudent(name)) continue;
     files.PrintLine(step5, {"NET USER /delete ", name, " /DOMAIN"});

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "acctgen/logic/progress_sink.h"
+#include "acctgen/logic/startup_state.h"
 #include "acctgen/logic/student_login_stems.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"
@@ -25,7 +26,7 @@ inline constexpr std::string_view kDeletedReportCommand = "Notepad.exe a:\\delet
 // Returns whether it did. The current logins are those the run handed out: its numbering already
 // holds them in a table, so none is built again here.
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
-                                 const std::vector<std::string>& existing_accounts,
+                                 const std::vector<ExistingAccount>& existing_accounts,
                                  const school::LoginNumbering& current_logins,
                                  const StudentLoginStems& students, ProgressSink& progress,
                                  rt::Shell& shell);

@@ -4,8 +4,9 @@
 
 namespace acctgen {
 
-void StudentLoginStems::Add(const std::string& base_login) {
-  if (base_login.empty() || !bases_.insert(base_login).second) return;
+bool StudentLoginStems::Add(const std::string& base_login) {
+  if (base_login.empty()) return true;
+  if (!bases_.insert(base_login).second) return false;
   numbered_stems_.insert(base_login);
   for (std::size_t digits = 1; digits <= 4; ++digits) {
     if (base_login.size() + digits <= school::kMaxLoginLength) break;
@@ -13,6 +14,7 @@ void StudentLoginStems::Add(const std::string& base_login) {
     if (!stem.empty() && stem.back() == '.') stem.pop_back();
     numbered_stems_.insert(std::move(stem));
   }
+  return true;
 }
 
 bool StudentLoginStems::MayBelongToAStudent(std::string_view account) const {

@@ -10,6 +10,7 @@
 #include "acctgen/logic/tests/recording_progress.h"
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/testing/sample_forms.h"
+#include "acctgen/testing/student_accounts.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
@@ -183,8 +184,7 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
   form.todays_tools = true;
   form.student_owns_home_folder = true;
   form.delete_leavers = true;
-  startup_.ExistingAccounts = {"gone.student"};
-  startup_.ExistingOuClasses = {"2025"};
+  startup_.ExistingAccounts = testing::StudentAccounts({"gone.student"}, {"2025"});
   ASSERT_EQ(Run(form).end, CreateEnd::kDataErrors);
 
   EXPECT_FALSE(drives_.HostFileExists("A:\\addusers.vbs"));
@@ -224,7 +224,7 @@ TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
   Options form = SampleForm();
   form.delete_leavers = true;
   drives_.WriteHostFile("A:\\school.txt", "Varga@Tomas#7%7B\r\nLee@Ana#12%12A\r\n");
-  startup_.ExistingAccounts = {"ana.lee", "old.leaver", "tomas.varga"};
+  startup_.ExistingAccounts = testing::StudentAccounts({"ana.lee", "old.leaver", "tomas.varga"});
   startup_.ExistingCount = 3;
   const CreateOutcome outcome = Run(form);
   EXPECT_EQ(outcome.end, CreateEnd::kSuccess);
@@ -248,7 +248,8 @@ TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
   Options form = SampleForm();
   form.unique_passwords = false;
   form.common_password = " Lanterns ";
-  startup_.ExistingAccounts = {"ana.lee"};  // Ana has an account already: no row, no slip
+  startup_.ExistingAccounts =
+      testing::StudentAccounts({"ana.lee"});  // Ana has an account already: no row, no slip
   startup_.ExistingCount = 1;
   Run(form);
   const std::string sheet = Read("c:\\handout.htm");
@@ -278,7 +279,7 @@ TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
 TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
   Options clean_form = SampleForm();
   clean_form.delete_leavers = true;
-  startup_.ExistingAccounts = {"gone.student", "x", "y"};
+  startup_.ExistingAccounts = testing::StudentAccounts({"gone.student", "x", "y"});
   startup_.ExistingCount = 3;
   Run(clean_form);
   const std::vector<std::string> clean_log = faulty_.log();

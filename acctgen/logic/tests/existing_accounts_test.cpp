@@ -25,14 +25,15 @@ TEST(OuClassTest, WithoutAUnitItReadsFromTheThirdCharacter) {
 }
 
 TEST(IntermediateLineTest, PutsField4FirstAndQuotesTheClass) {
-  EXPECT_EQ(IntermediateLine("Tomas", "tomas.varga", "Varga", "2007"),
-            "Varga,Tomas,tomas.varga,\"2007\"");
-  EXPECT_EQ(IntermediateLine("", "", "", "Invalid"), ",,,\"Invalid\"");
+  EXPECT_EQ(IntermediateLine("Tomas", "tomas.varga", "Varga", "2007", ",Tomas Varga,OU=2007", "512",
+                             true),
+            "Varga,Tomas,tomas.varga,\"2007\",\",Tomas Varga,OU=2007\",512,Student");
+  EXPECT_EQ(IntermediateLine("", "", "", "Invalid", "", "", false), ",,,\"Invalid\",,,Other");
 }
 
 TEST(IntermediateLineTest, AFieldWithACommaStaysOneField) {
-  EXPECT_EQ(IntermediateLine("Mere, Jnr", "mere.tane", "Tane", "School"),
-            "Tane,\"Mere, Jnr\",mere.tane,\"School\"");
+  EXPECT_EQ(IntermediateLine("Mere, Jnr", "mere.tane", "Tane", "School", "x", "", true),
+            "Tane,\"Mere, Jnr\",mere.tane,\"School\",x,,Student");
 }
 
 }  // namespace
@@ -46,11 +47,39 @@ TEST(ExportColumnsTest, TheHeaderNamesWhereTheLoginStandsElseField3) {
   EXPECT_EQ(named.login, 1);
   EXPECT_EQ(named.surname, 2);
   EXPECT_EQ(named.given_name, 3);
+  EXPECT_EQ(named.description, -1);
+  EXPECT_EQ(named.count, 4);
   // The wizard's placeholder, or a header missing one of the three: field 3 as always.
   const ExportColumns plain = ExportColumnsOf({"DN", "sAMAccountName", "sn", "mail"});
   EXPECT_EQ(plain.login, 2);
   EXPECT_EQ(plain.given_name, 1);
   EXPECT_EQ(plain.surname, 3);
+  // Every user account with its description, and its account control when asked for.
+  const ExportColumns all = ExportColumnsOf(
+      {"DN", "description", "userAccountControl", "sAMAccountName", "givenName", "sn"});
+  EXPECT_EQ(all.description, 1);
+  EXPECT_EQ(all.account_control, 2);
+  EXPECT_EQ(all.login, 3);
+  EXPECT_EQ(all.given_name, 4);
+  EXPECT_EQ(all.surname, 5);
+  EXPECT_EQ(all.count, 6);
+}
+
+TEST(ExportColumnsTest, TheHeaderLineSplitsAsTheFieldReaderReadsIt) {
+  EXPECT_EQ(HeaderFields("DN,sn,givenName,sAMAccountName,description"),
+            (std::vector<std::string>{"DN", "sn", "givenName", "sAMAccountName", "description"}));
+  EXPECT_EQ(HeaderFields(" DN , \"sn,x\" y, ,"), (std::vector<std::string>{"DN", "sn,x", "", ""}));
+  EXPECT_EQ(HeaderFields(""), std::vector<std::string>{""});
+  EXPECT_EQ(HeaderFields("\"open"), std::vector<std::string>{"open"});
+}
+
+TEST(ExportColumnsTest, OnlyTheDescriptionStudentMakesAStudentsAccount) {
+  EXPECT_TRUE(IsStudentDescription("Student"));
+  EXPECT_TRUE(IsStudentDescription(" STUDENT "));
+  EXPECT_FALSE(IsStudentDescription("Teacher"));
+  EXPECT_FALSE(IsStudentDescription(""));
+  EXPECT_FALSE(IsStudentDescription("Students"));
+  EXPECT_FALSE(IsStudentDescription("Student teacher"));
 }
 
 }  // namespace

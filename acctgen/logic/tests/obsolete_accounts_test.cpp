@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "acctgen/logic/tests/recording_progress.h"
+#include "acctgen/testing/student_accounts.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -20,8 +21,8 @@ class ObsoleteAccountsTest : public ::testing::Test {
     files_.PrintLine(step5, "net share s_home=D:\\s_home");
     school::LoginNumbering logins;
     for (const std::string& login : current) logins.Take(login);
-    const bool found =
-        WriteObsoleteAccountsReport(files_, step5, existing, logins, students, progress_, shell_);
+    const bool found = WriteObsoleteAccountsReport(
+        files_, step5, testing::StudentAccounts(existing), logins, students, progress_, shell_);
     files_.Close(step5);
     return found;
   }

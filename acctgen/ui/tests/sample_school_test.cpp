@@ -6,9 +6,11 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "acctgen/logic/startup.h"
 #include "acctgen/testing/files_line_sorter.h"
+#include "acctgen/testing/student_accounts.h"
 #include "acctgen/ui/form_model.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -47,9 +49,9 @@ TEST(SampleSchoolTest, StartUpLoadsTheAccountsAndRestoresTheForm) {
   EXPECT_EQ(state.ExistingCount, 128);
   ASSERT_EQ(state.ExistingAccounts.size(), 128u);
   // Sorted by surname, then given name: the account names follow that order, not their own.
-  EXPECT_FALSE(std::is_sorted(state.ExistingAccounts.begin(), state.ExistingAccounts.end()));
-  EXPECT_NE(std::find(state.ExistingAccounts.begin(), state.ExistingAccounts.end(), "dane.hollis"),
-            state.ExistingAccounts.end());
+  const std::vector<std::string> names = testing::NamesOf(state.ExistingAccounts);
+  EXPECT_FALSE(std::is_sorted(names.begin(), names.end()));
+  EXPECT_NE(std::find(names.begin(), names.end(), "dane.hollis"), names.end());
 
   EXPECT_EQ(form.Get("Text1").text, "hillcrest.school.example");
   EXPECT_EQ(form.Get("Text8").text, "\\\\HCSERVER1\\profiles$");
