@@ -37,6 +37,9 @@ std::string Right(std::string_view text, std::size_t length);
 // stays one whatever it holds: enclosed in double quotes, without the double quotes of its own
 // (the reader, like the command interpreter, ends a quoted text at the next one).
 std::string QuotedField(std::string_view value);
+// Whether a name can stand in double quotes on a batch-file line as it is: a double quote would
+// end the quotes, a percent sign be expanded, a control character end the line.
+bool SafeInQuotes(std::string_view name);
 
 // The numeric prefix of a text: "7B" gives 7, "K" gives 0, " 12" gives 12, "-3x" gives -3.
 // Leading blanks are ignored; an optional sign may precede the digits.

@@ -25,13 +25,6 @@ std::string GrantLine(std::string_view folder, std::string_view student_grant) {
 
 }  // namespace
 
-bool LoginSafeInQuotes(std::string_view login) {
-  for (char c : login) {
-    if (static_cast<unsigned char>(c) < 32 || c == 127 || c == '"' || c == '%') return false;
-  }
-  return true;
-}
-
 std::vector<std::string> IcaclsResetLines(std::string_view package_path) {
   return {"icacls " + rt::QuotedField(package_path) + " /reset /t" + std::string(kContinueQuietly),
           GrantLine(package_path, "")};

@@ -13,10 +13,6 @@
 
 namespace grantor {
 
-// Whether a login can stand inside double quotes in a batch line: a quote would end them, a
-// percent sign would be expanded and a control character would end the line.
-bool LoginSafeInQuotes(std::string_view login);
-
 // The lines that reset the whole tree under the package folder: full control for the
 // administrators and the system, read access for everyone.
 std::vector<std::string> IcaclsResetLines(std::string_view package_path);

@@ -119,7 +119,7 @@ RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell
                                record.YearFolder + "\\" + record.Middle + "\\" + record.Folder;
     if (matches.size() > 1) {
       left_by_hand.push_back(ReportLine(record, NamesakesReason(matches), folder));
-    } else if (matches.size() == 1 && icacls && !LoginSafeInQuotes(matches[0]->Login)) {
+    } else if (matches.size() == 1 && icacls && !rt::SafeInQuotes(matches[0]->Login)) {
       left_by_hand.push_back(ReportLine(
           record, "the login " + matches[0]->Login + " cannot stand in a batch line", folder));
     } else if (matches.size() == 1) {

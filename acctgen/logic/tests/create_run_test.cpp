@@ -207,7 +207,7 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
       std::find(step5.begin(), step5.end(),
                 "If Not Exist \"D:\\s_home\\2026\\ana.lee\\\" md \"D:\\s_home\\2026\\ana.lee\""),
       step5.end());
-  EXPECT_EQ(step5.back(), "NET USER /delete gone.student /DOMAIN");
+  EXPECT_EQ(step5.back(), "NET USER /delete \"gone.student\" /DOMAIN");
   const std::vector<std::string> step6 = Lines(Read("a:\\step6.bat"));
   EXPECT_NE(std::find(step6.begin(), step6.end(),
                       "icacls \"D:\\s_home\\2026\\ana.lee\" /inheritance:r /grant:r "
@@ -229,7 +229,7 @@ TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
   const CreateOutcome outcome = Run(form);
   EXPECT_EQ(outcome.end, CreateEnd::kSuccess);
   const std::vector<std::string> step5 = Lines(Read("a:\\step5.bat"));
-  EXPECT_EQ(step5.back(), "NET USER /delete old.leaver /DOMAIN");
+  EXPECT_EQ(step5.back(), "NET USER /delete \"old.leaver\" /DOMAIN");
   EXPECT_EQ(Lines(Read("A:\\deleted.txt"))[2], "old.leaver");
   EXPECT_EQ(Lines(Read("a:\\step4.bat")).size(), 3u);  // not a first run: no OU script
   EXPECT_EQ(shell_.started, (std::vector<StartedCommand>{
