@@ -174,6 +174,8 @@ icacls "D:\s_home\2030\sofia.sato" /inheritance:r /grant:r "sofia.sato:(OI)(CI)M
 icacls "D:\s_home\2030\sofia.sato" /setowner "HILLCREST\sofia.sato" /t /c /q
 icacls "D:\s_home\2030\tomas.sato" /inheritance:r /grant:r "tomas.sato:(OI)(CI)M" "administrator:(OI)(CI)F" /c /q
 icacls "D:\s_home\2030\tomas.sato" /setowner "HILLCREST\tomas.sato" /t /c /q
+icacls "D:\s_home\2030\john.smith2" /inheritance:r /grant:r "john.smith2:(OI)(CI)M" "administrator:(OI)(CI)F" /c /q
+icacls "D:\s_home\2030\john.smith2" /setowner "HILLCREST\john.smith2" /t /c /q
 icacls "D:\s_home\2030\chloe.stclair" /inheritance:r /grant:r "chloe.stclair:(OI)(CI)M" "administrator:(OI)(CI)F" /c /q
 icacls "D:\s_home\2030\chloe.stclair" /setowner "HILLCREST\chloe.stclair" /t /c /q
 icacls "D:\s_home\2030\niamh.stclair" /inheritance:r /grant:r "niamh.stclair:(OI)(CI)M" "administrator:(OI)(CI)F" /c /q
@@ -318,8 +320,6 @@ icacls "D:\s_home\2027\jean-luc.lindqvist" /inheritance:r /grant:r "jean-luc.lin
 icacls "D:\s_home\2027\jean-luc.lindqvist" /setowner "HILLCREST\jean-luc.lindqvist" /t /c /q
 icacls "D:\s_home\2027\jean-luc.nunez" /inheritance:r /grant:r "jean-luc.nunez:(OI)(CI)M" "administrator:(OI)(CI)F" /c /q
 icacls "D:\s_home\2027\jean-luc.nunez" /setowner "HILLCREST\jean-luc.nunez" /t /c /q
-icacls "D:\s_home\2027\john.smith2" /inheritance:r /grant:r "john.smith2:(OI)(CI)M" "administrator:(OI)(CI)F" /c /q
-icacls "D:\s_home\2027\john.smith2" /setowner "HILLCREST\john.smith2" /t /c /q
 icacls "D:\s_home\2027\jean-luc.vanderberg" /inheritance:r /grant:r "jean-luc.vanderberg:(OI)(CI)M" "administrator:(OI)(CI)F" /c /q
 icacls "D:\s_home\2027\jean-luc.vanderberg" /setowner "HILLCREST\jean-luc.vanderberg" /t /c /q
 icacls "D:\s_home\2026\amara.d'arcy" /inheritance:r /grant:r "amara.d'arcy:(OI)(CI)M" "administrator:(OI)(CI)F" /c /q
