@@ -63,9 +63,24 @@ std::string OuClass(std::string_view distinguished_name) {
 }
 
 namespace {
+// A line end inside a field would split the line that the sort orders: it becomes a blank.
+std::string OnOneLine(std::string_view value) {
+  std::string field(value);
+  for (char& c : field) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return field;
+}
+
+// A field that reads back as one: a comma, or a double quote where the field starts, would end
+// or open the field, so the field goes in double quotes.
 std::string CsvField(std::string_view value) {
-  if (value.find(',') == std::string_view::npos) return std::string(value);
-  return rt::QuotedField(value);
+  std::string field = OnOneLine(value);
+  const std::size_t first = field.find_first_not_of(" \t");
+  if (field.find(',') == std::string::npos && (first == std::string::npos || field[first] != '"')) {
+    return field;
+  }
+  return rt::QuotedField(field);
 }
 }  // namespace
 
@@ -79,7 +94,7 @@ std::string IntermediateLine(std::string_view field2, std::string_view field3,
   line += ',';
   line += CsvField(field3);
   line += ",\"";
-  line += ou_class;
+  line += OnOneLine(ou_class);
   line += "\",";
   line += CsvField(distinguished_name);
   line += ',';

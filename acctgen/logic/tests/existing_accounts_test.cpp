@@ -34,6 +34,10 @@ TEST(IntermediateLineTest, PutsField4FirstAndQuotesTheClass) {
 TEST(IntermediateLineTest, AFieldWithACommaStaysOneField) {
   EXPECT_EQ(IntermediateLine("Mere, Jnr", "mere.tane", "Tane", "School", "x", "", true),
             "Tane,\"Mere, Jnr\",mere.tane,\"School\",x,,Student");
+  // A line end would split the line for the sort; a quote that opens a field would swallow the
+  // next ones.
+  EXPECT_EQ(IntermediateLine("O\"Neil", " \"Mo", "Ta\r\nne", "2\r, ", ",x,\r\nOU=2\r, ", "", false),
+            "Ta  ne,O\"Neil,\" Mo\",\"2 , \",\",x,  OU=2 , \",,Other");
 }
 
 }  // namespace
