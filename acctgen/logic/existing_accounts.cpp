@@ -86,8 +86,7 @@ std::string CsvField(std::string_view value) {
 
 std::string IntermediateLine(std::string_view field2, std::string_view field3,
                              std::string_view field4, std::string_view ou_class,
-                             std::string_view distinguished_name, std::string_view account_control,
-                             bool student) {
+                             std::size_t record) {
   std::string line = CsvField(field4);
   line += ',';
   line += CsvField(field2);
@@ -96,10 +95,7 @@ std::string IntermediateLine(std::string_view field2, std::string_view field3,
   line += ",\"";
   line += OnOneLine(ou_class);
   line += "\",";
-  line += CsvField(distinguished_name);
-  line += ',';
-  line += CsvField(account_control);
-  line += student ? ",Student" : ",Other";
+  line += std::to_string(record);
   return line;
 }
 

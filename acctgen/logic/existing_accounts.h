@@ -39,14 +39,12 @@ bool IsStudentDescription(std::string_view description);
 std::string OuClass(std::string_view distinguished_name);
 
 // The intermediate line of one export record: field 4, field 2, field 3 and the OU class in
-// double quotes, then the distinguished name, the account control and whether the account is a
-// student's ("Student" or "Other"), separated by commas. What comes after the class only follows
-// the sort key, which the login already makes unique. A field holding a comma is enclosed in
-// double quotes so that the line still reads back as seven fields.
+// double quotes, then the record's number in the export (from 0), by which start-up finds the
+// rest of the record again after the sort; the login already makes the sort key unique. A field
+// holding a comma is enclosed in double quotes so that the line still reads back as five fields.
 std::string IntermediateLine(std::string_view field2, std::string_view field3,
                              std::string_view field4, std::string_view ou_class,
-                             std::string_view distinguished_name, std::string_view account_control,
-                             bool student);
-inline constexpr int kIntermediateFields = 7;
+                             std::size_t record);
+inline constexpr int kIntermediateFields = 5;
 
 }  // namespace acctgen

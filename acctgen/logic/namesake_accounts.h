@@ -7,13 +7,24 @@
 // to file order.
 
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "runtime/text_set.h"
+#include "tsl/robin_map.h"
+
 namespace acctgen {
+
+// The leaving-year unit of each student's account that sits in one, by login: a table as large
+// as the school, looked up for every student.
+using AccountYears = tsl::robin_map<std::string, std::string, rt::TextHash, std::equal_to<>,
+                                    std::allocator<std::pair<std::string, std::string>>,
+                                    /*StoreHash=*/true>;
 
 // A student line of school.txt that may hold one of the accounts.
 struct AccountClaimant {
@@ -31,7 +42,7 @@ struct ClaimedAccount {
 class NamesakeAccounts {
  public:
   // The students' accounts that sit in a leaving-year unit, by login with that unit's year.
-  explicit NamesakeAccounts(const std::unordered_map<std::string, std::string>& year_of);
+  explicit NamesakeAccounts(const AccountYears& year_of);
 
   bool empty() const { return year_of_.empty(); }
 
@@ -53,7 +64,7 @@ class NamesakeAccounts {
   std::vector<ClaimedAccount> AccountsOf(const std::string& base_login) const;
   bool HasNumbered(const std::string& base_login) const;
 
-  const std::unordered_map<std::string, std::string>& year_of_;
+  const AccountYears& year_of_;
   // The accounts that end in a number, by the text before it.
   std::unordered_map<std::string, std::vector<ClaimedAccount>> numbered_;
 };

@@ -54,7 +54,7 @@ class Startup {
     state_.ExistingCount = 0;
     state_.ExistingAccounts.clear();
     state_.OtherAccounts.clear();
-    records_ = 0;
+    records_.clear();
     try {
       export_ = files_.OpenInput(school::kDirectoryExportPath);
       intermediate_ = files_.OpenOutput(kIntermediatePath);
@@ -69,16 +69,16 @@ class Startup {
       std::vector<std::string> fields(static_cast<std::size_t>(columns.count));
       while (!files_.AtEnd(*export_)) {
         for (std::string& field : fields) field = files_.InputField(*export_);
-        ++records_;
         const bool student =
             columns.description < 0 || IsStudentDescription(fields[columns.description]);
         if (student) ++state_.ExistingCount;
         files_.PrintLine(
             *intermediate_,
             IntermediateLine(fields[columns.given_name], fields[columns.login],
-                             fields[columns.surname], OuClass(fields[0]), fields[0],
-                             columns.account_control < 0 ? "" : fields[columns.account_control],
-                             student));
+                             fields[columns.surname], OuClass(fields[0]), records_.size()));
+        records_.push_back(
+            {student, std::move(fields[0]),
+             columns.account_control < 0 ? "" : std::move(fields[columns.account_control])});
       }
     } catch (const rt::RuntimeError& error) {
       return WhileReadingAnExport(error);
@@ -125,16 +125,25 @@ class Startup {
     try {
       state_.ExistingAccounts.reserve(static_cast<std::size_t>(state_.ExistingCount));
       std::array<std::string, kIntermediateFields> fields;
-      for (std::int64_t i = 0; i < records_; ++i) {
+      for (std::size_t i = 0; i < records_.size(); ++i) {
         for (std::string& field : fields) field = files_.InputField(*sorted_);
         std::string name = rt::Trim(fields[2]);
-        if (fields[6] != "Student") {
+        // The sorted file holds the lines start-up wrote, so the number is one of the records';
+        // a line that is not is taken as a student's account, as an export without descriptions.
+        const std::int64_t number = rt::NumericPrefix(fields[4]);
+        ExportRecord unknown;
+        ExportRecord& record = number >= 0 && static_cast<std::size_t>(number) < records_.size()
+                                   ? records_[static_cast<std::size_t>(number)]
+                                   : unknown;
+        if (!record.student) {
           state_.OtherAccounts.push_back(std::move(name));
           continue;
         }
-        state_.ExistingAccounts.push_back(
-            {std::move(name), std::move(fields[3]), std::move(fields[4]), std::move(fields[5])});
+        state_.ExistingAccounts.push_back({std::move(name), std::move(fields[3]),
+                                           std::move(record.distinguished_name),
+                                           std::move(record.account_control)});
       }
+      records_.clear();
     } catch (const rt::RuntimeError& error) {
       return WhileReadingAnExport(error);
     }
@@ -237,8 +246,14 @@ class Startup {
   std::optional<rt::FileNumber> intermediate_;
   std::optional<rt::FileNumber> sorted_;
   std::optional<rt::FileNumber> settings_;
-  // The records of the directory export, the students' and the others'.
-  std::int64_t records_ = 0;
+  // What each record of the directory export says beyond the intermediate line, in the order
+  // of the export, until the sorted accounts are loaded.
+  struct ExportRecord {
+    bool student = true;
+    std::string distinguished_name;
+    std::string account_control;
+  };
+  std::vector<ExportRecord> records_;
 };
 
 }  // namespace

@@ -229,7 +229,8 @@ void ProcessStudents(const Options& options, const StartupState& startup, rt::Fi
   rt::TextSet existing;
   existing.reserve(startup.ExistingAccounts.size());
   // The leaving-year unit of each existing account that sits in one.
-  std::unordered_map<std::string, std::string> existing_years;
+  AccountYears existing_years;
+  existing_years.reserve(startup.ExistingAccounts.size());
   for (const ExistingAccount& account : startup.ExistingAccounts) {
     existing.insert(account.Name);
     if (!account.OuClass.empty() && account.OuClass[0] == '2') {

@@ -25,19 +25,18 @@ TEST(OuClassTest, WithoutAUnitItReadsFromTheThirdCharacter) {
 }
 
 TEST(IntermediateLineTest, PutsField4FirstAndQuotesTheClass) {
-  EXPECT_EQ(IntermediateLine("Tomas", "tomas.varga", "Varga", "2007", ",Tomas Varga,OU=2007", "512",
-                             true),
-            "Varga,Tomas,tomas.varga,\"2007\",\",Tomas Varga,OU=2007\",512,Student");
-  EXPECT_EQ(IntermediateLine("", "", "", "Invalid", "", "", false), ",,,\"Invalid\",,,Other");
+  EXPECT_EQ(IntermediateLine("Tomas", "tomas.varga", "Varga", "2007", 0),
+            "Varga,Tomas,tomas.varga,\"2007\",0");
+  EXPECT_EQ(IntermediateLine("", "", "", "Invalid", 12345), ",,,\"Invalid\",12345");
 }
 
 TEST(IntermediateLineTest, AFieldWithACommaStaysOneField) {
-  EXPECT_EQ(IntermediateLine("Mere, Jnr", "mere.tane", "Tane", "School", "x", "", true),
-            "Tane,\"Mere, Jnr\",mere.tane,\"School\",x,,Student");
+  EXPECT_EQ(IntermediateLine("Mere, Jnr", "mere.tane", "Tane", "School", 3),
+            "Tane,\"Mere, Jnr\",mere.tane,\"School\",3");
   // A line end would split the line for the sort; a quote that opens a field would swallow the
   // next ones.
-  EXPECT_EQ(IntermediateLine("O\"Neil", " \"Mo", "Ta\r\nne", "2\r, ", ",x,\r\nOU=2\r, ", "", false),
-            "Ta  ne,O\"Neil,\" Mo\",\"2 , \",\",x,  OU=2 , \",,Other");
+  EXPECT_EQ(IntermediateLine("O\"Neil", " \"Mo", "Ta\r\nne", "2\r, ", 4),
+            "Ta  ne,O\"Neil,\" Mo\",\"2 , \",4");
 }
 
 }  // namespace
