@@ -20,8 +20,7 @@ std::string CutStem(const std::string& base, std::size_t digits) {
 
 }  // namespace
 
-NamesakeAccounts::NamesakeAccounts(const AccountYears& year_of)
-    : year_of_(year_of) {
+NamesakeAccounts::NamesakeAccounts(const AccountYears& year_of) : year_of_(year_of) {
   const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
   for (const auto& [login, year] : year_of_) {
     // The number is every digit at the end: a name that ends in digits itself is left to file
