@@ -20,6 +20,7 @@
 #include "acctgen/logic/run/create_run.h"
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/testing/sample_forms.h"
+#include "acctgen/testing/student_accounts.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -39,6 +40,7 @@ std::string Name(std::size_t index, char first) {
 struct School {
   std::string export_text;
   std::vector<std::string> existing;
+  std::vector<std::string> units;  // each existing account's leaving-year unit
 };
 
 School MakeSchool(std::size_t students, std::size_t existing) {
@@ -54,10 +56,12 @@ School MakeSchool(std::size_t students, std::size_t existing) {
       std::string login;
       for (char c : given + "." + surname) login.push_back(c >= 'A' && c <= 'Z' ? c + 32 : c);
       school.existing.push_back(login);
+      school.units.push_back(std::to_string(2026 + 12 - year));
     }
   }
   for (std::size_t i = school.existing.size(); i < existing; ++i) {
     school.existing.push_back("leaver." + Name(i, 'l'));
+    school.units.push_back("2025");
   }
   return school;
 }
@@ -72,7 +76,7 @@ bool CreateRun(const School& school, rt::testing::TestDrives& drives) {
   rt::Files files(drives.file_system());
   acctgen::StartupState startup;
   startup.CurrentYear = "2026";
-  startup.ExistingAccounts = school.existing;
+  startup.ExistingAccounts = acctgen::testing::StudentAccounts(school.existing, school.units);
   startup.ExistingCount = static_cast<std::int64_t>(school.existing.size());
   startup.StudentExport = files.OpenInput("A:\\school.txt");
   acctgen::Options form = SampleForm();

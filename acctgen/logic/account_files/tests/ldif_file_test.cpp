@@ -60,7 +60,8 @@ TEST(LdifFileTest, UnitsAndAnAccountInOneAdd) {
                    true,
                    true,
                    true,
-                   true};
+                   true,
+                   "hillcrest.school.example"};
   const std::vector<LdifAccount> accounts{{"OU=2031,OU=Students,OU=School", "Ren\xE9", "Smith, 2",
                                            "Ren\xE9 Smith", "rene.smith2", "abc123",
                                            "\\\\HC\\s_home\\2031\\rene.smith2"}};
@@ -96,7 +97,7 @@ TEST(LdifFileTest, UnitsAndAnAccountInOneAdd) {
       LdifLine("displayName", "Ren\xC3\xA9 Smith"),
       "description: Student",
       "sAMAccountName: rene.smith2",
-      "userPrincipalName: rene.smith2",
+      "userPrincipalName: rene.smith2@hillcrest.school.example",
       "homeDrive: H:",
       "homeDirectory: \\\\HC\\s_home\\2031\\rene.smith2",
       "scriptPath: Students.bat",
@@ -109,7 +110,7 @@ TEST(LdifFileTest, UnitsAndAnAccountInOneAdd) {
 
   // No unit chosen: the account goes to the Users container; the plain account control, no
   // password age, and an empty script or profile is left out.
-  run = {"DC=x,DC=y", "H:", "", "", false, false, false, false, false};
+  run = {"DC=x,DC=y", "H:", "", "", false, false, false, false, false, "x.y"};
   const std::vector<std::string> plain =
       LdifLines(run, {"2031"}, {{"", "A", "B", "A B", "a.b", "pw", "\\\\s\\a.b"}});
   EXPECT_EQ(plain[2], "dn: CN=A B,CN=Users,DC=x,DC=y");

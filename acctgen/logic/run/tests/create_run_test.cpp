@@ -11,6 +11,7 @@
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/testing/recording_progress.h"
 #include "acctgen/testing/sample_forms.h"
+#include "acctgen/testing/student_accounts.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
@@ -184,8 +185,7 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
   form.todays_tools = true;
   form.student_owns_home_folder = true;
   form.delete_leavers = true;
-  startup_.ExistingAccounts = {"gone.student"};
-  startup_.ExistingOuClasses = {"2025"};
+  startup_.ExistingAccounts = testing::StudentAccounts({"gone.student"}, {"2025"});
   ASSERT_EQ(Run(form).end, CreateEnd::kDataErrors);
 
   EXPECT_FALSE(drives_.HostFileExists("A:\\addusers.vbs"));
@@ -210,7 +210,7 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
       std::find(step5.begin(), step5.end(),
                 "If Not Exist \"D:\\s_home\\2026\\ana.lee\\\" md \"D:\\s_home\\2026\\ana.lee\""),
       step5.end());
-  EXPECT_EQ(step5.back(), "NET USER /delete gone.student /DOMAIN");
+  EXPECT_EQ(step5.back(), "NET USER /delete \"gone.student\" /DOMAIN");
   const std::vector<std::string> step6 = Lines(Read("a:\\step6.bat"));
   EXPECT_NE(
       std::find(step6.begin(), step6.end(),
@@ -235,12 +235,12 @@ TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
   Options form = SampleForm();
   form.delete_leavers = true;
   drives_.WriteHostFile("A:\\school.txt", "Varga@Tomas#7%7B\r\nLee@Ana#12%12A\r\n");
-  startup_.ExistingAccounts = {"ana.lee", "old.leaver", "tomas.varga"};
+  startup_.ExistingAccounts = testing::StudentAccounts({"ana.lee", "old.leaver", "tomas.varga"});
   startup_.ExistingCount = 3;
   const CreateOutcome outcome = Run(form);
   EXPECT_EQ(outcome.end, CreateEnd::kSuccess);
   const std::vector<std::string> step5 = Lines(Read("a:\\step5.bat"));
-  EXPECT_EQ(step5.back(), "NET USER /delete old.leaver /DOMAIN");
+  EXPECT_EQ(step5.back(), "NET USER /delete \"old.leaver\" /DOMAIN");
   EXPECT_EQ(Lines(Read("A:\\deleted.txt"))[2], "old.leaver");
   EXPECT_EQ(Lines(Read("a:\\step4.bat")).size(), 3u);  // not a first run: no OU script
   EXPECT_EQ(shell_.started, (std::vector<StartedCommand>{
@@ -259,7 +259,8 @@ TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
   Options form = SampleForm();
   form.unique_passwords = false;
   form.common_password = " Lanterns ";
-  startup_.ExistingAccounts = {"ana.lee"};  // Ana has an account already: no row, no slip
+  startup_.ExistingAccounts =
+      testing::StudentAccounts({"ana.lee"});  // Ana has an account already: no row, no slip
   startup_.ExistingCount = 1;
   Run(form);
   const std::string sheet = Read("c:\\handout.htm");
@@ -289,7 +290,7 @@ TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
 TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
   Options clean_form = SampleForm();
   clean_form.delete_leavers = true;
-  startup_.ExistingAccounts = {"gone.student", "x", "y"};
+  startup_.ExistingAccounts = testing::StudentAccounts({"gone.student", "x", "y"});
   startup_.ExistingCount = 3;
   Run(clean_form);
   const std::vector<std::string> clean_log = faulty_.log();

@@ -95,6 +95,7 @@ If Not Exist "D:\s_home\2030\olivia.rangi\" md "D:\s_home\2030\olivia.rangi"
 If Not Exist "D:\s_home\2030\ivy.rossi\" md "D:\s_home\2030\ivy.rossi"
 If Not Exist "D:\s_home\2030\sofia.sato\" md "D:\s_home\2030\sofia.sato"
 If Not Exist "D:\s_home\2030\tomas.sato\" md "D:\s_home\2030\tomas.sato"
+If Not Exist "D:\s_home\2030\john.smith2\" md "D:\s_home\2030\john.smith2"
 If Not Exist "D:\s_home\2030\chloe.stclair\" md "D:\s_home\2030\chloe.stclair"
 If Not Exist "D:\s_home\2030\niamh.stclair\" md "D:\s_home\2030\niamh.stclair"
 If Not Exist "D:\s_home\2030\tomas.tane\" md "D:\s_home\2030\tomas.tane"
@@ -173,7 +174,6 @@ If Not Exist "D:\s_home\2027\ngaio.hughes-parry\" md "D:\s_home\2027\ngaio.hughe
 If Not Exist "D:\s_home\2027\renee.hughes-parry\" md "D:\s_home\2027\renee.hughes-parry"
 If Not Exist "D:\s_home\2027\jean-luc.lindqvist\" md "D:\s_home\2027\jean-luc.lindqvist"
 If Not Exist "D:\s_home\2027\jean-luc.nunez\" md "D:\s_home\2027\jean-luc.nunez"
-If Not Exist "D:\s_home\2027\john.smith2\" md "D:\s_home\2027\john.smith2"
 If Not Exist "D:\s_home\2027\jean-luc.vanderberg\" md "D:\s_home\2027\jean-luc.vanderberg"
 If Not Exist "D:\s_home\2026\amara.d'arcy\" md "D:\s_home\2026\amara.d'arcy"
 If Not Exist "D:\s_home\2026\kenji.d'arcy\" md "D:\s_home\2026\kenji.d'arcy"
@@ -211,25 +211,25 @@ If Not Exist "D:\s_home\2026\emile.varga\" md "D:\s_home\2026\emile.varga"
 If Not Exist "D:\s_home\2026\ana.walker2\" md "D:\s_home\2026\ana.walker2"
 If Not Exist "D:\s_home\2026\oscar.xu\" md "D:\s_home\2026\oscar.xu"
 If Not Exist "D:\s_home\2026\rawiri.yildiz\" md "D:\s_home\2026\rawiri.yildiz"
-NET USER /delete amara.darcy /DOMAIN
-NET USER /delete kenji.darcy /DOMAIN
-NET USER /delete ruby.darcy /DOMAIN
-NET USER /delete jeanluc.durand /DOMAIN
-NET USER /delete jeanluc.ferreira /DOMAIN
-NET USER /delete dane.hollis /DOMAIN
-NET USER /delete liam.hughesparry /DOMAIN
-NET USER /delete ngaio.hughesparry /DOMAIN
-NET USER /delete noah.hughesparry /DOMAIN
-NET USER /delete renee.hughesparry /DOMAIN
-NET USER /delete jeanluc.lindqvist /DOMAIN
-NET USER /delete kiri.matiu /DOMAIN
-NET USER /delete jeanluc.nunez /DOMAIN
-NET USER /delete ivy.oconnor /DOMAIN
-NET USER /delete ada.okonkwo /DOMAIN
-NET USER /delete luis.pereira /DOMAIN
-NET USER /delete beth.sinclair /DOMAIN
-NET USER /delete kenji.smithjones /DOMAIN
-NET USER /delete pita.tangaroa /DOMAIN
-NET USER /delete greta.ulrich /DOMAIN
-NET USER /delete losa.vaifale /DOMAIN
-NET USER /delete jeanluc.vanderberg /DOMAIN
+NET USER /delete "amara.darcy" /DOMAIN
+NET USER /delete "kenji.darcy" /DOMAIN
+NET USER /delete "ruby.darcy" /DOMAIN
+NET USER /delete "jeanluc.durand" /DOMAIN
+NET USER /delete "jeanluc.ferreira" /DOMAIN
+NET USER /delete "dane.hollis" /DOMAIN
+NET USER /delete "liam.hughesparry" /DOMAIN
+NET USER /delete "ngaio.hughesparry" /DOMAIN
+NET USER /delete "noah.hughesparry" /DOMAIN
+NET USER /delete "renee.hughesparry" /DOMAIN
+NET USER /delete "jeanluc.lindqvist" /DOMAIN
+NET USER /delete "kiri.matiu" /DOMAIN
+NET USER /delete "jeanluc.nunez" /DOMAIN
+NET USER /delete "ivy.oconnor" /DOMAIN
+NET USER /delete "ada.okonkwo" /DOMAIN
+NET USER /delete "luis.pereira" /DOMAIN
+NET USER /delete "beth.sinclair" /DOMAIN
+NET USER /delete "kenji.smithjones" /DOMAIN
+NET USER /delete "pita.tangaroa" /DOMAIN
+NET USER /delete "greta.ulrich" /DOMAIN
+NET USER /delete "losa.vaifale" /DOMAIN
+NET USER /delete "jeanluc.vanderberg" /DOMAIN
