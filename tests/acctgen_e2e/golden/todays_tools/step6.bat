@@ -174,6 +174,8 @@ icacls "D:\s_home\2030\sofia.sato" /inheritance:r /grant:r "HILLCREST\sofia.sato
 icacls "D:\s_home\2030\sofia.sato" /setowner "HILLCREST\sofia.sato" /t /c /q
 icacls "D:\s_home\2030\tomas.sato" /inheritance:r /grant:r "HILLCREST\tomas.sato:(OI)(CI)M" "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" /c /q
 icacls "D:\s_home\2030\tomas.sato" /setowner "HILLCREST\tomas.sato" /t /c /q
+icacls "D:\s_home\2030\john.smith2" /inheritance:r /grant:r "HILLCREST\john.smith2:(OI)(CI)M" "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" /c /q
+icacls "D:\s_home\2030\john.smith2" /setowner "HILLCREST\john.smith2" /t /c /q
 icacls "D:\s_home\2030\chloe.stclair" /inheritance:r /grant:r "HILLCREST\chloe.stclair:(OI)(CI)M" "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" /c /q
 icacls "D:\s_home\2030\chloe.stclair" /setowner "HILLCREST\chloe.stclair" /t /c /q
 icacls "D:\s_home\2030\niamh.stclair" /inheritance:r /grant:r "HILLCREST\niamh.stclair:(OI)(CI)M" "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" /c /q
@@ -318,8 +320,6 @@ icacls "D:\s_home\2027\jean-luc.lindqvist" /inheritance:r /grant:r "HILLCREST\je
 icacls "D:\s_home\2027\jean-luc.lindqvist" /setowner "HILLCREST\jean-luc.lindqvist" /t /c /q
 icacls "D:\s_home\2027\jean-luc.nunez" /inheritance:r /grant:r "HILLCREST\jean-luc.nunez:(OI)(CI)M" "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" /c /q
 icacls "D:\s_home\2027\jean-luc.nunez" /setowner "HILLCREST\jean-luc.nunez" /t /c /q
-icacls "D:\s_home\2027\john.smith2" /inheritance:r /grant:r "HILLCREST\john.smith2:(OI)(CI)M" "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" /c /q
-icacls "D:\s_home\2027\john.smith2" /setowner "HILLCREST\john.smith2" /t /c /q
 icacls "D:\s_home\2027\jean-luc.vanderberg" /inheritance:r /grant:r "HILLCREST\jean-luc.vanderberg:(OI)(CI)M" "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" /c /q
 icacls "D:\s_home\2027\jean-luc.vanderberg" /setowner "HILLCREST\jean-luc.vanderberg" /t /c /q
 icacls "D:\s_home\2026\amara.d'arcy" /inheritance:r /grant:r "HILLCREST\amara.d'arcy:(OI)(CI)M" "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" /c /q
