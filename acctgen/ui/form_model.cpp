@@ -13,7 +13,8 @@ std::vector<Control> StartControls() {
   const Options start = FreshFormOptions();
   std::vector<Control> controls;
   for (const FormField& row : FormFields()) {
-    Control& control = controls.emplace_back(row);
+    // Braces, not emplace_back(row): clang of the fuzzers builds no aggregate from parentheses.
+    Control& control = controls.emplace_back(Control{row, {}, false, true});
     control.enabled = row.enabled;
     if (row.kind == ControlKind::kText) control.text = TextOf(start, row.field);
     if (row.kind == ControlKind::kOption || row.kind == ControlKind::kCheck) {
