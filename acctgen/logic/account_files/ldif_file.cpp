@@ -122,6 +122,19 @@ std::string UnicodePassword(std::string_view password_1252) {
   return out;
 }
 
+std::string AccountDn(const LdifRunTexts& run, const LdifAccount& account) {
+  const std::string common_name =
+      EscapeDnValue(Utf8From1252(rt::Concat({account.given_name, " ", account.last_name})));
+  // Without a unit chosen, the accounts go where a domain keeps new users.
+  const std::string container =
+      account.ou_path.empty() ? "CN=Users" : Utf8From1252(account.ou_path);
+  return rt::Concat({"CN=", common_name, ",", container, ",", Utf8From1252(run.ds_root)});
+}
+
+int NewAccountControl(const LdifRunTexts& run) {
+  return kNormalAccount + (run.password_never_expires ? kPasswordNeverExpires : 0);
+}
+
 std::vector<std::string> LdifLines(const LdifRunTexts& run,
                                    const std::vector<std::string>& leaving_years,
                                    const std::vector<LdifAccount>& accounts) {
@@ -139,16 +152,9 @@ std::vector<std::string> LdifLines(const LdifRunTexts& run,
     }
   }
 
-  const std::string account_control =
-      std::to_string(kNormalAccount + (run.password_never_expires ? kPasswordNeverExpires : 0));
+  const std::string account_control = std::to_string(NewAccountControl(run));
   for (const LdifAccount& account : accounts) {
-    const std::string common_name =
-        EscapeDnValue(Utf8From1252(rt::Concat({account.given_name, " ", account.last_name})));
-    // Without a unit chosen, the accounts go where a domain keeps new users.
-    const std::string container =
-        account.ou_path.empty() ? "CN=Users" : Utf8From1252(account.ou_path);
-    lines.push_back(LdifLine(
-        "dn", rt::Concat({"CN=", common_name, ",", container, ",", Utf8From1252(run.ds_root)})));
+    lines.push_back(LdifLine("dn", AccountDn(run, account)));
     lines.push_back("changetype: add");
     lines.push_back("objectClass: user");
     AddValue(lines, "givenName", account.given_name);
@@ -169,13 +175,11 @@ std::vector<std::string> LdifLines(const LdifRunTexts& run,
   return lines;
 }
 
-void WriteLdifFile(rt::Files& files, const LdifRunTexts& run,
+void WriteLdifFile(rt::Files& files, rt::FileNumber file, const LdifRunTexts& run,
                    const std::vector<std::string>& leaving_years,
                    const std::vector<LdifAccount>& accounts) {
-  const rt::FileNumber file = files.OpenOutput(kLdifPath);
   for (const std::string& line : LdifLines(run, leaving_years, accounts))
     files.PrintLine(file, line);
-  files.Close(file);
 }
 
 }  // namespace acctgen

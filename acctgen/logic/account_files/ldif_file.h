@@ -55,13 +55,23 @@ std::string LdifLine(std::string_view attribute, std::string_view utf8_value);
 // The unicodePwd value: the password in double quotes, UTF-16LE.
 std::string UnicodePassword(std::string_view password_1252);
 
+// The distinguished name (UTF-8) the file gives the account: its full name in the unit of its
+// row, or in the domain's Users container when no unit is chosen.
+std::string AccountDn(const LdifRunTexts& run, const LdifAccount& account);
+
+// The userAccountControl of every account the file adds: a normal, enabled account, whose
+// password never expires when the form says so.
+int NewAccountControl(const LdifRunTexts& run);
+
 // The lines of the whole file, entries separated by empty lines: the units that ou.vbs creates,
 // then one entry per account in the unit of its row.
 std::vector<std::string> LdifLines(const LdifRunTexts& run,
                                    const std::vector<std::string>& leaving_years,
                                    const std::vector<LdifAccount>& accounts);
 
-void WriteLdifFile(rt::Files& files, const LdifRunTexts& run,
+// Writes the units and the accounts into the open file; the run adds the changes of existing
+// accounts after them and closes it.
+void WriteLdifFile(rt::Files& files, rt::FileNumber file, const LdifRunTexts& run,
                    const std::vector<std::string>& leaving_years,
                    const std::vector<LdifAccount>& accounts);
 

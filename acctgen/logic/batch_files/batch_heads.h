@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/form/options.h"
 #include "acctgen/logic/batch_files/toolset.h"
+#include "acctgen/logic/form/options.h"
 #include "runtime/files.h"
 
 namespace acctgen {

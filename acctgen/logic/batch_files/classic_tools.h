@@ -25,6 +25,10 @@ class ClassicTools final : public Toolset {
 
   void WriteOrRemoveScripts(rt::Files& files, const Options& options) const override;
   bool WritesOuScript() const override { return true; }
+  bool ImportsLeavers() const override { return false; }
+  void WriteUndoFile(rt::Files& files, const LdifRunTexts& run,
+                     const std::vector<LdifAccount>& added,
+                     const LeaverChanges& changes) const override;
   std::vector<std::string> Step4Lines(std::string_view archive_name,
                                       std::int64_t existing_count) const override;
   std::string MakeFolderLine(std::string_view folder) const override;

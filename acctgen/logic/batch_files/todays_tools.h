@@ -35,6 +35,10 @@ class TodaysTools final : public Toolset {
   // The Excel scripts of an earlier classic run would only mislead: nothing calls them now.
   void WriteOrRemoveScripts(rt::Files& files, const Options& options) const override;
   bool WritesOuScript() const override { return false; }
+  bool ImportsLeavers() const override { return true; }
+  void WriteUndoFile(rt::Files& files, const LdifRunTexts& run,
+                     const std::vector<LdifAccount>& added,
+                     const LeaverChanges& changes) const override;
   std::vector<std::string> Step4Lines(std::string_view archive_name,
                                       std::int64_t existing_count) const override;
   std::string MakeFolderLine(std::string_view folder) const override;

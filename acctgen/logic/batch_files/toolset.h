@@ -11,8 +11,10 @@
 #include <string_view>
 #include <vector>
 
-#include "acctgen/logic/form/options.h"
+#include "acctgen/logic/account_files/ldif_file.h"
+#include "acctgen/logic/account_files/leaver_entries.h"
 #include "acctgen/logic/batch_files/output_files.h"
+#include "acctgen/logic/form/options.h"
 #include "runtime/files.h"
 
 namespace acctgen {
@@ -33,6 +35,15 @@ class Toolset {
   virtual void WriteOrRemoveScripts(rt::Files& files, const Options& options) const = 0;
   // Whether the run writes the OU-creation script a:\ou.vbs beside the LDIF file.
   virtual bool WritesOuScript() const = 0;
+  // Whether step 4's import changes the accounts that exist already: a leaver is disabled and
+  // moved into a Leavers unit, deleted by the first run of a later year, and brought back when
+  // the student is; otherwise step 5 deletes a leaver at once.
+  virtual bool ImportsLeavers() const = 0;
+  // After the LDIF file: the file that takes its import back, or, with tools that import
+  // nothing, the removal of one an earlier run left.
+  virtual void WriteUndoFile(rt::Files& files, const LdifRunTexts& run,
+                             const std::vector<LdifAccount>& added,
+                             const LeaverChanges& changes) const = 0;
   // Step 4 whole: the import of the run's accounts and units.
   virtual std::vector<std::string> Step4Lines(std::string_view archive_name,
                                               std::int64_t existing_count) const = 0;

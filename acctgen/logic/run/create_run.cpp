@@ -1,18 +1,19 @@
 #include "acctgen/logic/run/create_run.h"
 
-#include "acctgen/logic/batch_files/archive_name.h"
-#include "acctgen/logic/batch_files/batch_heads.h"
-#include "acctgen/logic/run/completion.h"
 #include "acctgen/logic/account_files/ds_root.h"
-#include "acctgen/logic/form/form_checks.h"
 #include "acctgen/logic/account_files/handout_sheet.h"
 #include "acctgen/logic/account_files/ldif_file.h"
-#include "acctgen/logic/students/leaving_years.h"
-#include "acctgen/logic/run/obsolete_accounts.h"
 #include "acctgen/logic/account_files/ou_script.h"
-#include "acctgen/logic/form/settings_file.h"
-#include "acctgen/logic/students/student_pass.h"
+#include "acctgen/logic/batch_files/archive_name.h"
+#include "acctgen/logic/batch_files/batch_heads.h"
 #include "acctgen/logic/batch_files/toolset.h"
+#include "acctgen/logic/form/form_checks.h"
+#include "acctgen/logic/form/settings_file.h"
+#include "acctgen/logic/run/completion.h"
+#include "acctgen/logic/run/leavers.h"
+#include "acctgen/logic/run/obsolete_accounts.h"
+#include "acctgen/logic/students/leaving_years.h"
+#include "acctgen/logic/students/student_pass.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 #include "school/procedure_files.h"
@@ -71,10 +72,23 @@ CreateEnd WriteEverything(const Options& options, const StartupState& startup,
   PrintLines(files, out.Step6, Step6CleanUpLines());
   if (options.leaving_year_ous && out.OuVbs != 0)
     PrintLines(files, out.OuVbs, CalendarYearLines(options, run.LeavingYearList));
-  WriteLdifFile(files, LdifTextsOf(options, ds_root), run.LeavingYearList, run.AccountRows);
+  const LdifRunTexts ldif_texts = LdifTextsOf(options, ds_root);
+  const LeaverChanges changes =
+      tools->ImportsLeavers()
+          ? FindLeaverChanges(options, startup, run, ldif_texts, services.progress)
+          : LeaverChanges{};
+  const rt::FileNumber ldif = files.OpenOutput(kLdifPath);
+  WriteLdifFile(files, ldif, ldif_texts, run.LeavingYearList, run.AccountRows);
+  WriteLeaverEntries(files, ldif, changes);
+  files.Close(ldif);
+  tools->WriteUndoFile(files, ldif_texts, run.AccountRows, changes);
   if (options.delete_leavers) {
-    WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins, run.Stems,
-                                services.progress, services.shell);
+    if (tools->ImportsLeavers()) {
+      WriteLeaversReport(files, options, changes, services.shell);
+    } else {
+      WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins, run.Stems,
+                                  services.progress, services.shell);
+    }
   }
   // The sheet of new passwords comes once every row is written, before the run ends.
   WriteHandoutSheet(files, options.domain_dns_name, services.clock.Now(), run.NewAccounts);

@@ -16,6 +16,10 @@ struct StartupState {
   std::vector<std::string> ExistingAccounts;
   // The OU class of each existing account, at the same position ("2027", "Students", ...).
   std::vector<std::string> ExistingOuClasses;
+  // At the same positions: the distinguished name as the export wrote it, and the
+  // userAccountControl ("" when the export has no such column).
+  std::vector<std::string> ExistingDns;
+  std::vector<std::string> ExistingAccountControls;
   // The number of data records read from the directory export (even when the list was not
   // loaded).
   std::int64_t ExistingCount = 0;

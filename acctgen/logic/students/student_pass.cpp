@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "acctgen/logic/startup/account_place.h"
 #include "acctgen/logic/students/leaving_year.h"
 #include "acctgen/logic/students/leaving_years.h"
 #include "acctgen/logic/students/ou_path.h"
@@ -139,8 +140,22 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
   std::unordered_map<std::string, std::string> existing_years;
   for (std::size_t i = 0; i < startup.ExistingOuClasses.size(); ++i) {
     const std::string& ou_class = startup.ExistingOuClasses[i];
-    if (!ou_class.empty() && ou_class[0] == '2') {
+    // A Leavers unit's year is not a leaving year.
+    const bool leaver =
+        i < startup.ExistingDns.size() && MayBeInLeaversUnit(startup.ExistingDns[i]);
+    if (!ou_class.empty() && ou_class[0] == '2' && !leaver) {
       existing_years.emplace(startup.ExistingAccounts[i], ou_class);
+    }
+  }
+  // The accounts that stand in a Leavers unit, by login, when the run's import brings a
+  // returning student's account back.
+  std::unordered_map<std::string_view, std::size_t> in_leavers_unit;
+  if (tools.ImportsLeavers()) {
+    for (std::size_t i = 0; i < startup.ExistingDns.size(); ++i) {
+      if (MayBeInLeaversUnit(startup.ExistingDns[i]) &&
+          !PlaceOf(startup.ExistingDns[i]).leavers_year.empty()) {
+        in_leavers_unit.emplace(startup.ExistingAccounts[i], i);
+      }
     }
   }
   const LoginFormat format = LoginFormatOf(options);
@@ -207,6 +222,17 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
         *school::DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
     run.CurrentLogins.push_back(login.Login);
     if (existing.contains(login.Login)) {
+      if (const auto leaver = in_leavers_unit.find(login.Login); leaver != in_leavers_unit.end()) {
+        // Back at school: the import moves the account out of the Leavers unit and enables it.
+        const AccountPlace place = PlaceOf(startup.ExistingDns[leaver->second]);
+        run.Returning.push_back({leaver->second, Unquoted(ou_path)});
+        files.PrintLine(out.ErrorLog,
+                        rt::Concat({"In KORU, ", record.Surname, " ", record.PreferredName,
+                                    " is back at school: step 4 moves the account ", login.Login,
+                                    " out of the Leavers unit of ", place.leavers_year,
+                                    " and enables it again, with its old password."}));
+        continue;
+      }
       // The export carries no student number: a newcomer who shares a current student's name,
       // or a student who repeats a year, is taken as that account, and a person checks it.
       const auto year = existing_years.find(login.Login);
