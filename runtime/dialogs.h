@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes (OK button only) and the input box.
+// Message boxes (an OK button, or Yes and No for a question) and the input box.
 
 #include <optional>
 #include <string>
@@ -20,6 +20,9 @@ class Dialogs {
   virtual ~Dialogs() = default;
   // Shows the text with an OK button and waits for OK.
   virtual void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) = 0;
+  // Shows the text with Yes and No buttons, No the default (Enter answers No), and waits for
+  // one; true for Yes.
+  virtual bool AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) = 0;
   // Asks for one line of text; returns it, or an empty text when the user cancels.
   virtual std::string AskText(std::string_view prompt, std::string_view title,
                               std::string_view default_answer,

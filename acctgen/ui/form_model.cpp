@@ -10,33 +10,15 @@ namespace acctgen::ui {
 namespace {
 
 std::vector<Control> StartControls() {
-  const Options start;
+  const Options start = FreshFormOptions();
   std::vector<Control> controls;
   for (const FormField& row : FormFields()) {
-    Control c;
-    c.name = row.name;
-    c.id = row.id;
-    c.kind = row.kind;
-    c.field = row.field;
-    c.reaction = row.reaction;
-    c.caption = std::string(row.caption);
-    c.place = row.place;
-    c.tab = row.tab;
-    c.frame = row.frame;
-    c.option_group = row.group;
-    c.label = row.label;
-    c.hint = row.hint;
-    c.tool_tip = std::string(row.tool_tip);
-    c.hint_label = row.hint_label;
-    c.warning_label = row.warning_label;
-    c.max_length = row.max_length;
-    c.upper_case = row.reaction == Reaction::kUpperCase;
-    c.enabled = row.enabled;
-    if (row.kind == ControlKind::kText) c.text = TextOf(start, row.field);
+    Control& control = controls.emplace_back(row);
+    control.enabled = row.enabled;
+    if (row.kind == ControlKind::kText) control.text = TextOf(start, row.field);
     if (row.kind == ControlKind::kOption || row.kind == ControlKind::kCheck) {
-      c.checked = FlagOf(start, row.field);
+      control.checked = FlagOf(start, row.field);
     }
-    controls.push_back(std::move(c));
   }
   return controls;
 }
@@ -45,13 +27,14 @@ std::vector<Control> StartControls() {
 
 FormModel::FormModel(rt::Dialogs& dialogs) : dialogs_(dialogs), controls_(StartControls()) {
   for (Control& control : controls_) {
-    if (control.field != Field::kNone) of_field_[static_cast<int>(control.field)] = &control;
+    const Field field = control.row.field;
+    if (field != Field::kNone) of_field_[static_cast<int>(field)] = &control;
   }
 }
 
 Control& FormModel::Find(std::string_view name) {
   for (Control& control : controls_) {
-    if (control.name == name) return control;
+    if (control.row.name == name) return control;
   }
   throw std::out_of_range("no control " + std::string(name));
 }
@@ -62,13 +45,13 @@ const Control& FormModel::Get(std::string_view name) const {
 
 const Control* FormModel::FindById(int id) const {
   for (const Control& control : controls_) {
-    if (control.id == id) return &control;
+    if (control.row.id == id) return &control;
   }
   return nullptr;
 }
 
 void FormModel::Changed(const Control& control) {
-  if (on_change) on_change(control.name);
+  if (on_change) on_change(control.row.name);
 }
 
 void FormModel::SetText(Field field, std::string_view text) { Text(At(field), text); }
@@ -77,19 +60,19 @@ void FormModel::SetText(std::string_view name, std::string_view text) { Text(Fin
 void FormModel::SetFlag(std::string_view name, bool on) { Flag(Find(name), on); }
 
 void FormModel::Text(Control& control, std::string_view text) {
-  if (control.kind != ControlKind::kText || control.text == text) return;
+  if (control.row.kind != ControlKind::kText || control.text == text) return;
   control.text = std::string(text);
   Changed(control);
   React(control);
 }
 
 void FormModel::Flag(Control& control, bool on) {
-  if (control.kind != ControlKind::kOption && control.kind != ControlKind::kCheck) return;
+  if (control.row.kind != ControlKind::kOption && control.row.kind != ControlKind::kCheck) return;
   if (control.checked == on) return;
-  if (control.kind == ControlKind::kOption && on) {
+  if (control.row.kind == ControlKind::kOption && on) {
     for (Control& other : controls_) {
-      if (&other != &control && other.kind == ControlKind::kOption &&
-          other.option_group == control.option_group && other.checked) {
+      if (&other != &control && other.row.kind == ControlKind::kOption &&
+          std::string_view(other.row.group) == control.row.group && other.checked) {
         other.checked = false;
         Changed(other);
       }
@@ -98,7 +81,7 @@ void FormModel::Flag(Control& control, bool on) {
   control.checked = on;
   Changed(control);
   // Options react to being selected only; boxes to every change.
-  if (control.kind == ControlKind::kCheck || on) React(control);
+  if (control.row.kind == ControlKind::kCheck || on) React(control);
 }
 
 void FormModel::Enable(Control& control, bool enabled) {
@@ -109,15 +92,15 @@ void FormModel::Enable(Control& control, bool enabled) {
 
 void FormModel::EnableWithLabel(Field field, bool enabled) {
   Control& control = At(field);
-  if (!control.label.empty()) Enable(Find(control.label), enabled);
+  if (*control.row.label != '\0') Enable(Find(control.row.label), enabled);
   Enable(control, enabled);
 }
 
 void FormModel::Click(int id) {
   auto control = std::find_if(controls_.begin(), controls_.end(),
-                              [id](const Control& c) { return c.id == id; });
+                              [id](const Control& c) { return c.row.id == id; });
   if (control == controls_.end() || !control->enabled) return;
-  switch (control->kind) {
+  switch (control->row.kind) {
     case ControlKind::kOption:
       Flag(*control, true);
       break;
@@ -133,7 +116,7 @@ void FormModel::Click(int id) {
 }
 
 void FormModel::React(Control& control) {
-  switch (control.reaction) {
+  switch (control.row.reaction) {
     case Reaction::kSchoolType:
       ReactToSchoolType(control);
       break;
@@ -177,7 +160,7 @@ void FormModel::React(Control& control) {
 
 void FormModel::ReactToSchoolType(const Control& option) {
   Options chosen;
-  acctgen::SetFlag(chosen, option.field, true);
+  acctgen::SetFlag(chosen, option.row.field, true);
   const YearSpan years = YearsOf(*chosen.school_type);
   ClearYearBoxes();
   for (int year = years.first_year; year <= years.last_year; ++year) {
@@ -203,7 +186,7 @@ void FormModel::ReactToDeleteLeavers(bool ticked) {
   Enable(all_years, false);
   Enable(selected_years, false);
   for (const Control& control : controls_) {
-    if (control.reaction == Reaction::kSchoolType && control.checked) {
+    if (control.row.reaction == Reaction::kSchoolType && control.checked) {
       ReactToSchoolType(control);
       break;
     }
@@ -221,14 +204,15 @@ void FormModel::ClearYearBoxes() {
 Options FormModel::Snapshot() const {
   Options options;
   for (const Control& control : controls_) {
-    if (control.kind == ControlKind::kText) acctgen::SetText(options, control.field, control.text);
+    if (control.row.kind == ControlKind::kText)
+      acctgen::SetText(options, control.row.field, control.text);
   }
   // Deselected options first, so that the selected one of each group is set last.
   for (const bool on : {false, true}) {
     for (const Control& control : controls_) {
-      if ((control.kind == ControlKind::kOption || control.kind == ControlKind::kCheck) &&
+      if ((control.row.kind == ControlKind::kOption || control.row.kind == ControlKind::kCheck) &&
           control.checked == on) {
-        acctgen::SetFlag(options, control.field, on);
+        acctgen::SetFlag(options, control.row.field, on);
       }
     }
   }

@@ -15,33 +15,14 @@
 #include "acctgen/logic/form/options.h"
 #include "acctgen/logic/form/settings_file.h"
 #include "runtime/dialogs.h"
-#include "runtime/twips.h"
 
 namespace acctgen::ui {
 
 using acctgen::ControlKind;
 
-// A control: its row of the field table, copied for the view, and its state.
+// A control: its row of the field table, which never changes, and its state.
 struct Control {
-  std::string name;  // "Text1", "Option4", "Label15", "Frame2"
-  int id = 0;        // the window's identifier of the control
-  ControlKind kind = ControlKind::kLabel;
-  Field field = Field::kNone;
-  Reaction reaction = Reaction::kNone;
-  std::string caption;  // of options, boxes, buttons, labels and frames
-  rt::TwipsRect place{};
-  int tab = 0;        // the control's place in the tab order, from 1; 0 for a control Tab skips
-  std::string frame;  // the framed group the control stands in; empty for none
-  // Options of one group exclude one another ("login", "type", "years", "access", "expiry").
-  std::string option_group;
-  std::string label;  // the caption label standing before the control
-  std::string hint;   // the grey example label beside the control
-  std::string tool_tip;
-  bool hint_label = false;     // a grey example label
-  bool warning_label = false;  // "BE CAREFUL!"
-  int max_length = 0;          // characters the administrator may type; 0 for no limit
-  bool upper_case = false;
-  // The state.
+  const FormField& row;
   std::string text;  // of text boxes
   bool checked = false;
   bool enabled = true;
@@ -74,7 +55,7 @@ class FormModel : public SettingsTarget {
 
   // A click as the mouse makes it: selects an option, toggles a box, presses a button.
   void Click(int id);
-  void Click(std::string_view name) { Click(Get(name).id); }
+  void Click(std::string_view name) { Click(Get(name).row.id); }
   // "E&xit" pressed, or the window closed.
   void Exit() {
     if (on_exit) on_exit();

@@ -6,10 +6,11 @@ namespace grantor {
 
 namespace {
 
-// Grants that (OI)(CI) hand down to the files and folders below.
-constexpr std::string_view kAdministrators = " \"administrators:(OI)(CI)F\"";
-constexpr std::string_view kSystem = " \"system:(OI)(CI)F\"";
-constexpr std::string_view kEveryone = " \"everyone:(OI)(CI)R\"";
+// Grants that (OI)(CI) hand down to the files and folders below: the Administrators group and
+// SYSTEM full control, Everyone read, by their well-known identifiers.
+constexpr std::string_view kAdministrators = " \"*S-1-5-32-544:(OI)(CI)F\"";
+constexpr std::string_view kSystem = " \"*S-1-5-18:(OI)(CI)F\"";
+constexpr std::string_view kEveryone = " \"*S-1-1-0:(OI)(CI)R\"";
 // Errors on one file do not stop the rest of the tree; success messages would bury them.
 constexpr std::string_view kContinueQuietly = " /c /q";
 
@@ -23,11 +24,23 @@ std::string GrantLine(std::string_view folder, std::string_view student_grant) {
   return line;
 }
 
+bool ControlCharacter(char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }
+
 }  // namespace
 
 bool LoginSafeInQuotes(std::string_view login) {
   for (char c : login) {
-    if (static_cast<unsigned char>(c) < 32 || c == 127 || c == '"' || c == '%') return false;
+    if (ControlCharacter(c) || c == '"' || c == '%') return false;
+  }
+  return true;
+}
+
+bool NetbiosNameUsable(std::string_view domain) {
+  if (domain.empty()) return false;
+  for (char c : domain) {
+    if (ControlCharacter(c) || std::string_view("\\/:*?\"<>|%").find(c) != std::string_view::npos) {
+      return false;
+    }
   }
   return true;
 }
@@ -38,14 +51,10 @@ std::vector<std::string> IcaclsResetLines(std::string_view package_path) {
 }
 
 std::string IcaclsStudentLine(std::string_view package_path, std::string_view student_root,
-                              const ShortcutRecord& record, std::string_view login) {
-  std::string folder(package_path);
-  for (std::string_view part : {student_root, std::string_view(record.YearFolder),
-                                std::string_view(record.Middle), std::string_view(record.Folder)}) {
-    folder += '\\';
-    folder += part;
-  }
-  return GrantLine(folder, " \"" + std::string(login) + ":(OI)(CI)M\"");
+                              const ShortcutRecord& record, std::string_view domain,
+                              std::string_view login) {
+  return GrantLine(StudentFolder(package_path, student_root, record),
+                   " \"" + std::string(domain) + "\\" + std::string(login) + ":(OI)(CI)M\"");
 }
 
 }  // namespace grantor

@@ -13,6 +13,12 @@ namespace {
 
 constexpr char kProblemTitle[] = "Problem";
 constexpr char kProblemText[] = "Your Ondrel Path is not correct...";
+constexpr char kNoDomainText[] =
+    "Please type the NetBIOS Domain Name of the students' accounts, for example HILLCREST: "
+    "today's icacls names each student as DOMAIN\\login.";
+constexpr char kUnusableDomainText[] =
+    "A NetBIOS Domain Name cannot hold any of \\ / : * ? \" < > | %.  Please type the short "
+    "name of the students' domain, for example HILLCREST.";
 
 // Table entries found by year folder and display name, both ignoring case, in table order.
 class StudentIndex {
@@ -25,9 +31,8 @@ class StudentIndex {
     }
   }
 
-  static inline const std::vector<const StudentEntry*> kNone;
-
   const std::vector<const StudentEntry*>& Find(const ShortcutRecord& record) const {
+    static const std::vector<const StudentEntry*> kNone;
     auto it = index_.find(Key(record.YearFolder, record.Name));
     return it == index_.end() ? kNone : it->second;
   }
@@ -88,7 +93,14 @@ PackageFiles::PackageFiles(std::string_view package_path)
 
 RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell,
                         std::string_view package_path, rt::FileNumber student_export,
-                        const LoginMaker& make_login, RightsTool tool) {
+                        const LoginMaker& make_login, const RightsBatch& choice) {
+  const bool icacls = choice.Tool == RightsTool::kIcacls;
+  const std::string domain = rt::Trim(choice.Domain);
+  if (icacls && !NetbiosNameUsable(domain)) {
+    dialogs.ShowMessage(domain.empty() ? kNoDomainText : kUnusableDomainText, kProblemTitle,
+                        rt::MessageIcon::kWarning);
+    return RunOutcome::kNoDomain;
+  }
   const PackageFiles package(package_path);
   if (!ShortcutFileLooksRight(files, package.Shortcuts)) {
     dialogs.ShowMessage(kProblemText, kProblemTitle, rt::MessageIcon::kWarning);
@@ -99,7 +111,6 @@ RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell
   files.Close(student_export);
   const StudentIndex students(table);
   const std::string student_root = ReadStudentRoot(files, package.Settings);
-  const bool icacls = tool == RightsTool::kIcacls;
 
   const rt::FileNumber shortcuts = files.OpenInput(package.Shortcuts);
   const rt::FileNumber rewritten = files.OpenOutput(package.Rewritten);
@@ -112,20 +123,22 @@ RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell
   std::vector<std::string> left_by_hand;
   while (!files.AtEnd(shortcuts)) {
     const ShortcutRecord record = ReadShortcutRecord(files, shortcuts);
-    // A record whose folders would break out of the batch command gives no one rights.
-    const auto& matches =
-        FoldersSafeInBatch(student_root, record) ? students.Find(record) : StudentIndex::kNone;
-    const std::string folder = std::string(package_path) + "\\" + student_root + "\\" +
-                               record.YearFolder + "\\" + record.Middle + "\\" + record.Folder;
+    const auto& matches = students.Find(record);
+    const std::string folder = StudentFolder(package_path, student_root, record);
     if (matches.size() > 1) {
       left_by_hand.push_back(ReportLine(record, NamesakesReason(matches), folder));
+    } else if (matches.size() == 1 && !FoldersSafeInBatch(student_root, record)) {
+      // Its folders would break out of the batch command: no one gets rights by it.
+      left_by_hand.push_back(ReportLine(
+          record, "its folders hold a character that cannot stand in a batch line", folder));
     } else if (matches.size() == 1 && icacls && !LoginSafeInQuotes(matches[0]->Login)) {
       left_by_hand.push_back(ReportLine(
           record, "the login " + matches[0]->Login + " cannot stand in a batch line", folder));
     } else if (matches.size() == 1) {
       const std::string& login = matches[0]->Login;
-      files.PrintLine(batch, icacls ? IcaclsStudentLine(package_path, student_root, record, login)
-                                    : StudentRightsLine(package_path, student_root, record, login));
+      files.PrintLine(batch,
+                      icacls ? IcaclsStudentLine(package_path, student_root, record, domain, login)
+                             : StudentRightsLine(package_path, student_root, record, login));
       files.PrintLine(rewritten, ShortcutLine(login, record));
       continue;
     }

@@ -18,6 +18,9 @@ enum class RunOutcome {
   // The shortcut file was missing or too short: the path is wrong; nothing was changed and
   // the window waits for a corrected path.
   kWrongPath,
+  // Today's icacls was chosen without a usable NetBIOS domain name: a message asks for one;
+  // nothing was read or changed and the window waits.
+  kNoDomain,
   // Everything is written and the batch file started; the program ends.
   kFinished,
 };
@@ -25,6 +28,13 @@ enum class RunOutcome {
 // Which tool the rights batch calls: xcacls from the floppy disk, or the icacls that every
 // supported Windows ships.
 enum class RightsTool { kXcacls, kIcacls };
+
+// How the rights batch is written: the tool, and for icacls the NetBIOS name of the students'
+// domain ("HILLCREST"), by which each student is named as HILLCREST\login.
+struct RightsBatch {
+  RightsTool Tool = RightsTool::kXcacls;
+  std::string Domain;  // as typed; surrounding spaces are dropped
+};
 
 // The package's files, each the typed path, a backslash and the file name.
 struct PackageFiles {
@@ -43,10 +53,12 @@ inline constexpr unsigned kMinimumShortcutBytes = 10;
 // package_path is the server path as typed. Any failure other than a wrong path is thrown as
 // a RuntimeError; the shortcut file keeps its name and content until every line is written.
 // A record that more than one student matches (namesakes in one year) cannot say whose folder
-// it is: it gives no one rights, keeps its entry, and is listed in the report, which opens in
-// Notepad after the batch has started. A run with nothing to report leaves no report behind.
+// it is; one whose folders, or whose student's login, cannot stand in a batch line cannot be
+// granted safely. Such a record gives no one rights, keeps its entry, and is listed in the
+// report, which opens in Notepad after the batch has started. A run with nothing to report
+// leaves no report behind.
 RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell,
                         std::string_view package_path, rt::FileNumber student_export,
-                        const LoginMaker& make_login, RightsTool tool = RightsTool::kXcacls);
+                        const LoginMaker& make_login, const RightsBatch& choice = {});
 
 }  // namespace grantor

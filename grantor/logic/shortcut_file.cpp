@@ -48,27 +48,38 @@ bool FoldersSafeInBatch(std::string_view student_root, const ShortcutRecord& rec
   return true;
 }
 
+namespace {
+
+// The command interpreter ends an argument at a blank and acts on & | < > ^: a path holding one
+// is quoted (xcacls would otherwise be handed the folder before the blank); every other path
+// stays bare, as xcacls has always been given it.
+std::string XcaclsPath(std::string_view path) {
+  if (path.find_first_of(" \t&|<>^") == std::string_view::npos) return std::string(path);
+  return rt::QuotedField(path);
+}
+
+}  // namespace
+
+std::string StudentFolder(std::string_view package_path, std::string_view student_root,
+                          const ShortcutRecord& record) {
+  std::string folder(package_path);
+  for (std::string_view part : {student_root, std::string_view(record.YearFolder),
+                                std::string_view(record.Middle), std::string_view(record.Folder)}) {
+    folder += '\\';
+    folder += part;
+  }
+  return folder;
+}
+
 std::string ResetRightsLine(std::string_view package_path) {
-  return "a:\\xcacls " + std::string(package_path) +
+  return "a:\\xcacls " + XcaclsPath(package_path) +
          " /t /g administrators:F system:F everyone:R /Y";
 }
 
 std::string StudentRightsLine(std::string_view package_path, std::string_view student_root,
                               const ShortcutRecord& record, std::string_view login) {
-  std::string line = "a:\\xcacls ";
-  line += package_path;
-  line += '\\';
-  line += student_root;
-  line += '\\';
-  line += record.YearFolder;
-  line += '\\';
-  line += record.Middle;
-  line += '\\';
-  line += record.Folder;
-  line += " /t /g administrators:F system:F ";
-  line += login;
-  line += ":RC everyone:R /Y";
-  return line;
+  return "a:\\xcacls " + XcaclsPath(StudentFolder(package_path, student_root, record)) +
+         " /t /g administrators:F system:F " + std::string(login) + ":RC everyone:R /Y";
 }
 
 }  // namespace grantor

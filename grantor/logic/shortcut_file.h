@@ -32,7 +32,13 @@ std::string ShortcutLine(std::string_view name, const ShortcutRecord& record);
 // interpreter run or redirect something other than xcacls, with the administrator's rights.
 bool FoldersSafeInBatch(std::string_view student_root, const ShortcutRecord& record);
 
-// The batch line that first resets the whole tree under the package folder.
+// The student's intranet folder: the package folder, the student folder root and the record's
+// year, middle and innermost folders.
+std::string StudentFolder(std::string_view package_path, std::string_view student_root,
+                          const ShortcutRecord& record);
+
+// The batch line that first resets the whole tree under the package folder. A path holding a
+// blank is quoted in this line and the next.
 std::string ResetRightsLine(std::string_view package_path);
 
 // The batch line that gives one student change rights on his or her own folder, found under

@@ -1,6 +1,7 @@
 // The real grantor.exe under Wine, driven by the robot as the administrator would drive it:
-// start-up messages, the window, the "Problem" box and a full run on a package on drive S:
-// with a stub xcacls on the floppy disk; the files written are compared with golden files.
+// start-up messages, the window, the "Problem" boxes and a full run on a package on drive S:
+// with a stub xcacls on the floppy disk (the files written are compared with golden files), and
+// one with a stub icacls.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "runtime/testing/test_drives.h"
+#include "runtime/text.h"
 #include "tools/robot/e2e_support.h"
 #include "tools/robot/robot.h"
 
@@ -20,6 +22,8 @@ namespace fs = std::filesystem;
 
 constexpr char kTitle[] = "Ondrel Intranet Rights";
 constexpr char kPackage[] = "S:\\INTRANET\\ONDREL";
+constexpr char kSavedSettings[] = "C:\\trellis.ini";
+constexpr char kDomainCaption[] = "NetBIOS Domain Name:";
 constexpr DWORD kWait = 20000;
 
 std::string ReadFile(const std::string& path) {
@@ -53,12 +57,14 @@ class GrantorEndToEnd : public ::testing::Test {
     std::error_code ignored;
     fs::remove_all("S:\\INTRANET", ignored);
     fs::create_directories(kPackage);
+    DeleteFileA(kSavedSettings);
   }
 
   void TearDown() override {
     if (program_.Running()) program_.Kill();
     std::error_code ignored;
     fs::remove_all("S:\\INTRANET", ignored);
+    DeleteFileA(kSavedSettings);
   }
 
   void PutSchool(const std::string& bytes) { drives_.WriteHostFile("A:\\school.txt", bytes); }
@@ -168,13 +174,13 @@ TEST_F(GrantorEndToEnd, WindowStartsWithItsControlsTheFocusInThePathAndTheSecond
   const std::vector<robot::Control> controls = robot::ListControls(form);
   std::vector<std::string> captions;
   for (const auto& control : controls) captions.push_back(control.caption);
-  EXPECT_EQ(captions,
-            (std::vector<std::string>{
-                "Server Path where Ondrel is installed:", "", "eg. D:\\INTRANET\\ONDREL",
-                "Individual Logon Name Format Used on Server:", "Firstname.Surname",
-                "Surname.Firstname", "SurnameInitial", "FirstnameSurname", "SurnameFirstname",
-                "eg. tomas.varga", "eg. varga.tomas", "eg. vargat", "eg. tomasvarga",
-                "eg. vargatomas", "Use today's icacls, not xcacls", "&Quit", "&Set Rights"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{
+                          "Server Path where Ondrel is installed:", "", "eg. D:\\INTRANET\\ONDREL",
+                          "Individual Logon Name Format Used on Server:", "Firstname.Surname",
+                          "Surname.Firstname", "SurnameInitial", "FirstnameSurname",
+                          "SurnameFirstname", "eg. tomas.varga", "eg. varga.tomas", "eg. vargat",
+                          "eg. tomasvarga", "eg. vargatomas", "Use today's icacls, not xcacls",
+                          kDomainCaption, "", "&Quit", "&Set Rights"}));
   for (const auto& control : controls) {
     if (control.kind == "option") {
       EXPECT_EQ(control.checked, control.caption == "Firstname.Surname") << control.caption;
@@ -185,7 +191,18 @@ TEST_F(GrantorEndToEnd, WindowStartsWithItsControlsTheFocusInThePathAndTheSecond
   // Twips at 96 dots an inch: 15 to a pixel. Set Rights stands at 4320, 3360, 1215 by 615.
   EXPECT_EQ(controls[14].kind, "check");
   EXPECT_FALSE(controls[14].checked);
-  const RECT button = controls[16].rect;
+  // The domain, empty without the generator's saved settings, opens with today's icacls.
+  EXPECT_EQ(controls[16].kind, "edit");
+  EXPECT_FALSE(controls[15].enabled || controls[16].enabled);
+  ASSERT_TRUE(robot::Click(form, "Use today's icacls, not xcacls"));
+  EXPECT_TRUE(robot::ListControls(form)[16].enabled);
+  EXPECT_TRUE(robot::TypeIntoField(form, kDomainCaption, "HILLCREST"));
+  for (const auto& control : robot::ListControls(form)) {
+    const RECT& at = control.rect;
+    EXPECT_TRUE(at.left >= 0 && at.top >= 0 && at.right <= 383 && at.bottom <= 274)
+        << control.caption;
+  }
+  const RECT button = controls[18].rect;
   EXPECT_EQ(button.left, 288);
   EXPECT_EQ(button.top, 224);
   EXPECT_EQ(button.right - button.left, 81);
@@ -201,12 +218,24 @@ TEST_F(GrantorEndToEnd, WindowStartsWithItsControlsTheFocusInThePathAndTheSecond
   ExpectEnded();
 }
 
-TEST_F(GrantorEndToEnd, WrongPathShowsTheProblemBoxAndTheWindowWaits) {
+TEST_F(GrantorEndToEnd, WrongPathOrNoDomainShowsTheProblemBoxAndTheWindowWaits) {
   PutSchool(Sample("school.txt"));
   Start();
   HWND form = WaitForForm();
   ASSERT_NE(form, nullptr);
   ASSERT_TRUE(robot::TypeIntoField(form, "Server Path where Ondrel is installed:", kPackage));
+  // Today's icacls without a domain to name the students by.
+  ASSERT_TRUE(robot::Click(form, "Use today's icacls, not xcacls"));
+  ASSERT_TRUE(robot::Click(form, "Set Rights"));
+  const robot::MessageBoxSeen no_domain = Answer();
+  EXPECT_EQ(no_domain.title, "Problem");
+  EXPECT_EQ(no_domain.icon, "warning");
+  EXPECT_EQ(no_domain.text,
+            "Please type the NetBIOS Domain Name of the students' accounts, for example "
+            "HILLCREST: today's icacls names each student as DOMAIN\\login.");
+  EXPECT_TRUE(program_.Running());
+  EXPECT_FALSE(fs::exists(Package("odshrtct.dat")));  // nothing was touched
+  ASSERT_TRUE(robot::Click(form, "Use today's icacls, not xcacls"));
   ASSERT_TRUE(robot::Click(form, "Set Rights"));
   const robot::MessageBoxSeen seen = Answer();
   EXPECT_EQ(seen.title, "Problem");
@@ -257,8 +286,9 @@ TEST_F(GrantorEndToEnd, FullRunRewritesTheShortcutsAndRunsTheRightsBatchThenASec
   EXPECT_FALSE(fs::exists("A:\\xcacls.log"));  // the batch was not started
 }
 
-TEST_F(GrantorEndToEnd, TodaysToolsRunIcaclsWithTheSameGrantsAndQuotedPaths) {
-  // A blank in the package path; the stub icacls comes first on the path.
+TEST_F(GrantorEndToEnd, TodaysToolsGrantByWellKnownIdentifiersAndTheDomainThroughIcacls) {
+  // A blank in the package path; the stub icacls comes first on the path; the generator's saved
+  // settings name the domain.
   const std::string package = "S:\\INTRANET\\ONDREL WEB";
   fs::create_directories(package);
   ASSERT_TRUE(
@@ -270,31 +300,58 @@ TEST_F(GrantorEndToEnd, TodaysToolsRunIcaclsWithTheSameGrantsAndQuotedPaths) {
   PutSchool(Sample("school.txt"));
   WriteFile(package + "\\odshrtct.dat", Sample("odshrtct.dat"));
   WriteFile(package + "\\odshrtct.ini", Sample("odshrtct.ini"));
+  WriteFile(kSavedSettings, ReadFile(robot::WineView(EXAMPLES_DIR "/c/trellis.ini")));
   Start();
   SetEnvironmentVariableA("PATH", std::string(path, length).c_str());
   HWND form = WaitForForm();
   ASSERT_NE(form, nullptr);
+  EXPECT_EQ(robot::ReadField(form, kDomainCaption), "HILLCREST");
   ASSERT_TRUE(robot::TypeIntoField(form, "Server Path where Ondrel is installed:", package));
   ASSERT_TRUE(robot::Click(form, "Use today's icacls, not xcacls"));
   ASSERT_TRUE(robot::Click(form, "Set Rights"));
   ExpectEnded();
   EXPECT_TRUE(CloseReport());
 
-  // Every line calls icacls, and the stub received each quoted argument whole.
+  // Every line calls icacls; every grant names Administrators, SYSTEM and Everyone by their
+  // identifiers and the student with the domain, one grant line per folder; the stub received
+  // each quoted argument whole.
   const std::string batch = ReadFile(package + "\\odrights.bat");
   std::string expected_log;
-  std::size_t lines = 0;
-  for (std::size_t at = 0, end; (end = batch.find("\r\n", at)) != std::string::npos;
-       at = end + 2, ++lines) {
+  std::vector<std::string> folders;
+  for (std::size_t at = 0, end; (end = batch.find("\r\n", at)) != std::string::npos; at = end + 2) {
     const std::string line = batch.substr(at, end - at);
     ASSERT_EQ(line.rfind("icacls \"", 0), 0u) << line;
     expected_log += line.substr(7) + "\r\n";
+    const std::size_t grant = line.find(" /inheritance:r /grant:r ");
+    if (grant == std::string::npos) {
+      EXPECT_EQ(line, "icacls \"" + package + "\" /reset /t /c /q");
+      continue;
+    }
+    folders.push_back(line.substr(7, grant - 7));
+    for (const char* well_known :
+         {"\"*S-1-5-32-544:(OI)(CI)F\"", "\"*S-1-5-18:(OI)(CI)F\"", "\"*S-1-1-0:(OI)(CI)R\""}) {
+      EXPECT_NE(line.find(well_known), std::string::npos) << line;
+    }
+    // Every account the line grants to is an identifier or a student of the domain.
+    for (std::size_t account = line.find(" \"", grant + 1); account != std::string::npos;
+         account = line.find(" \"", account + 1)) {
+      EXPECT_TRUE(line.compare(account, 5, " \"*S-") == 0 ||
+                  line.compare(account, 12, " \"HILLCREST\\") == 0)
+          << line;
+    }
   }
-  EXPECT_EQ(lines, 7u);  // the reset, its grant, and five students without a namesake
-  EXPECT_EQ(batch.find("xcacls"), std::string::npos);
+  EXPECT_EQ(folders, (std::vector<std::string>{"\"" + package + "\"",
+                                               "\"" + package + "\\Students\\Kinder\\KA\\lee\"",
+                                               "\"" + package + "\\Students\\presch\\PA\\zob\"",
+                                               "\"" + package + "\\Students\\year8\\8A\\jb\"",
+                                               "\"" + package + "\\Students\\year9\\9A\\tv9\"",
+                                               "\"" + package + "\\Students\\year10\\10A\\mf\""}));
+  for (const char* by_name : {"administrator", "system:", "everyone", " \"jo.brown"}) {
+    EXPECT_EQ(rt::ToLower1252(batch).find(by_name), std::string::npos) << by_name;
+  }
   EXPECT_NE(batch.find("\"S:\\INTRANET\\ONDREL WEB\\Students\\year8\\8A\\jb\" /inheritance:r "
-                       "/grant:r \"administrators:(OI)(CI)F\" \"system:(OI)(CI)F\" "
-                       "\"jo.brown:(OI)(CI)M\" \"everyone:(OI)(CI)R\" /c /q\r\n"),
+                       "/grant:r \"*S-1-5-32-544:(OI)(CI)F\" \"*S-1-5-18:(OI)(CI)F\" "
+                       "\"HILLCREST\\jo.brown:(OI)(CI)M\" \"*S-1-1-0:(OI)(CI)R\" /c /q\r\n"),
             std::string::npos)
       << batch;
   EXPECT_EQ(WaitForLog("A:\\icacls.log", expected_log), expected_log);

@@ -26,7 +26,8 @@ constexpr char kSchool[] =
     "Lee@Ann Marie#K%KA\r\n"
     "Varga@Tomas#7%7C\r\n"
     "Nash@Star*#12%12A\r\n"
-    "Smith@Jo#3\r\n";
+    "Smith@Jo#3\r\n"
+    "Brown@Jo#8%8A\r\n";
 
 constexpr char kSettings[] = "\"C:\\Intranet\\Ondrel\", students \r\n";
 
@@ -38,10 +39,12 @@ constexpr char kShortcuts[] =
     "Nash Star*,ns,12A,year12\r\n"
     "Smith Jo,sj,x,\r\n"
     "Varga Tomas,\"tv\r\ndel /q C:\\*\",7B,year7\r\n"
-    "Varga Tomas,tv & del C:\\x,7B,year7\r\n";
+    "Varga Tomas,tv & del C:\\x,7B,year7\r\n"
+    "Brown Jo,jb & del C:\\x,8A,year8\r\n";
 
 // The two Tomas Vargas of year 7 both match both of their records: neither record can say whose
-// folder it is, so both are left for the administrator.
+// folder it is, so both are left for the administrator. Jo Brown's record would break out of the
+// batch command: it is left too, although only one student matches it.
 constexpr char kExpectedBatch[] =
     "a:\\xcacls C:\\Intranet\\Ondrel /t /g administrators:F system:F everyone:R /Y\r\n"
     "a:\\xcacls C:\\Intranet\\Ondrel\\students\\Kinder\\KA\\lee /t /g administrators:F "
@@ -55,7 +58,8 @@ constexpr char kExpectedShortcuts[] =
     "Nash Star*,ns,12A,year12\r\n"
     "Smith Jo,sj,x,\r\n"
     "Varga Tomas,\"tv\r\ndel /q C:\\*\",7B,year7\r\n"
-    "Varga Tomas,tv & del C:\\x,7B,year7\r\n";
+    "Varga Tomas,tv & del C:\\x,7B,year7\r\n"
+    "Brown Jo,jb & del C:\\x,8A,year8\r\n";
 
 // Numbers every repeat of a login, so that the two Tomas Vargas can be told apart.
 LoginMaker NumberedLogins() {
@@ -81,11 +85,11 @@ class RightsRunTest : public ::testing::Test {
   }
 
   RunOutcome Run(rt::FileSystem& file_system, const std::string& path = kPackage,
-                 RightsTool tool = RightsTool::kXcacls) {
+                 const RightsBatch& choice = {}) {
     rt::Files files(file_system);
     const rt::FileNumber student_export = files.OpenInput("A:\\school.txt");
     const RunOutcome outcome =
-        RunSetRights(files, dialogs_, shell_, path, student_export, NumberedLogins(), tool);
+        RunSetRights(files, dialogs_, shell_, path, student_export, NumberedLogins(), choice);
     export_left_open_ = files.IsOpen(student_export);
     return outcome;
   }
@@ -127,9 +131,13 @@ TEST_F(RightsRunTest, RewritesTheShortcutsWritesTheBatchForEveryMatchAndStartsIt
                         "VARGA TOMAS,tv2,7C,YEAR7  -  2 students"),
             std::string::npos)
       << report;
+  EXPECT_NE(report.find("\r\nBrown Jo,jb & del C:\\x,8A,year8  -  its folders hold a character "
+                        "that cannot stand in a batch line  -  "),
+            std::string::npos)
+      << report;
 }
 
-TEST_F(RightsRunTest, TodaysToolsGrantTheSameRightsWithQuotedIcaclsLines) {
+TEST_F(RightsRunTest, TodaysToolsGrantTheSameRightsByIdentifiersWithQuotedIcaclsLines) {
   // A blank in the package path and a login whose quotes would break the line.
   const std::string package = "C:\\Intranet\\Ondrel Web";
   std::filesystem::create_directories(drives_.HostPath(package));
@@ -137,14 +145,37 @@ TEST_F(RightsRunTest, TodaysToolsGrantTheSameRightsWithQuotedIcaclsLines) {
   drives_.WriteHostFile(package + "\\odshrtct.dat",
                         "Lee Ann Marie,lee,KA,Kinder\r\nO\"Neil Al,on,1A,year1\r\n");
   drives_.WriteHostFile("A:\\school.txt", std::string(kSchool) + "O\"Neil@Al#1%1A\r\n");
-  EXPECT_EQ(Run(drives_.file_system(), package, RightsTool::kIcacls), RunOutcome::kFinished);
+
+  // icacls names each student with the domain: without a usable one nothing is touched.
+  for (const char* domain : {"", "  ", "HILL%CREST", "HILL\\CREST", "HILL\"CREST"}) {
+    EXPECT_EQ(Run(drives_.file_system(), package, {RightsTool::kIcacls, domain}),
+              RunOutcome::kNoDomain)
+        << domain;
+    EXPECT_TRUE(export_left_open_);
+  }
+  ASSERT_EQ(dialogs_.messages.size(), 5u);
+  EXPECT_EQ(dialogs_.messages[0].text,
+            "Please type the NetBIOS Domain Name of the students' accounts, for example "
+            "HILLCREST: today's icacls names each student as DOMAIN\\login.");
+  EXPECT_EQ(dialogs_.messages[1].text, dialogs_.messages[0].text);
+  EXPECT_EQ(dialogs_.messages[2].text.rfind("A NetBIOS Domain Name cannot hold any of", 0), 0u);
+  for (const auto& shown : dialogs_.messages) {
+    EXPECT_EQ(shown.title, "Problem");
+    EXPECT_EQ(shown.icon, rt::MessageIcon::kWarning);
+  }
+  EXPECT_FALSE(drives_.HostFileExists(package + "\\odrights.bat"));
+  EXPECT_FALSE(drives_.HostFileExists(package + "\\odshrtct.org"));
+  EXPECT_TRUE(shell_.started.empty());
+
+  EXPECT_EQ(Run(drives_.file_system(), package, {RightsTool::kIcacls, " HILLCREST "}),
+            RunOutcome::kFinished);
   EXPECT_EQ(drives_.ReadHostFile(package + "\\odrights.bat"),
             "icacls \"C:\\Intranet\\Ondrel Web\" /reset /t /c /q\r\n"
             "icacls \"C:\\Intranet\\Ondrel Web\" /inheritance:r /grant:r "
-            "\"administrators:(OI)(CI)F\" \"system:(OI)(CI)F\" \"everyone:(OI)(CI)R\" /c /q\r\n"
+            "\"*S-1-5-32-544:(OI)(CI)F\" \"*S-1-5-18:(OI)(CI)F\" \"*S-1-1-0:(OI)(CI)R\" /c /q\r\n"
             "icacls \"C:\\Intranet\\Ondrel Web\\students\\Kinder\\KA\\lee\" /inheritance:r "
-            "/grant:r \"administrators:(OI)(CI)F\" \"system:(OI)(CI)F\" "
-            "\"annmarie.lee:(OI)(CI)M\" \"everyone:(OI)(CI)R\" /c /q\r\n");
+            "/grant:r \"*S-1-5-32-544:(OI)(CI)F\" \"*S-1-5-18:(OI)(CI)F\" "
+            "\"HILLCREST\\annmarie.lee:(OI)(CI)M\" \"*S-1-1-0:(OI)(CI)R\" /c /q\r\n");
   EXPECT_EQ(drives_.ReadHostFile(package + "\\odshrtct.dat"),
             "annmarie.lee,lee,KA,Kinder\r\nO\"Neil Al,on,1A,year1\r\n");
   EXPECT_NE(drives_.ReadHostFile(package + "\\odrights.txt").find("the login al.o\"neil"),
@@ -153,7 +184,8 @@ TEST_F(RightsRunTest, TodaysToolsGrantTheSameRightsWithQuotedIcaclsLines) {
   // A later run with nothing to leave by hand removes the earlier list.
   drives_.RemoveHostFile(package + "\\odshrtct.org");
   drives_.WriteHostFile(package + "\\odshrtct.dat", "Lee Ann Marie,lee,KA,Kinder\r\n");
-  EXPECT_EQ(Run(drives_.file_system(), package, RightsTool::kIcacls), RunOutcome::kFinished);
+  EXPECT_EQ(Run(drives_.file_system(), package, {RightsTool::kIcacls, "HILLCREST"}),
+            RunOutcome::kFinished);
   EXPECT_FALSE(drives_.HostFileExists(package + "\\odrights.txt"));
   EXPECT_EQ(shell_.started.back().command_line, package + "\\odrights.bat");
 }

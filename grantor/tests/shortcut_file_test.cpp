@@ -63,13 +63,21 @@ TEST_F(ShortcutFileTest, RewrittenLinesReadBackAsTheSameRecords) {
   EXPECT_EQ(records, (std::vector<ShortcutRecord>{comma, plain}));
 }
 
-TEST(RightsLinesTest, ResetAndStudentLinesJoinThePathsWithoutSpaces) {
+TEST(RightsLinesTest, ResetAndStudentLinesJoinThePathsAndQuoteOneHoldingABlank) {
   EXPECT_EQ(ResetRightsLine("D:\\INTRANET\\ONDREL"),
             "a:\\xcacls D:\\INTRANET\\ONDREL /t /g administrators:F system:F everyone:R /Y");
   EXPECT_EQ(StudentRightsLine("D:\\INTRANET\\ONDREL", "Students",
                               {"Varga Tomas", "tv", "7B", "year7"}, "tomas.varga"),
             "a:\\xcacls D:\\INTRANET\\ONDREL\\Students\\year7\\7B\\tv /t /g administrators:F "
             "system:F tomas.varga:RC everyone:R /Y");
+  // Bare, xcacls would be handed D:\intranet\ondrel, another folder.
+  EXPECT_EQ(ResetRightsLine("D:\\intranet\\ondrel web"),
+            "a:\\xcacls \"D:\\intranet\\ondrel web\" /t /g administrators:F system:F "
+            "everyone:R /Y");
+  EXPECT_EQ(StudentRightsLine("D:\\intranet\\ondrel", "Students",
+                              {"Varga Tomas", "t v", "7B", "year7"}, "tomas.varga"),
+            "a:\\xcacls \"D:\\intranet\\ondrel\\Students\\year7\\7B\\t v\" /t /g "
+            "administrators:F system:F tomas.varga:RC everyone:R /Y");
 }
 
 TEST(RightsLinesTest, FoldersThatWouldBreakOutOfTheCommandAreRefused) {

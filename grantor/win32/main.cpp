@@ -15,6 +15,7 @@
 #include "runtime/win32/shell_starter.h"
 #include "runtime/win32/win32_dialogs.h"
 #include "runtime/win32/win32_file_system.h"
+#include "school/saved_settings.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   rt::Win32FileSystem file_system;
@@ -28,13 +29,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   return program_shell.Run([&]() -> HWND {
     startup = grantor::RunStartupChecks(files, dialogs);
     if (!startup.StudentExport) return nullptr;
-    window.emplace(
-        instance, [&](const std::string& path, school::LoginFormat format, bool todays_tools) {
-          const grantor::RunOutcome outcome = grantor::RunSetRights(
-              files, dialogs, shell, path, *startup.StudentExport, grantor::MakeLoginMaker(format),
-              todays_tools ? grantor::RightsTool::kIcacls : grantor::RightsTool::kXcacls);
-          if (outcome != grantor::RunOutcome::kWrongPath) window->Close();
-        });
+    window.emplace(instance, school::SavedNetbiosDomain(files),
+                   [&](const std::string& path, school::LoginFormat format,
+                       const grantor::RightsBatch& choice) {
+                     const grantor::RunOutcome outcome =
+                         grantor::RunSetRights(files, dialogs, shell, path, *startup.StudentExport,
+                                               grantor::MakeLoginMaker(format), choice);
+                     if (outcome == grantor::RunOutcome::kFinished) window->Close();
+                   });
     dialogs.set_owner(window->Create());
     window->Show(show_command);
     return window->handle();

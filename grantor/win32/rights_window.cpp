@@ -10,8 +10,8 @@ namespace grantor {
 
 namespace {
 
-using rt::TwipsRect;
 using rt::ControlKind;
+using rt::TwipsRect;
 using rt::win32::ControlRow;
 using school::LoginFormat;
 
@@ -20,6 +20,8 @@ constexpr int kPathBox = 102;
 constexpr int kQuit = 131;
 constexpr int kSetRights = 132;
 constexpr int kTodaysTools = 141;
+constexpr int kDomainLabel = 142;
+constexpr int kDomainBox = 143;
 
 // The form's client area and the frame's origin, in twips.
 constexpr int kClientWidth = 5745;
@@ -79,12 +81,23 @@ const ControlRow kRows[] = {
     Hint(126, "eg. vargat", InFrame({4320, 600, 855, 255})),
     Hint(127, "eg. tomasvarga", InFrame({1200, 1320, 1335, 255})),
     Hint(128, "eg. vargatomas", InFrame({3120, 1320, 1335, 255})),
-    // Beside the buttons, below the frame: the choice of tool for the rights batch.
+    // Beside the buttons, below the frame: the choice of tool for the rights batch, and the
+    // domain by which icacls names each student, open only while icacls is chosen.
     {ControlKind::kCheck,
      kTodaysTools,
      "Use today's icacls, not xcacls",
-     {120, 3420, 2880, 255},
+     {120, 3360, 2880, 255},
      WS_GROUP},
+    {ControlKind::kLabel,
+     kDomainLabel,
+     "NetBIOS Domain Name:",
+     {120, 3750, 1785, 255},
+     WS_GROUP | WS_DISABLED},
+    {.kind = ControlKind::kText,
+     .id = kDomainBox,
+     .place = {1920, 3705, 1080, 315},
+     .style = WS_GROUP | WS_DISABLED,
+     .max_length = 15},  // the longest NetBIOS name
     {ControlKind::kButton, kQuit, "&Quit", {3120, 3360, 975, 375}, WS_GROUP},
     {.kind = ControlKind::kButton,
      .id = kSetRights,
@@ -96,8 +109,11 @@ const ControlRow kRows[] = {
 
 }  // namespace
 
-RightsWindow::RightsWindow(HINSTANCE instance, SetRightsHandler on_set_rights)
-    : Window(instance), on_set_rights_(std::move(on_set_rights)) {}
+RightsWindow::RightsWindow(HINSTANCE instance, std::string saved_domain,
+                           SetRightsHandler on_set_rights)
+    : Window(instance),
+      saved_domain_(std::move(saved_domain)),
+      on_set_rights_(std::move(on_set_rights)) {}
 
 RightsWindow::~RightsWindow() { Destroy(); }
 
@@ -109,6 +125,7 @@ HWND RightsWindow::Create() {
   Window::Create(frame);
   rt::win32::ControlBuilder(handle()).AddAll(kRows);
   CheckDlgButton(handle(), kFormats[0].id, BST_CHECKED);
+  SetDlgItemTextA(handle(), kDomainBox, saved_domain_.c_str());
   return handle();
 }
 
@@ -129,9 +146,19 @@ LRESULT RightsWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       Close();
       return 0;
     }
+    if (LOWORD(wparam) == kTodaysTools) {
+      const BOOL icacls = IsDlgButtonChecked(handle(), kTodaysTools) == BST_CHECKED;
+      EnableWindow(GetDlgItem(handle(), kDomainLabel), icacls);
+      EnableWindow(GetDlgItem(handle(), kDomainBox), icacls);
+      return 0;
+    }
     if (LOWORD(wparam) == kSetRights) {
-      on_set_rights_(rt::win32::GetText(GetDlgItem(handle(), kPathBox)), SelectedFormat(),
-                     IsDlgButtonChecked(handle(), kTodaysTools) == BST_CHECKED);
+      RightsBatch choice;
+      if (IsDlgButtonChecked(handle(), kTodaysTools) == BST_CHECKED) {
+        choice.Tool = RightsTool::kIcacls;
+        choice.Domain = rt::win32::GetText(GetDlgItem(handle(), kDomainBox));
+      }
+      on_set_rights_(rt::win32::GetText(GetDlgItem(handle(), kPathBox)), SelectedFormat(), choice);
       return 0;
     }
   }

@@ -1,11 +1,13 @@
 #pragma once
-// The rights tool's one window: the server path, the login-name format and the two buttons.
+// The rights tool's one window: the server path, the login-name format, the tool with the
+// domain it names the students by, and the two buttons.
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
 
+#include "grantor/logic/rights_run.h"
 #include "runtime/win32/window.h"
 #include "school/login_names.h"
 
@@ -13,12 +15,13 @@ namespace grantor {
 
 class RightsWindow : public rt::win32::Window {
  public:
-  // Called by "&Set Rights" with the path as typed, the selected format and whether the batch
-  // is to call today's icacls instead of xcacls.
-  using SetRightsHandler =
-      std::function<void(const std::string& path, school::LoginFormat format, bool todays_tools)>;
+  // Called by "&Set Rights" with the path as typed, the selected format and how the batch is
+  // to be written: with xcacls, or with today's icacls and the domain as typed.
+  using SetRightsHandler = std::function<void(const std::string& path, school::LoginFormat format,
+                                              const RightsBatch& choice)>;
 
-  RightsWindow(HINSTANCE instance, SetRightsHandler on_set_rights);
+  // saved_domain fills the domain box at start: the domain the account generator last used.
+  RightsWindow(HINSTANCE instance, std::string saved_domain, SetRightsHandler on_set_rights);
   ~RightsWindow() override;
 
   HWND Create();
@@ -31,6 +34,7 @@ class RightsWindow : public rt::win32::Window {
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
   school::LoginFormat SelectedFormat() const;
 
+  std::string saved_domain_;
   SetRightsHandler on_set_rights_;
 };
 

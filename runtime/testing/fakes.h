@@ -31,14 +31,19 @@ struct AskedText {
 class RecordingDialogs : public Dialogs {
  public:
   void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
+  bool AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) override;
   std::string AskText(std::string_view prompt, std::string_view title,
                       std::string_view default_answer, std::optional<TwipsPoint> position) override;
 
   // Answers for the coming input boxes, in order; an empty answer stands for Cancel.
   std::deque<std::string> answers;
   std::vector<ShownMessage> messages;
+  // Answers for the coming Yes/No boxes, in order (true: Yes); with none left, No, the default.
+  std::deque<bool> yes_no_answers;
+  // The Yes/No boxes shown, apart from the OK boxes.
+  std::vector<ShownMessage> yes_no_questions;
   std::vector<AskedText> questions;
-  // Runs after each message is recorded (a test can insert the floppy disk here).
+  // Runs after each message or Yes/No box is recorded (a test can insert the floppy disk here).
   std::function<void(const ShownMessage&)> on_message;
 };
 

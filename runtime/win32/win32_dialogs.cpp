@@ -110,19 +110,27 @@ INT_PTR CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lpar
 
 }  // namespace
 
-UINT MessageBoxStyle(MessageIcon icon) {
+namespace {
+
+UINT IconStyle(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::kCritical:
-      return MB_OK | MB_ICONERROR;
+      return MB_ICONERROR;
     case MessageIcon::kWarning:
-      return MB_OK | MB_ICONWARNING;
+      return MB_ICONWARNING;
     case MessageIcon::kInformation:
-      return MB_OK | MB_ICONINFORMATION;
+      return MB_ICONINFORMATION;
     case MessageIcon::kNone:
       break;
   }
-  return MB_OK;
+  return 0;
 }
+
+}  // namespace
+
+UINT MessageBoxStyle(MessageIcon icon) { return MB_OK | IconStyle(icon); }
+
+UINT QuestionBoxStyle(MessageIcon icon) { return MB_YESNO | MB_DEFBUTTON2 | IconStyle(icon); }
 
 HWND Win32Dialogs::Owner() const {
   return owner_ != nullptr && IsWindow(owner_) ? owner_ : GetActiveWindow();
@@ -132,6 +140,12 @@ void Win32Dialogs::ShowMessage(std::string_view text, std::string_view title, Me
   const std::string body(text);
   const std::string caption(title);
   MessageBoxA(Owner(), body.c_str(), caption.c_str(), MessageBoxStyle(icon));
+}
+
+bool Win32Dialogs::AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) {
+  const std::string body(text);
+  const std::string caption(title);
+  return MessageBoxA(Owner(), body.c_str(), caption.c_str(), QuestionBoxStyle(icon)) == IDYES;
 }
 
 std::string Win32Dialogs::AskText(std::string_view prompt, std::string_view title,

@@ -13,6 +13,7 @@ class Win32Dialogs : public Dialogs {
   // has no window). The owner is disabled while a box is open.
   void set_owner(HWND owner) { owner_ = owner; }
   void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
+  bool AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) override;
   // A small dialog: the prompt, one edit box holding the default answer (selected), OK and
   // Cancel. Stands at position (twips from the screen's top-left), centred when none. Returns
   // the text on OK, an empty text on Cancel or when the box is closed.
@@ -28,6 +29,8 @@ class Win32Dialogs : public Dialogs {
 
 // The style bits of a message box with an OK button and this icon.
 UINT MessageBoxStyle(MessageIcon icon);
+// The style bits of a message box with Yes and No, No the default, and this icon.
+UINT QuestionBoxStyle(MessageIcon icon);
 
 // The input box's control identifiers, for whoever reads the box from outside.
 inline constexpr int kInputBoxPromptId = 1001;

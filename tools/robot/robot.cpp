@@ -203,10 +203,38 @@ std::string MessageBoxText(HWND box) {
   return {};
 }
 
+// The box's visible buttons, in creation order.
+std::vector<HWND> MessageBoxButtons(HWND box) {
+  std::vector<HWND> buttons;
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (lstrcmpiA(ClassOf(child).c_str(), "Button") == 0 && IsWindowVisible(child)) {
+      buttons.push_back(child);
+    }
+  }
+  return buttons;
+}
+
 MessageBoxSeen ReadMessageBox(HWND box) {
   MessageBoxSeen seen;
   seen.title = TextOf(box);
   seen.text = MessageBoxText(box);
+  // The default button is drawn as such (Wine marks it only so); else the dialog names it.
+  for (HWND button : MessageBoxButtons(box)) {
+    seen.buttons.push_back(WithoutAccessKeys(TextOf(button)));
+    if ((GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+      seen.default_button = seen.buttons.back();
+    }
+  }
+  DWORD_PTR default_id = 0;
+  if (seen.default_button.empty() &&
+      SendMessageTimeoutA(box, DM_GETDEFID, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &default_id) !=
+          0 &&
+      HIWORD(default_id) == DC_HASDEFID) {
+    if (HWND button = GetDlgItem(box, LOWORD(default_id))) {
+      seen.default_button = WithoutAccessKeys(TextOf(button));
+    }
+  }
   seen.icon = "none";
   if (HWND icon = MessageBoxIcon(box); icon != nullptr && IsWindowVisible(icon)) {
     DWORD_PTR handle = 0;
@@ -464,15 +492,26 @@ std::optional<MessageBoxSeen> WaitForMessageBox(DWORD timeout_ms, DWORD process_
   return ReadMessageBox(box);
 }
 
-std::optional<MessageBoxSeen> AnswerMessageBox(DWORD timeout_ms, DWORD process_id) {
+std::optional<MessageBoxSeen> AnswerMessageBox(DWORD timeout_ms, DWORD process_id,
+                                               std::string_view button) {
   HWND box = WaitFor(timeout_ms, [&]() -> HWND {
     const std::vector<HWND> boxes = Dialogs(process_id, false);
     return boxes.empty() ? nullptr : boxes.front();
   });
   if (box == nullptr) return std::nullopt;
   MessageBoxSeen seen = ReadMessageBox(box);
-  // Posted: what the program does after OK (another box, say) must not hold the robot.
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  // Posted: what the program does after the answer (another box, say) must not hold the robot.
+  if (button.empty()) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  } else {
+    // A person reads the buttons: a box without a button of this caption cannot be answered.
+    HWND pressed = nullptr;
+    for (HWND candidate : MessageBoxButtons(box)) {
+      if (WithoutAccessKeys(TextOf(candidate)) == WithoutAccessKeys(button)) pressed = candidate;
+    }
+    if (pressed == nullptr) return std::nullopt;
+    PostMessageA(pressed, BM_CLICK, 0, 0);
+  }
   WaitFor(kSendTimeoutMs, [&] { return !IsWindow(box) || !IsWindowVisible(box); });
   return seen;
 }

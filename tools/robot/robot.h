@@ -29,6 +29,8 @@ struct MessageBoxSeen {
   std::string title;
   std::string icon;  // "none", "critical", "warning", "information"
   std::string text;
+  std::vector<std::string> buttons;  // the visible buttons' captions, access keys dropped
+  std::string default_button;        // the caption of the one Enter presses
 };
 
 // A program started by the robot; it is never waited for unless asked.
@@ -88,8 +90,10 @@ std::string ToolTipOf(HWND window, HWND control);
 
 // Waits for a message box (of process_id, when not 0); returns its title, icon and text.
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD timeout_ms, DWORD process_id = 0);
-// Waits for a message box, then presses its OK button.
-std::optional<MessageBoxSeen> AnswerMessageBox(DWORD timeout_ms, DWORD process_id = 0);
+// Waits for a message box, then presses its OK button, or the button with this caption (access
+// keys ignored: "Yes" presses "&Yes"). Nothing when no box, or no such button, appeared.
+std::optional<MessageBoxSeen> AnswerMessageBox(DWORD timeout_ms, DWORD process_id = 0,
+                                               std::string_view button = {});
 
 struct TimedClick {
   double seconds;  // from posting the click to the box being visible

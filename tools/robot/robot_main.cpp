@@ -10,7 +10,8 @@
 //                                        box shows and the box, presses OK
 //   robot.exe type TITLE LABEL TEXT      into the edit box after the label
 //   robot.exe read TITLE LABEL           prints the text of the edit box after the label
-//   robot.exe message [SECONDS]          prints the box's title, icon and text, presses OK
+//   robot.exe message [SECONDS [BUTTON]] prints the box's title, icon, text and buttons (the
+//                                        default marked *), presses OK or the BUTTON
 //   robot.exe input TITLE ANSWER|--cancel [SECONDS]
 
 #include <fcntl.h>
@@ -36,7 +37,7 @@ int Usage() {
   std::fputs(
       "usage: robot wait-window TITLE [SECONDS] | list TITLE | click TITLE CAPTION |\n"
       "       time-click TITLE CAPTION [SECONDS] |\n"
-      "       type TITLE LABEL TEXT | read TITLE LABEL | message [SECONDS] |\n"
+      "       type TITLE LABEL TEXT | read TITLE LABEL | message [SECONDS [BUTTON]] |\n"
       "       input TITLE ANSWER|--cancel [SECONDS]\n",
       stderr);
   return 2;
@@ -68,13 +69,19 @@ int Run(const std::vector<std::string>& args) {
   if (args.empty()) return Usage();
   const std::string& command = args[0];
   if (command == "message") {
-    const auto box = robot::AnswerMessageBox(Seconds(args, 1));
+    const std::string button = args.size() > 2 ? args[2] : std::string();
+    const auto box = robot::AnswerMessageBox(Seconds(args, 1), 0, button);
     if (!box) {
-      std::fputs("robot: no message box\n", stderr);
+      std::fprintf(stderr, "robot: no message box%s%s\n", button.empty() ? "" : " with ",
+                   button.c_str());
       return 1;
     }
-    std::printf("title: %s\nicon: %s\ntext: %s\n", box->title.c_str(), box->icon.c_str(),
+    std::printf("title: %s\nicon: %s\ntext: %s\nbuttons:", box->title.c_str(), box->icon.c_str(),
                 box->text.c_str());
+    for (const std::string& caption : box->buttons) {
+      std::printf(" %s%s", caption.c_str(), caption == box->default_button ? "*" : "");
+    }
+    std::printf("\n");
     return 0;
   }
   if (args.size() < 2) return Usage();

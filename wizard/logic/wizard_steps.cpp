@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "runtime/concat.h"
+#include "runtime/text.h"
 #include "school/saved_settings.h"
 
 namespace wizard {
@@ -12,7 +14,8 @@ constexpr std::string_view kServerPrompt = "Please enter the name of your Server
 constexpr std::string_view kServerTitle = "Server Name?";
 constexpr std::string_view kExportHead = "a:\\csvde -f c:\\exportad.csv -s ";
 constexpr std::string_view kExportOptions =
-    " -c CN=  , -r description=Student -l  sn,givenName,sAMAccountName";
+    " -c CN=  , -r \"(&(objectCategory=person)(objectClass=user))\" -l "
+    "sn,givenName,sAMAccountName,description";
 
 constexpr std::string_view kAccountRowsRefusal =
     "There doesn't appear to be a valid ADDUSERS.CSV file on the diskette.  Did you run Step 2 "
@@ -58,7 +61,38 @@ constexpr BatchStep kTodaysBatchSteps[] = {
      "A:\\STEP6.BAT", kClassicBatchSteps[2].refusal},
 };
 
+// Closes the box that asks before accounts are disabled or deleted.
+std::string RemovalQuestion(std::int64_t deleted) {
+  return rt::Concat(
+      {deleted > 0 ? "A deleted account cannot be brought back with its rights.  " : "",
+       "Read A:\\deleted.txt before you answer.\r\n\r\nRun the batch file now?"});
+}
+
 }  // namespace
+
+BatchNote LdifImportNote(std::string_view note, const AccountChanges& changes) {
+  const bool only_adds = changes == AccountChanges{.added = changes.added};
+  std::string text = rt::Concat({note, "\r\n\r\nWhat c:\\addusers.ldf will do:\r\nAccounts added: ",
+                                 rt::NumberText(changes.added)});
+  if (!only_adds) {
+    text += rt::Concat(
+        {"\r\nAccounts disabled and moved to Leavers: ", rt::NumberText(changes.disabled),
+         "\r\nAccounts deleted after their year in Leavers: ", rt::NumberText(changes.deleted),
+         "\r\nReturning students moved back and enabled: ", rt::NumberText(changes.returning)});
+  }
+  if (!changes.Removes()) return {text, false};
+  return {rt::Concat({text, "\r\n\r\n", RemovalQuestion(changes.deleted)}), true};
+}
+
+BatchNote AccountDeletesNote(std::string_view note, std::int64_t deletes) {
+  if (deletes <= 0) return {std::string(note), false};
+  constexpr std::string_view kDeletes =
+      "\r\n\r\nA:\\step5.bat also deletes accounts from the directory with NET USER /delete."
+      "\r\nAccounts deleted: ";
+  return {
+      rt::Concat({note, kDeletes, rt::NumberText(deletes), "\r\n\r\n", RemovalQuestion(deletes)}),
+      true};
+}
 
 std::string ExportCommandLine(std::string_view server) {
   std::string line(kExportHead);
@@ -162,14 +196,33 @@ void WizardSteps::OpenAccountRows() {
   files_.CloseAll();
 }
 
-void WizardSteps::RunBatch(Step step) {
-  const BatchStep& batch = BatchStepOf(step, TodaysToolsChosen());
-  if (Probe(batch.probed_file)) {
-    dialogs_.ShowMessage(batch.note, kNoteTitle, rt::MessageIcon::kInformation);
-    shell_.Start(batch.batch_file, rt::WindowStyle::kNormalFocus);
-  } else {
-    dialogs_.ShowMessage(batch.refusal, kRefusalTitle, rt::MessageIcon::kWarning);
+BatchNote WizardSteps::NoteOf(Step step, bool todays_tools, const BatchStep& batch) {
+  if (step == Step::k4 && todays_tools) {
+    return LdifImportNote(batch.note, CountLdifChanges(files_, batch.probed_file));
   }
+  // Whichever tools made it, a step 5 file that deletes accounts asks first.
+  if (step == Step::k5) {
+    return AccountDeletesNote(batch.note, CountAccountDeletes(files_, batch.probed_file));
+  }
+  return {std::string(batch.note), false};
+}
+
+void WizardSteps::RunBatch(Step step) {
+  const bool todays_tools = TodaysToolsChosen();
+  const BatchStep& batch = BatchStepOf(step, todays_tools);
+  if (!Probe(batch.probed_file)) {
+    dialogs_.ShowMessage(batch.refusal, kRefusalTitle, rt::MessageIcon::kWarning);
+    files_.CloseAll();
+    return;
+  }
+  const BatchNote note = NoteOf(step, todays_tools, batch);
+  if (note.asks) {
+    // No, the default, starts nothing.
+    if (!dialogs_.AskYesNo(note.text, kNoteTitle, rt::MessageIcon::kWarning)) return;
+  } else {
+    dialogs_.ShowMessage(note.text, kNoteTitle, rt::MessageIcon::kInformation);
+  }
+  shell_.Start(batch.batch_file, rt::WindowStyle::kNormalFocus);
   files_.CloseAll();
 }
 

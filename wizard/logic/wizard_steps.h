@@ -13,6 +13,7 @@
 #include "runtime/shell.h"
 #include "runtime/twips.h"
 #include "school/procedure_files.h"
+#include "wizard/logic/account_changes.h"
 
 namespace wizard {
 
@@ -33,8 +34,9 @@ inline constexpr std::uint64_t kMinimumProbeLength = 100;
 inline constexpr std::string_view kNoteTitle = "Please Note";
 inline constexpr std::string_view kRefusalTitle = "Sorry";
 
-// "a:\csvde -f c:\exportad.csv -s " + server + the fixed options (two spaces after "CN=" and
-// after "-l", as csvde expects them).
+// "a:\csvde -f c:\exportad.csv -s " + server + the fixed options: every user account (not
+// contacts, not computers) with its names, login and description, so the generator knows the
+// logins that staff hold. "-c CN=  ," (two spaces) turns each "CN=" into a comma.
 std::string ExportCommandLine(std::string_view server);
 
 // The note of step 3, whose line breaks are LF CR pairs.
@@ -62,6 +64,20 @@ struct BatchStep {
 // file that the batch file hands to ldifde.
 const BatchStep& BatchStepOf(Step step, bool todays_tools);
 
+// The box before a batch step: the step's note followed by what the file will do to accounts.
+// Where anything is disabled or deleted the box asks Yes or No (No the default) and shows the
+// warning icon; otherwise it is the note with an OK button, as before.
+struct BatchNote {
+  std::string text;
+  bool asks = false;
+  bool operator==(const BatchNote&) const = default;
+};
+
+// Step 4 with today's tools: the figures of c:\addusers.ldf.
+BatchNote LdifImportNote(std::string_view note, const AccountChanges& changes);
+// Step 5: the accounts the batch file deletes; with none, the note alone.
+BatchNote AccountDeletesNote(std::string_view note, std::int64_t deletes);
+
 class WizardSteps {
  public:
   WizardSteps(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell)
@@ -83,6 +99,8 @@ class WizardSteps {
   // Opens the file for shared record access (creating it empty when missing) and tells whether
   // it is long enough. On acceptance every file is closed before the caller shows its note.
   bool Probe(std::string_view path);
+  // The step's note with the figures counted from the probed file.
+  BatchNote NoteOf(Step step, bool todays_tools, const BatchStep& batch);
 
   rt::Files& files_;
   rt::Dialogs& dialogs_;

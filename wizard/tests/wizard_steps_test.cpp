@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "runtime/error.h"
@@ -91,7 +92,8 @@ TEST_F(WizardStepsTest, ExportWritesThePlaceholderThenStartsCsvdeAndOpensTheInst
   // The server name goes in exactly as typed.
   EXPECT_EQ(shell.started[0],
             (StartedCommand{"a:\\csvde -f c:\\exportad.csv -s  dc01  -c CN=  , -r "
-                            "description=Student -l  sn,givenName,sAMAccountName",
+                            "\"(&(objectCategory=person)(objectClass=user))\" -l "
+                            "sn,givenName,sAMAccountName,description",
                             WindowStyle::kNormalFocus}));
   EXPECT_EQ(shell.opened, std::vector<std::string>{"a:\\koru.txt"});
   EXPECT_TRUE(dialogs_.messages.empty());
@@ -317,6 +319,145 @@ TEST_F(WizardStepsTest, TodaysToolsSkipStep3AndImportTheLdifFileAtStep4) {
     EXPECT_EQ(today.refusal, classic.refusal);
     EXPECT_NE(today.note.find(tools[step == Step::k6]), std::string_view::npos);
   }
+}
+
+// A file of the test data, hand-written as the generator writes it.
+std::string TestData(const std::string& name) {
+  std::string path = WIZARD_TEST_DATA_DIR "/" + name;
+#ifdef _WIN32
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  path = "Z:" + path;
+#endif
+  std::string bytes;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+      bytes.append(buffer, got);
+    }
+    std::fclose(file);
+  }
+  EXPECT_FALSE(bytes.empty()) << path;
+  return bytes;
+}
+
+std::string WithLfOnly(std::string text) {
+  std::erase(text, '\r');
+  return text;
+}
+
+AccountChanges CountLines(std::initializer_list<std::string_view> lines) {
+  LdifChangeCounter counter;
+  for (std::string_view line : lines) counter.Line(line);
+  return counter.Finish();
+}
+
+TEST_F(WizardStepsTest, LdifEntriesAreCountedByTheirStructure) {
+  // Folded lines, comments, base64 values, names in any case, modify entries beside the moves.
+  const AccountChanges figures{.added = 4, .disabled = 3, .deleted = 2, .returning = 1};
+  drives_.WriteHostFile("c:\\addusers.ldf", TestData("leavers.ldf"));
+  EXPECT_EQ(CountLdifChanges(files_, "c:\\addusers.ldf"), figures);
+  EXPECT_FALSE(files_.IsOpen(1));
+  drives_.WriteHostFile("c:\\addusers.ldf", WithLfOnly(TestData("leavers.ldf")));
+  EXPECT_EQ(CountLdifChanges(files_, "c:\\addusers.ldf"), figures);
+  drives_.WriteHostFile("c:\\addusers.ldf", std::string(200, '0'));
+  EXPECT_EQ(CountLdifChanges(files_, "c:\\addusers.ldf"), AccountChanges{});
+
+  // A rename in place moves nothing; a URL value is not read; a line folded onto nothing and a
+  // last entry without a blank line after it.
+  EXPECT_EQ(CountLines({"dn: CN=A,OU=2025,OU=Leavers,DC=x", "changetype: modrdn", "newrdn: CN=B",
+                        "", " changetype: delete", "", "dn: CN=C,DC=x", "changetype: modrdn",
+                        "newsuperior:< file:///c:/leavers.txt", "", "dn: CN=D,DC=x",
+                        "changetype: delete"}),
+            (AccountChanges{.deleted = 1, .returning = 1}));
+  EXPECT_EQ(DecodeBase64("Q2hsb8OpIER1cmFuZA=="), "Chlo\xc3\xa9 Durand");
+  EXPECT_EQ(DecodeBase64("YW\r\nRk"), "add");
+}
+
+TEST_F(WizardStepsTest, AccountDeletesAreTheLinesTheInterpreterRunsAsNetUserDelete) {
+  drives_.WriteHostFile("A:\\step5.bat", TestData("step5_leavers.bat"));
+  EXPECT_EQ(CountAccountDeletes(files_, "A:\\step5.bat"), 4);
+  EXPECT_FALSE(files_.IsOpen(1));
+  drives_.WriteHostFile("A:\\step5.bat",
+                        "NET USER /deleted x\r\nNET USER x /delete\r\nNET USER /delete");
+  EXPECT_EQ(CountAccountDeletes(files_, "A:\\step5.bat"), 0);
+}
+
+TEST_F(WizardStepsTest, LeaversInTheLdifFileAreImportedOnlyAfterYes) {
+  drives_.WriteHostFile("c:\\trellis.ini", SavedSettings("1"));
+  drives_.WriteHostFile("c:\\addusers.ldf", TestData("leavers.ldf"));
+  bool open_at_box = false;
+  dialogs_.on_message = [&](const ShownMessage&) {
+    for (int number = 1; number <= 8; ++number) open_at_box |= files_.IsOpen(number);
+  };
+  steps_.Press(Step::k4);  // no answer: No, the default
+  EXPECT_TRUE(shell_.started.empty()) << "No started the import";
+  const ShownMessage question{
+      std::string(BatchStepOf(Step::k4, true).note) +
+          "\r\n\r\nWhat c:\\addusers.ldf will do:\r\nAccounts added: 4\r\nAccounts disabled and "
+          "moved to Leavers: 3\r\nAccounts deleted after their year in Leavers: 2\r\nReturning "
+          "students moved back and enabled: 1\r\n\r\nA deleted account cannot be brought back "
+          "with its rights.  Read A:\\deleted.txt before you answer.\r\n\r\nRun the batch file "
+          "now?",
+      "Please Note", MessageIcon::kWarning};
+  EXPECT_EQ(dialogs_.yes_no_questions, std::vector<ShownMessage>{question});
+  EXPECT_TRUE(dialogs_.messages.empty());
+
+  dialogs_.yes_no_answers = {true};
+  steps_.Press(Step::k4);
+  EXPECT_EQ(dialogs_.yes_no_questions.size(), 2u);
+  const std::vector<StartedCommand> started{{"A:\\STEP4.BAT", WindowStyle::kNormalFocus}};
+  EXPECT_EQ(shell_.started, started);
+  EXPECT_FALSE(open_at_box);
+
+  // A file that only adds shows the OK box with the figure, and starts at once.
+  const std::string fixture = TestData("leavers.ldf");
+  drives_.WriteHostFile("c:\\addusers.ldf", fixture.substr(0, fixture.find("dn: CN=Old")));
+  steps_.Press(Step::k4);
+  EXPECT_EQ(dialogs_.yes_no_questions.size(), 2u);
+  const ShownMessage note{std::string(BatchStepOf(Step::k4, true).note) +
+                              "\r\n\r\nWhat c:\\addusers.ldf will do:\r\nAccounts added: 4",
+                          "Please Note", MessageIcon::kInformation};
+  EXPECT_EQ(dialogs_.messages, std::vector<ShownMessage>{note});
+  EXPECT_EQ(shell_.started.size(), 2u);
+}
+
+TEST_F(WizardStepsTest, LeaversDeletedByStep5AreDeletedOnlyAfterYesWithEitherTools) {
+  drives_.WriteHostFile("A:\\step5.bat", TestData("step5_leavers.bat"));
+  for (const char* todays_tools : {"0", "1"}) {
+    SCOPED_TRACE(todays_tools);
+    drives_.WriteHostFile("c:\\trellis.ini", SavedSettings(todays_tools));
+    dialogs_.yes_no_questions.clear();
+    shell_.started.clear();
+    dialogs_.yes_no_answers = {false, true};
+    steps_.Press(Step::k5);
+    EXPECT_TRUE(shell_.started.empty()) << "No started step 5";
+    steps_.Press(Step::k5);
+    const ShownMessage question{
+        std::string(BatchStepOf(Step::k5, todays_tools[0] == '1').note) +
+            "\r\n\r\nA:\\step5.bat also deletes accounts from the directory with NET USER "
+            "/delete.\r\nAccounts deleted: 4\r\n\r\nA deleted account cannot be brought back with "
+            "its rights.  Read A:\\deleted.txt before you answer.\r\n\r\nRun the batch file now?",
+        "Please Note", MessageIcon::kWarning};
+    EXPECT_EQ(dialogs_.yes_no_questions, std::vector<ShownMessage>(2, question));
+    const std::vector<StartedCommand> started{{"A:\\STEP5.BAT", WindowStyle::kNormalFocus}};
+    EXPECT_EQ(shell_.started, started);
+  }
+  EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST(BatchNoteTest, AsksOnlyWhereAccountsAreDisabledOrDeleted) {
+  // Disabled only: it asks, without the warning about deleted accounts.
+  const BatchNote disabled = LdifImportNote("Note.", {.added = 2, .disabled = 1});
+  EXPECT_TRUE(disabled.asks);
+  EXPECT_EQ(disabled.text.find("cannot be brought back"), std::string::npos) << disabled.text;
+  // Returning students are no removal: the OK box, with every figure.
+  EXPECT_EQ(LdifImportNote("Note.", {.returning = 2}),
+            (BatchNote{"Note.\r\n\r\nWhat c:\\addusers.ldf will do:\r\nAccounts added: 0\r\n"
+                       "Accounts disabled and moved to Leavers: 0\r\nAccounts deleted after their "
+                       "year in Leavers: 0\r\nReturning students moved back and enabled: 2",
+                       false}));
+  EXPECT_EQ(AccountDeletesNote("Note.", 0), (BatchNote{"Note.", false}));
+  EXPECT_TRUE(AccountDeletesNote("Note.", 1).asks);
 }
 
 TEST_F(WizardStepsTest, ProbeOnAMissingFloppyFailsWithoutABox) {

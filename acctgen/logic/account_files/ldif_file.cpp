@@ -1,6 +1,7 @@
 #include "acctgen/logic/account_files/ldif_file.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "runtime/concat.h"
 
@@ -47,35 +48,20 @@ bool SafeString(std::string_view value) {
 constexpr int kNormalAccount = 512;
 constexpr int kPasswordNeverExpires = 65536;
 
-void AddOu(std::vector<std::string>& lines, std::string_view name, std::string_view parent_dn,
-           std::string_view description) {
-  lines.push_back(LdifLine("dn", Utf8From1252(rt::Concat({"OU=", name, ",", parent_dn}))));
-  lines.push_back("changetype: add");
-  lines.push_back("objectClass: organizationalUnit");
-  if (!description.empty()) lines.push_back(LdifLine("description", Utf8From1252(description)));
-  lines.push_back("");
+bool Ascii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
 }
 
-// An attribute the row leaves empty is left out: a directory takes no empty value.
-void AddValue(std::vector<std::string>& lines, std::string_view attribute,
-              std::string_view value_1252) {
-  if (!value_1252.empty()) lines.push_back(LdifLine(attribute, Utf8From1252(value_1252)));
-}
-
-}  // namespace
-
-std::string Utf8From1252(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+void AppendUtf8From1252(std::string& out, std::string_view text) {
   for (char c : text) AppendUtf8(out, CodePoint1252(c));
-  return out;
 }
 
-std::string Base64(std::string_view bytes) {
+void AppendBase64(std::string& out, std::string_view bytes) {
   static constexpr char kDigits[] =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string out;
-  out.reserve((bytes.size() + 2) / 3 * 4);
   for (std::size_t i = 0; i < bytes.size(); i += 3) {
     std::uint32_t group = static_cast<unsigned char>(bytes[i]) << 16;
     if (i + 1 < bytes.size()) group |= static_cast<unsigned char>(bytes[i + 1]) << 8;
@@ -85,11 +71,9 @@ std::string Base64(std::string_view bytes) {
     out += i + 1 < bytes.size() ? kDigits[(group >> 6) & 63] : '=';
     out += i + 2 < bytes.size() ? kDigits[group & 63] : '=';
   }
-  return out;
 }
 
-std::string EscapeDnValue(std::string_view utf8) {
-  std::string out;
+void AppendEscapedDnValue(std::string& out, std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const char c = utf8[i];
     if (c == '\0') {
@@ -102,16 +86,22 @@ std::string EscapeDnValue(std::string_view utf8) {
     if (reserved || edge) out += '\\';
     out += c;
   }
-  return out;
 }
 
-std::string LdifLine(std::string_view attribute, std::string_view utf8_value) {
-  if (SafeString(utf8_value)) return rt::Concat({attribute, ": ", utf8_value});
-  return rt::Concat({attribute, ":: ", Base64(utf8_value)});
+// "attribute: value" or "attribute:: base64", and CR LF.
+void AppendLine(std::string& out, std::string_view attribute, std::string_view utf8_value) {
+  out += attribute;
+  if (SafeString(utf8_value)) {
+    out += ": ";
+    out += utf8_value;
+  } else {
+    out += ":: ";
+    AppendBase64(out, utf8_value);
+  }
+  out += "\r\n";
 }
 
-std::string UnicodePassword(std::string_view password_1252) {
-  std::string out;
+void AppendUnicodePassword(std::string& out, std::string_view password_1252) {
   auto add = [&out](char16_t code) {
     out += static_cast<char>(code & 0xFF);
     out += static_cast<char>(code >> 8);
@@ -119,67 +109,152 @@ std::string UnicodePassword(std::string_view password_1252) {
   add(u'"');
   for (char c : password_1252) add(CodePoint1252(c));
   add(u'"');
+}
+
+void AppendOu(std::string& out, std::string_view name, std::string_view parent_dn,
+              std::string_view description) {
+  const std::string dn = rt::Concat({"OU=", name, ",", parent_dn});
+  AppendLine(out, "dn", Utf8From1252(dn));
+  out += "changetype: add\r\nobjectClass: organizationalUnit\r\n";
+  if (!description.empty()) AppendLine(out, "description", Utf8From1252(description));
+  out += "\r\n";
+}
+
+}  // namespace
+
+std::string Utf8From1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  AppendUtf8From1252(out, text);
   return out;
 }
 
-std::string AccountDn(const LdifRunTexts& run, const LdifAccount& account) {
-  const std::string common_name =
-      EscapeDnValue(Utf8From1252(rt::Concat({account.given_name, " ", account.last_name})));
-  // Without a unit chosen, the accounts go where a domain keeps new users.
-  const std::string container =
-      account.ou_path.empty() ? "CN=Users" : Utf8From1252(account.ou_path);
-  return rt::Concat({"CN=", common_name, ",", container, ",", Utf8From1252(run.ds_root)});
+std::string Base64(std::string_view bytes) {
+  std::string out;
+  out.reserve((bytes.size() + 2) / 3 * 4);
+  AppendBase64(out, bytes);
+  return out;
+}
+
+std::string EscapeDnValue(std::string_view utf8) {
+  std::string out;
+  AppendEscapedDnValue(out, utf8);
+  return out;
+}
+
+std::string LdifLine(std::string_view attribute, std::string_view utf8_value) {
+  std::string out;
+  AppendLine(out, attribute, utf8_value);
+  out.resize(out.size() - 2);  // the CR LF
+  return out;
+}
+
+std::string UnicodePassword(std::string_view password_1252) {
+  std::string out;
+  AppendUnicodePassword(out, password_1252);
+  return out;
 }
 
 int NewAccountControl(const LdifRunTexts& run) {
   return kNormalAccount + (run.password_never_expires ? kPasswordNeverExpires : 0);
 }
 
-std::vector<std::string> LdifLines(const LdifRunTexts& run,
-                                   const std::vector<std::string>& leaving_years,
-                                   const std::vector<LdifAccount>& accounts) {
-  std::vector<std::string> lines{"version: 1", ""};
-  const std::string school_dn = rt::Concat({"OU=School,", run.ds_root});
-  const std::string students_dn =
-      rt::Concat({"OU=Students,", run.school_ou ? school_dn : run.ds_root});
-  if (run.school_ou) AddOu(lines, "School", run.ds_root, "");
-  if (run.students_ou) AddOu(lines, "Students", run.school_ou ? school_dn : run.ds_root, "");
-  if (run.leaving_year_ous) {
-    const std::string& parent =
-        run.students_ou ? students_dn : (run.school_ou ? school_dn : run.ds_root);
-    for (const std::string& year : leaving_years) {
-      AddOu(lines, year, parent, rt::Concat({"Students final year ", year}));
-    }
-  }
+LdifFile::LdifFile(LdifRunTexts run)
+    : run_(std::move(run)),
+      ds_root_utf8_(Utf8From1252(run_.ds_root)),
+      account_control_(std::to_string(NewAccountControl(run_))) {}
 
-  const std::string account_control = std::to_string(NewAccountControl(run));
-  for (const LdifAccount& account : accounts) {
-    lines.push_back(LdifLine("dn", AccountDn(run, account)));
-    lines.push_back("changetype: add");
-    lines.push_back("objectClass: user");
-    AddValue(lines, "givenName", account.given_name);
-    AddValue(lines, "sn", account.last_name);
-    AddValue(lines, "displayName", account.display_name);
-    AddValue(lines, "description", "Student");
-    AddValue(lines, "sAMAccountName", account.login);
-    AddValue(lines, "userPrincipalName", account.login);
-    AddValue(lines, "homeDrive", run.home_drive);
-    AddValue(lines, "homeDirectory", account.home_directory);
-    AddValue(lines, "scriptPath", run.logon_script);
-    AddValue(lines, "profilePath", run.profile_path);
-    lines.push_back(rt::Concat({"unicodePwd:: ", Base64(UnicodePassword(account.password))}));
-    lines.push_back(rt::Concat({"userAccountControl: ", account_control}));
-    if (run.must_change_password) lines.push_back("pwdLastSet: 0");
-    lines.push_back("");
+void LdifFile::AddAccount(const LdifAccount& account) {
+  // A value of the row in Windows-1252 as UTF-8; the common ASCII one goes as it is. An
+  // attribute the row leaves empty is left out: a directory takes no empty value.
+  const auto value = [this](std::string_view attribute, std::string_view value_1252) {
+    if (value_1252.empty()) return;
+    if (Ascii(value_1252)) return AppendLine(accounts_, attribute, value_1252);
+    scratch_.clear();
+    AppendUtf8From1252(scratch_, value_1252);
+    AppendLine(accounts_, attribute, scratch_);
+  };
+
+  scratch_.clear();
+  AppendUtf8From1252(scratch_, account.given_name);
+  scratch_ += ' ';
+  AppendUtf8From1252(scratch_, account.last_name);
+  dn_ = "CN=";
+  AppendEscapedDnValue(dn_, scratch_);
+  dn_ += ',';
+  // Without a unit chosen, the accounts go where a domain keeps new users.
+  if (account.ou_path.empty()) {
+    dn_ += "CN=Users";
+  } else {
+    AppendUtf8From1252(dn_, account.ou_path);
   }
-  return lines;
+  dn_ += ',';
+  dn_ += ds_root_utf8_;
+  const std::size_t dn_line = accounts_.size();
+  AppendLine(accounts_, "dn", dn_);
+  dn_lines_.emplace_back(dn_line, accounts_.size());
+  accounts_ += "changetype: add\r\nobjectClass: user\r\n";
+  value("givenName", account.given_name);
+  value("sn", account.last_name);
+  value("displayName", account.display_name);
+  accounts_ += "description: Student\r\n";
+  value("sAMAccountName", account.login);
+  value("userPrincipalName", account.login);
+  value("homeDrive", run_.home_drive);
+  value("homeDirectory", account.home_directory);
+  value("scriptPath", run_.logon_script);
+  value("profilePath", run_.profile_path);
+  scratch_.clear();
+  AppendUnicodePassword(scratch_, account.password);
+  accounts_ += "unicodePwd:: ";
+  AppendBase64(accounts_, scratch_);
+  accounts_ += "\r\nuserAccountControl: ";
+  accounts_ += account_control_;
+  accounts_ += "\r\n";
+  if (run_.must_change_password) accounts_ += "pwdLastSet: 0\r\n";
+  accounts_ += "\r\n";
 }
 
-void WriteLdifFile(rt::Files& files, rt::FileNumber file, const LdifRunTexts& run,
-                   const std::vector<std::string>& leaving_years,
-                   const std::vector<LdifAccount>& accounts) {
-  for (const std::string& line : LdifLines(run, leaving_years, accounts))
-    files.PrintLine(file, line);
+std::string LdifFile::UnitsText(const std::vector<std::string>& leaving_years) const {
+  std::string out = "version: 1\r\n\r\n";
+  const std::string school_dn = rt::Concat({"OU=School,", run_.ds_root});
+  const std::string students_dn =
+      rt::Concat({"OU=Students,", run_.school_ou ? school_dn : run_.ds_root});
+  if (run_.school_ou) AppendOu(out, "School", run_.ds_root, "");
+  if (run_.students_ou) AppendOu(out, "Students", run_.school_ou ? school_dn : run_.ds_root, "");
+  if (run_.leaving_year_ous) {
+    const std::string& parent =
+        run_.students_ou ? students_dn : (run_.school_ou ? school_dn : run_.ds_root);
+    for (const std::string& year : leaving_years) {
+      AppendOu(out, year, parent, rt::Concat({"Students final year ", year}));
+    }
+  }
+  return out;
+}
+
+std::string LdifFile::Text(const std::vector<std::string>& leaving_years) const {
+  return UnitsText(leaving_years) + accounts_;
+}
+
+void LdifFile::Write(rt::Files& files, const std::vector<std::string>& leaving_years) const {
+  const rt::FileNumber file = files.OpenOutput(kLdifPath);
+  WriteInto(files, file, leaving_years);
+  files.Close(file);
+}
+
+void LdifFile::WriteInto(rt::Files& files, rt::FileNumber file,
+                         const std::vector<std::string>& leaving_years) const {
+  files.Print(file, UnitsText(leaving_years));
+  files.Print(file, accounts_);
+}
+
+std::vector<std::string_view> LdifFile::AccountDnLines() const {
+  std::vector<std::string_view> lines;
+  lines.reserve(dn_lines_.size());
+  for (const auto& [start, end] : dn_lines_) {
+    lines.push_back(std::string_view(accounts_).substr(start, end - start));
+  }
+  return lines;
 }
 
 }  // namespace acctgen

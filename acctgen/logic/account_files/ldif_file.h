@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "runtime/files.h"
@@ -30,13 +31,13 @@ struct LdifRunTexts {
 
 // One account row of the run, as addusers.csv holds it (Windows-1252).
 struct LdifAccount {
-  std::string ou_path;  // "OU=2031,OU=Students,OU=School", empty when no unit is chosen
-  std::string given_name;
-  std::string last_name;
-  std::string display_name;
-  std::string login;
-  std::string password;
-  std::string home_directory;
+  std::string_view ou_path;  // "OU=2031,OU=Students,OU=School", empty when no unit is chosen
+  std::string_view given_name;
+  std::string_view last_name;
+  std::string_view display_name;
+  std::string_view login;
+  std::string_view password;
+  std::string_view home_directory;
 };
 
 // Windows-1252 bytes as UTF-8; the five bytes the code page leaves undefined stay the C1
@@ -55,24 +56,44 @@ std::string LdifLine(std::string_view attribute, std::string_view utf8_value);
 // The unicodePwd value: the password in double quotes, UTF-16LE.
 std::string UnicodePassword(std::string_view password_1252);
 
-// The distinguished name (UTF-8) the file gives the account: its full name in the unit of its
-// row, or in the domain's Users container when no unit is chosen.
-std::string AccountDn(const LdifRunTexts& run, const LdifAccount& account);
-
 // The userAccountControl of every account the file adds: a normal, enabled account, whose
 // password never expires when the form says so.
 int NewAccountControl(const LdifRunTexts& run);
 
-// The lines of the whole file, entries separated by empty lines: the units that ou.vbs creates,
-// then one entry per account in the unit of its row.
-std::vector<std::string> LdifLines(const LdifRunTexts& run,
-                                   const std::vector<std::string>& leaving_years,
-                                   const std::vector<LdifAccount>& accounts);
+// The file, built as the run goes: each account's entry is added to one buffer during the
+// student pass, and the units, known only after it, go ahead of them when the file is written.
+// Entries are separated by empty lines; every line ends CR LF.
+class LdifFile {
+ public:
+  LdifFile() = default;
+  explicit LdifFile(LdifRunTexts run);
 
-// Writes the units and the accounts into the open file; the run adds the changes of existing
-// accounts after them and closes it.
-void WriteLdifFile(rt::Files& files, rt::FileNumber file, const LdifRunTexts& run,
-                   const std::vector<std::string>& leaving_years,
-                   const std::vector<LdifAccount>& accounts);
+  // The account's entry in the unit of its row.
+  void AddAccount(const LdifAccount& account);
+
+  // The whole text: the version, the units that ou.vbs creates, then the accounts.
+  std::string Text(const std::vector<std::string>& leaving_years) const;
+  void Write(rt::Files& files, const std::vector<std::string>& leaving_years) const;
+  // The same into an open file, which the run closes once the changes of the accounts that
+  // exist already follow.
+  void WriteInto(rt::Files& files, rt::FileNumber file,
+                 const std::vector<std::string>& leaving_years) const;
+
+  const LdifRunTexts& run() const { return run_; }
+  // The "dn: " line of each added account, with its CR LF, in the order they were added.
+  std::vector<std::string_view> AccountDnLines() const;
+
+ private:
+  std::string UnitsText(const std::vector<std::string>& leaving_years) const;
+
+  LdifRunTexts run_;
+  std::string ds_root_utf8_;
+  std::string account_control_;
+  std::string accounts_;  // the accounts' entries
+  // Where each account's "dn: " line starts in accounts_, and where it ends.
+  std::vector<std::pair<std::size_t, std::size_t>> dn_lines_;
+  std::string scratch_;  // the room of one value on its way to UTF-8, base64 or a DN
+  std::string dn_;
+};
 
 }  // namespace acctgen

@@ -18,8 +18,7 @@ std::string CommentText(std::string_view text_1252) {
 
 }  // namespace
 
-void WriteUndoFile(rt::Files& files, const LdifRunTexts& run, const std::vector<LdifAccount>& added,
-                   const LeaverChanges& changes) {
+void WriteUndoFile(rt::Files& files, const LdifFile& ldif, const LeaverChanges& changes) {
   const rt::FileNumber file = files.OpenOutput(kUndoPath);
   files.PrintLine(file, "version: 1");
   files.PrintLine(file, "");
@@ -62,11 +61,11 @@ void WriteUndoFile(rt::Files& files, const LdifRunTexts& run, const std::vector<
     PrintControlEntry(files, file, rt::Concat({account.rdn, ",", account.parent}),
                       std::to_string(account.account_control));
   }
+  const std::vector<std::string_view> added = ldif.AccountDnLines();
   if (!added.empty()) files.PrintLine(file, "# The accounts the import added: deleted.");
-  for (const LdifAccount& account : added) {
-    files.PrintLine(file, LdifLine("dn", AccountDn(run, account)));
-    files.PrintLine(file, "changetype: delete");
-    files.PrintLine(file, "");
+  for (std::string_view dn_line : added) {
+    files.Print(file, dn_line);
+    files.Print(file, "changetype: delete\r\n\r\n");
   }
   files.Close(file);
 }

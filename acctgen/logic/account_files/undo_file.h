@@ -16,7 +16,6 @@ namespace acctgen {
 inline constexpr std::string_view kUndoPath = "c:\\undo.ldf";
 
 // Writes the file whole: its changes undo those of addusers.ldf in the reverse order.
-void WriteUndoFile(rt::Files& files, const LdifRunTexts& run, const std::vector<LdifAccount>& added,
-                   const LeaverChanges& changes);
+void WriteUndoFile(rt::Files& files, const LdifFile& ldif, const LeaverChanges& changes);
 
 }  // namespace acctgen

@@ -13,13 +13,12 @@ void WriteStep4(rt::Files& files, const std::vector<std::string>& lines) {
 std::vector<std::string> Step5HeadLines(const Options& options, const Toolset& tools) {
   const std::string folder = rt::Trim(options.home_share);
   const std::string root = options.server_drive_letter + ":\\" + folder;
-  return {
-      tools.MakeFolderLine(root),
-      // Share access is left to everyone so that each folder's own rights decide who may
-      // write: without /GRANT a share gives everyone read access only.
-      "net share " + rt::BatchArgument(folder) + "=" + rt::BatchArgument(root) +
-          " /GRANT:Everyone,FULL",
-  };
+  std::vector<std::string> lines = tools.UpperFolderLines(root);
+  // Share access is left to everyone so that each folder's own rights decide who may write:
+  // without /GRANT a share gives everyone read access only.
+  lines.push_back("net share " + rt::BatchArgument(folder) + "=" + rt::BatchArgument(root) +
+                  " /GRANT:Everyone,FULL");
+  return lines;
 }
 
 std::vector<std::string> AccountRowsHeadLines(const Options& options, std::string_view ds_root) {

@@ -41,13 +41,12 @@ std::vector<std::string> ClassicTools::Step4Lines(std::string_view archive_name,
 
 // The Excel workbook is imported by a script that keeps no record of what it made; an undo file
 // of an earlier run with today's tools would take back that run, not this one.
-void ClassicTools::WriteUndoFile(rt::Files& files, const LdifRunTexts&,
-                                 const std::vector<LdifAccount>&, const LeaverChanges&) const {
+void ClassicTools::WriteUndoFile(rt::Files& files, const LdifFile&, const LeaverChanges&) const {
   files.DeleteIfPresent(kUndoPath);
 }
 
-std::string ClassicTools::MakeFolderLine(std::string_view folder) const {
-  return "cscript a:\\makfldr.vbs " + rt::BatchArgument(folder);
+std::vector<std::string> ClassicTools::UpperFolderLines(std::string_view folder) const {
+  return {"cscript a:\\makfldr.vbs " + rt::BatchArgument(folder)};
 }
 
 void ClassicTools::WriteHomeFolderLines(rt::Files& files, const OutputFiles& out,

@@ -23,15 +23,17 @@ class ClassicTools final : public Toolset {
  public:
   explicit ClassicTools(const Options& options);
 
+  std::optional<FormCheckFailure> CheckOptions(const Options&) const override {
+    return std::nullopt;
+  }
   void WriteOrRemoveScripts(rt::Files& files, const Options& options) const override;
   bool WritesOuScript() const override { return true; }
   bool ImportsLeavers() const override { return false; }
-  void WriteUndoFile(rt::Files& files, const LdifRunTexts& run,
-                     const std::vector<LdifAccount>& added,
+  void WriteUndoFile(rt::Files& files, const LdifFile& ldif,
                      const LeaverChanges& changes) const override;
   std::vector<std::string> Step4Lines(std::string_view archive_name,
                                       std::int64_t existing_count) const override;
-  std::string MakeFolderLine(std::string_view folder) const override;
+  std::vector<std::string> UpperFolderLines(std::string_view folder) const override;
   void WriteHomeFolderLines(rt::Files& files, const OutputFiles& out,
                             const HomeFolder& folder) const override;
 

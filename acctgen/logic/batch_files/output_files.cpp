@@ -1,7 +1,7 @@
 #include "acctgen/logic/batch_files/output_files.h"
 
-#include "acctgen/logic/batch_files/batch_heads.h"
 #include "acctgen/logic/account_files/ou_script.h"
+#include "acctgen/logic/batch_files/batch_heads.h"
 #include "school/procedure_files.h"
 
 namespace acctgen {

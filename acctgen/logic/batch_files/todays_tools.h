@@ -19,10 +19,17 @@ std::string LdifImportLine();
 // Makes the folder, and any folder above it, unless it is there already.
 std::string MakeFolderLine(std::string_view folder);
 
-// Replaces the folder's rights with the student's access (full control, or modify) and the
-// administrator's full control, both passed down to what the folder holds; inherited entries
-// go, as xcacls /g replaced them.
-std::string HomeFolderGrantLine(std::string_view folder, std::string_view login, bool full);
+// Replaces the folder's rights with the student's access (full control, or modify), named with
+// the domain, and full control for the Administrators group and the system, named by their
+// well-known identifiers, which no renamed account or other language of Windows changes; all
+// passed down to what the folder holds. Inherited entries go, as xcacls /g replaced them.
+std::string HomeFolderGrantLine(std::string_view folder, std::string_view domain,
+                                std::string_view login, bool full);
+
+// Gives a folder above the students' own only its own rights: full control for the
+// Administrators group and the system, passed down; signed-in users may list it and pass
+// through it, and create nothing in it, so no student can make or rename a folder there.
+std::string UpperFolderRightsLine(std::string_view folder);
 
 // Makes the student, in the NetBIOS domain, the owner of the folder and of everything in it.
 std::string HomeFolderOwnerLine(std::string_view folder, std::string_view domain,
@@ -32,16 +39,17 @@ class TodaysTools final : public Toolset {
  public:
   explicit TodaysTools(const Options& options);
 
+  // Each student is named with the domain.
+  std::optional<FormCheckFailure> CheckOptions(const Options& options) const override;
   // The Excel scripts of an earlier classic run would only mislead: nothing calls them now.
   void WriteOrRemoveScripts(rt::Files& files, const Options& options) const override;
   bool WritesOuScript() const override { return false; }
   bool ImportsLeavers() const override { return true; }
-  void WriteUndoFile(rt::Files& files, const LdifRunTexts& run,
-                     const std::vector<LdifAccount>& added,
+  void WriteUndoFile(rt::Files& files, const LdifFile& ldif,
                      const LeaverChanges& changes) const override;
   std::vector<std::string> Step4Lines(std::string_view archive_name,
                                       std::int64_t existing_count) const override;
-  std::string MakeFolderLine(std::string_view folder) const override;
+  std::vector<std::string> UpperFolderLines(std::string_view folder) const override;
   void WriteHomeFolderLines(rt::Files& files, const OutputFiles& out,
                             const HomeFolder& folder) const override;
 

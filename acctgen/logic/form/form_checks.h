@@ -33,6 +33,10 @@ inline constexpr std::string_view kHomeShareText =
     "The Folder Name for Home Folders cannot hold any of % \" = \\ / : * ? < > | or a control "
     "character.";
 inline constexpr std::string_view kHomeShareTitle = "Folder Name Invalid";
+inline constexpr std::string_view kNetbiosDomainText =
+    "Today's Windows tools give each student rights in the name of the domain - enter the "
+    "NetBIOS Domain Name.";
+inline constexpr std::string_view kNetbiosDomainTitle = "NetBIOS Domain Name Missing";
 
 // Expects the DNS name already trimmed. The DNS name's characters are checked first, then the
 // profile path, then the logon script, then whether the DNS name has a usable first dot, and

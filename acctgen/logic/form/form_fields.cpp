@@ -384,6 +384,15 @@ const FormField* FindControl(int id) {
   return nullptr;
 }
 
+Options FreshFormOptions() {
+  // Servers lack Excel, Windows ships no xcacls or subinacl, and a default domain refuses
+  // passwords of the form abc123.
+  Options options;
+  options.todays_tools = true;
+  options.policy_passwords = true;
+  return options;
+}
+
 const std::string& TextOf(const Options& options, Field field) {
   return *TextFieldOf(const_cast<Options&>(options), field);
 }

@@ -102,6 +102,10 @@ std::span<const FormField> FormFields();
 const FormField& ControlOf(Field field);
 const FormField* FindControl(int id);
 
+// What a form opened without a settings file (or with an empty one) starts with: the options'
+// defaults, with today's tools and the strong passwords a default domain policy accepts.
+Options FreshFormOptions();
+
 // The client area of the form, in twips.
 inline constexpr int kFormWidth = 13500;
 inline constexpr int kFormHeight = 9330;

@@ -76,16 +76,26 @@ void SaveSettings(rt::Files& files, const Options& options) {
 
 void RestoreSettings(rt::Files& files, rt::FileNumber file, SettingsTarget& target) {
   int first = 0;
-  for (int group = 0; group < static_cast<int>(kGroupSizes.size()); ++group) {
-    const int size = kGroupSizes[group];
-    std::array<std::string, 13> values;
-    for (int i = 0; i < size; ++i) values[i] = files.InputField(file);
-    if (group == kOwnerGroup) {
-      for (int i = size - 1; i >= 0; --i) Apply(static_cast<Field>(first + i), values[i], target);
-    } else {
-      for (int i = 0; i < size; ++i) Apply(static_cast<Field>(first + i), values[i], target);
+  try {
+    for (int group = 0; group < static_cast<int>(kGroupSizes.size()); ++group) {
+      const int size = kGroupSizes[group];
+      std::array<std::string, 13> values;
+      for (int i = 0; i < size; ++i) values[i] = files.InputField(file);
+      if (group == kOwnerGroup) {
+        for (int i = size - 1; i >= 0; --i) Apply(static_cast<Field>(first + i), values[i], target);
+      } else {
+        for (int i = 0; i < size; ++i) Apply(static_cast<Field>(first + i), values[i], target);
+      }
+      first += size;
     }
-    first += size;
+  } catch (const rt::RuntimeError& error) {
+    // A file that ends before its last two fields was written before the policy and tools
+    // options existed, when runs used neither; a file without a single field restores nothing.
+    if (error.number() == rt::kInputPastEndOfFile && first > 0) {
+      target.SetFlag(Field::kPolicyPasswords, false);
+      target.SetFlag(Field::kTodaysTools, false);
+    }
+    throw;
   }
 }
 

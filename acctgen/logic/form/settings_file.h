@@ -39,7 +39,7 @@ void SaveSettings(rt::Files& files, const Options& options);
 // Reads the open settings file in its twelve groups, in file order, and applies each complete
 // group before reading the next. A file that ends inside a group leaves that group and every
 // later one unapplied, and the end of the file surfaces as error 62. A file written before the
-// password-policy and tools options existed ends after field 45, so both keep their start state.
+// password-policy and tools options existed ends after field 45 or earlier: both are then off.
 void RestoreSettings(rt::Files& files, rt::FileNumber file, SettingsTarget& target);
 
 }  // namespace acctgen

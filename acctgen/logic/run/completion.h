@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/startup/progress_sink.h"
 #include "acctgen/logic/batch_files/output_files.h"
+#include "acctgen/logic/startup/progress_sink.h"
 #include "runtime/dialogs.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"

@@ -46,44 +46,42 @@ LdifRunTexts LdifTextsOf(const Options& options, std::string ds_root) {
   return texts;
 }
 
-CreateEnd WriteEverything(const Options& options, const StartupState& startup,
+CreateEnd WriteEverything(const Options& options, const Toolset& tools, const StartupState& startup,
                           const Services& services) {
   rt::Files& files = services.files;
   const auto components = DomainComponents(options.domain_dns_name);
   const std::string ds_root = DsRoot(components);
   const std::string ldap_binding = LdapBindingText(components);
 
-  const std::unique_ptr<const Toolset> tools = ChooseToolset(options);
-
   services.progress.Show();
-  tools->WriteOrRemoveScripts(files, options);
+  tools.WriteOrRemoveScripts(files, options);
   // The workbook of the previous run would be archived again by step 4, and holds passwords.
   files.DeleteIfPresent(school::kWorkbookPath);
-  WriteStep4(files, tools->Step4Lines(ArchiveName(services.clock.Now()), startup.ExistingCount));
+  WriteStep4(files, tools.Step4Lines(ArchiveName(services.clock.Now()), startup.ExistingCount));
 
-  const OutputFiles out = OpenHeadedOutputFiles(files, options, *tools, ds_root, ldap_binding);
+  const OutputFiles out = OpenHeadedOutputFiles(files, options, tools, ds_root, ldap_binding);
   RunState run;
+  run.Ldif = LdifFile(LdifTextsOf(options, ds_root));
   // With the Students unit the current year always has its unit and its year folder, even when
   // nobody leaves this year.
-  if (options.students_ou) AddLeavingYear(options, *tools, startup.CurrentYear, files, out, run);
+  if (options.students_ou) AddLeavingYear(options, tools, startup.CurrentYear, files, out, run);
 
-  ProcessStudents(options, *tools, startup, files, out, run, services.random, services.progress);
+  ProcessStudents(options, tools, startup, files, out, run, services.random, services.progress);
 
   PrintLines(files, out.Step6, Step6CleanUpLines());
   if (options.leaving_year_ous && out.OuVbs != 0)
     PrintLines(files, out.OuVbs, CalendarYearLines(options, run.LeavingYearList));
-  const LdifRunTexts ldif_texts = LdifTextsOf(options, ds_root);
   const LeaverChanges changes =
-      tools->ImportsLeavers()
-          ? FindLeaverChanges(options, startup, run, ldif_texts, services.progress)
+      tools.ImportsLeavers()
+          ? FindLeaverChanges(options, startup, run, run.Ldif.run(), services.progress)
           : LeaverChanges{};
   const rt::FileNumber ldif = files.OpenOutput(kLdifPath);
-  WriteLdifFile(files, ldif, ldif_texts, run.LeavingYearList, run.AccountRows);
+  run.Ldif.WriteInto(files, ldif, run.LeavingYearList);
   WriteLeaverEntries(files, ldif, changes);
   files.Close(ldif);
-  tools->WriteUndoFile(files, ldif_texts, run.AccountRows, changes);
+  tools.WriteUndoFile(files, run.Ldif, changes);
   if (options.delete_leavers) {
-    if (tools->ImportsLeavers()) {
+    if (tools.ImportsLeavers()) {
       WriteLeaversReport(files, options, changes, services.shell);
     } else {
       WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins, run.Stems,
@@ -102,13 +100,16 @@ CreateEnd WriteEverything(const Options& options, const StartupState& startup,
 
 CreateOutcome RunCreate(const Options& options, const StartupState& startup,
                         const Services& services) {
-  if (const auto failure = CheckForm(options)) {
+  const std::unique_ptr<const Toolset> tools = ChooseToolset(options);
+  auto failure = CheckForm(options);
+  if (!failure) failure = tools->CheckOptions(options);
+  if (failure) {
     services.dialogs.ShowMessage(failure->text, failure->title, failure->icon);
     return {CreateEnd::kRefused, failure->field, 0, {}};
   }
 
   try {
-    return {WriteEverything(options, startup, services), Field::kNone, 0, {}};
+    return {WriteEverything(options, *tools, startup, services), Field::kNone, 0, {}};
   } catch (const rt::RuntimeError& error) {
     services.progress.Hide();
     CloseAfterFailure(services.files);

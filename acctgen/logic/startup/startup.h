@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "acctgen/logic/startup/services.h"
 #include "acctgen/logic/form/settings_file.h"
+#include "acctgen/logic/startup/services.h"
 #include "acctgen/logic/startup/startup_state.h"
 #include "school/startup_texts.h"
 

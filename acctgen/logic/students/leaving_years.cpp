@@ -6,13 +6,14 @@
 
 namespace acctgen {
 
-std::string YearFolderLine(const Options& options, const Toolset& tools, std::string_view year) {
+std::vector<std::string> YearFolderLines(const Options& options, const Toolset& tools,
+                                         std::string_view year) {
   std::string folder = options.server_drive_letter;
   folder += ":\\";
   folder += rt::Trim(options.home_share);
   folder += "\\";
   folder += year;
-  return tools.MakeFolderLine(folder);
+  return tools.UpperFolderLines(folder);
 }
 
 void AddLeavingYear(const Options& options, const Toolset& tools, std::string_view year,
@@ -29,7 +30,9 @@ void AddLeavingYear(const Options& options, const Toolset& tools, std::string_vi
     run.LeavingYearSet.insert(std::move(key));
   }
   if (run.LeavingYearList.size() != run.YearFolderLinesWritten) {
-    files.PrintLine(out.Step5, YearFolderLine(options, tools, run.LeavingYearList.back()));
+    for (const std::string& line : YearFolderLines(options, tools, run.LeavingYearList.back())) {
+      files.PrintLine(out.Step5, line);
+    }
     run.YearFolderLinesWritten = run.LeavingYearList.size();
   }
 }

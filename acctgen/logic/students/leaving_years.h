@@ -6,17 +6,19 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "acctgen/logic/batch_files/toolset.h"
 #include "acctgen/logic/form/options.h"
 #include "acctgen/logic/students/run_state.h"
-#include "acctgen/logic/batch_files/toolset.h"
 #include "runtime/files.h"
 
 namespace acctgen {
 
-// Makes the folder server drive letter as typed + ":\" + home share trimmed + "\" + year with
+// Makes the folder server drive letter as typed + ":\\" + home share trimmed + "\\" + year with
 // the run's tools.
-std::string YearFolderLine(const Options& options, const Toolset& tools, std::string_view year);
+std::vector<std::string> YearFolderLines(const Options& options, const Toolset& tools,
+                                         std::string_view year);
 
 // Appends `year` to run.LeavingYearList unless it is already listed, and writes its year-folder
 // line to out.Step5 when the list holds an entry that has no line yet.

@@ -31,8 +31,8 @@ struct RunState {
   school::LoginNumbering Logins;
   // Every student who got an account row, for the password hand-out sheet.
   std::vector<HandoutEntry> NewAccounts;
-  // The same students' account rows, for the LDIF file written after the pass.
-  std::vector<LdifAccount> AccountRows;
+  // The LDIF file, whose account entries grow with the pass; it is written after it.
+  LdifFile Ldif;
   // The students whose accounts come back out of a Leavers unit: the account's position among
   // the existing accounts, and the unit it returns to as the DS Root column names it.
   struct ReturningAccount {

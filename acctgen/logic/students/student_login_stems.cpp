@@ -18,11 +18,11 @@ void StudentLoginStems::Add(const std::string& base_login) {
 }
 
 bool StudentLoginStems::MayBelongToAStudent(std::string_view account) const {
-  if (bases_.count(std::string(account)) != 0) return true;
+  if (bases_.contains(account)) return true;
   std::size_t stem_end = account.size();
   while (stem_end > 0 && account[stem_end - 1] >= '0' && account[stem_end - 1] <= '9') --stem_end;
   if (stem_end == 0 || stem_end == account.size() || account[stem_end] == '0') return false;
-  return numbered_stems_.count(std::string(account.substr(0, stem_end))) != 0;
+  return numbered_stems_.contains(account.substr(0, stem_end));
 }
 
 }  // namespace acctgen

@@ -8,9 +8,11 @@
 // login's base followed by a number (the base cut to make room for the number). Which of
 // several namesakes has left cannot be told from the names, so all of them are kept.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+
+#include "runtime/text_set.h"
 
 namespace acctgen {
 
@@ -21,11 +23,17 @@ class StudentLoginStems {
 
   bool MayBelongToAStudent(std::string_view account) const;
 
+  // Makes room for about this many students at once rather than growing step by step.
+  void Reserve(std::size_t students) {
+    bases_.reserve(students);
+    numbered_stems_.reserve(students);
+  }
+
  private:
-  std::unordered_set<std::string> bases_;
+  rt::TextSet bases_;
   // Each base cut as a number of 1 to 4 digits needs it, losing a final "." (a run numbers a
   // base up to 9999).
-  std::unordered_set<std::string> numbered_stems_;
+  rt::TextSet numbered_stems_;
 };
 
 }  // namespace acctgen

@@ -78,6 +78,7 @@ void PrintAccountRow(rt::Files& files, rt::FileNumber file, const Options& optio
 struct YearPlacement {
   std::string leaving_year;
   std::string ou_path;
+  std::string unquoted_ou_path;  // for the LDIF file
 };
 
 // The OU path of the DS Root column without the double quotes that keep its commas in one column.
@@ -164,6 +165,7 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
   std::unordered_map<std::string, YearPlacement> placements;
   // A school keeps about as many accounts as it has students: room for that many logins.
   run.Logins.Reserve(startup.ExistingAccounts.size());
+  run.Stems.Reserve(startup.ExistingAccounts.size());
   run.CurrentLogins.reserve(startup.ExistingAccounts.size());
   const RowTexts row_texts(options);
   // The server's path of the home root: the drive as typed, then the share.
@@ -208,6 +210,7 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
             ComputeLeavingYear(startup.CurrentYear, final_year, record.ScholasticYear);
       }
       placement.ou_path = BuildOuPath(options, placement.leaving_year);
+      placement.unquoted_ou_path = Unquoted(placement.ou_path);
       placed = placements.emplace(record.ScholasticYear, std::move(placement)).first;
       // Adding the same leaving year again changes nothing, so it is added once a scholastic
       // year, at its first student, as it would be at every student.
@@ -261,8 +264,8 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
     tools.WriteHomeFolderLines(
         files, out,
         {folder, std::string_view(folder).substr(server_home_root.size()), login.Login});
-    run.AccountRows.push_back({Unquoted(ou_path), record.PreferredName, login.LastName,
-                               display_name, login.Login, password, home_path});
+    run.Ldif.AddAccount({placed->second.unquoted_ou_path, record.PreferredName, login.LastName,
+                         display_name, login.Login, password, home_path});
     run.NewAccounts.push_back({record.RollClass, record.Surname, record.PreferredName,
                                std::move(display_name), login.Login, password, home_drive,
                                std::move(home_path)});

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "acctgen/logic/batch_files/toolset.h"
 #include "acctgen/logic/form/options.h"
 #include "acctgen/logic/startup/progress_sink.h"
-#include "acctgen/logic/students/run_state.h"
 #include "acctgen/logic/startup/startup_state.h"
-#include "acctgen/logic/batch_files/toolset.h"
+#include "acctgen/logic/students/run_state.h"
 #include "runtime/files.h"
 #include "runtime/random_source.h"
 #include "school/login_names.h"

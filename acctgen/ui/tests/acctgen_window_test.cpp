@@ -151,6 +151,13 @@ TEST_F(AcctgenWindowTest, ClicksAndTypingRunTheReactions) {
   ASSERT_NE(window, nullptr);
   EXPECT_FALSE(ControlOf(window, "K").enabled);
   EXPECT_FALSE(ControlOf(window, "Common Password:").enabled);
+  // Without a settings file the form starts with today's tools and strong passwords.
+  EXPECT_TRUE(ControlOf(window,
+                        "Use today's Windows tools (ldifde, md, icacls) instead of Excel, VBScript "
+                        "and xcacls")
+                  .checked);
+  EXPECT_TRUE(
+      ControlOf(window, "Strong unique passwords (accepted by a default domain policy)").checked);
 
   ASSERT_TRUE(robot::Click(window, "Selected Years"));
   EXPECT_TRUE(ControlOf(window, "K").enabled);

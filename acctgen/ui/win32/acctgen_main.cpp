@@ -59,7 +59,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const acctgen::CreateOutcome outcome =
         acctgen::RunCreate(options, program.startup, program.Services(create_progress));
     if (outcome.end == acctgen::CreateEnd::kRefused) {
-      view.Focus(program.form.Get(outcome.focus_field).name);
+      view.Focus(program.form.Get(outcome.focus_field).row.name);
     } else if (outcome.end == acctgen::CreateEnd::kFailed) {
       program_shell.Fail(outcome.error, outcome.error_description);
     } else {

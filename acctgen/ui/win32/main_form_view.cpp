@@ -16,18 +16,18 @@ constexpr COLORREF kWarningColour = RGB(192, 0, 0);
 rt::win32::ControlRow RowOf(const Control& control) {
   // Each tab stop is its own group, so the dialog manager neither skips unselected options on
   // Tab nor moves between options with the arrow keys: the model decides what is selected.
-  rt::win32::ControlRow row{.kind = control.kind,
-                            .id = control.id,
-                            .caption = control.caption,
-                            .place = control.place,
+  rt::win32::ControlRow row{.kind = control.row.kind,
+                            .id = control.row.id,
+                            .caption = control.row.caption,
+                            .place = control.row.place,
                             .style = WS_GROUP,
-                            .tool_tip = control.tool_tip,
-                            .hint = control.hint_label,
-                            .max_length = control.max_length};
-  switch (control.kind) {
+                            .tool_tip = control.row.tool_tip,
+                            .hint = control.row.hint_label,
+                            .max_length = control.row.max_length};
+  switch (control.row.kind) {
     case ControlKind::kText:
       row.caption = control.text;
-      if (control.upper_case) row.style |= ES_UPPERCASE;
+      if (control.row.reaction == Reaction::kUpperCase) row.style |= ES_UPPERCASE;
       break;
     case ControlKind::kFrame:
       row.style = 0;
@@ -40,7 +40,7 @@ rt::win32::ControlRow RowOf(const Control& control) {
     case ControlKind::kButton:
       break;
   }
-  if (control.warning_label) {
+  if (control.row.warning_label) {
     row.font.bold = true;
     row.colour = kWarningColour;
   }
@@ -69,38 +69,39 @@ HWND MainFormView::Create() {
     builder.Add(RowOf(model_.Get(name)));
   };
   for (const Control& control : model_.controls()) {
-    if (control.kind == ControlKind::kFrame) create(control.name);
+    if (control.row.kind == ControlKind::kFrame) create(control.row.name);
   }
   for (const std::string& name : FormModel::TabOrder()) {
     const Control& control = model_.Get(name);
-    create(control.label);
+    create(control.row.label);
     create(name);
-    create(control.hint);
+    create(control.row.hint);
   }
-  for (const Control& control : model_.controls()) create(control.name);
+  for (const Control& control : model_.controls()) create(control.row.name);
 
   model_.on_change = [this](const std::string& name) { Mirror(name); };
-  for (const Control& control : model_.controls()) Mirror(control.name);
+  for (const Control& control : model_.controls()) Mirror(control.row.name);
   return handle();
 }
 
 void MainFormView::Show() {
-  Window::Show(SW_SHOWNORMAL, GetDlgItem(handle(), model_.Get(FormModel::TabOrder().front()).id));
+  Window::Show(SW_SHOWNORMAL,
+               GetDlgItem(handle(), model_.Get(FormModel::TabOrder().front()).row.id));
   SetForegroundWindow(handle());
 }
 
 void MainFormView::Focus(std::string_view name) {
-  if (HWND control = GetDlgItem(handle(), model_.Get(name).id)) SetFocus(control);
+  if (HWND control = GetDlgItem(handle(), model_.Get(name).row.id)) SetFocus(control);
 }
 
 void MainFormView::Mirror(const std::string& name) {
   const Control& control = model_.Get(name);
-  HWND handle = GetDlgItem(this->handle(), control.id);
+  HWND handle = GetDlgItem(this->handle(), control.row.id);
   if (handle == nullptr) return;
   mirroring_ = true;
-  if (control.kind == ControlKind::kText) {
+  if (control.row.kind == ControlKind::kText) {
     if (rt::win32::GetText(handle) != control.text) rt::win32::SetText(handle, control.text);
-  } else if (control.kind == ControlKind::kOption || control.kind == ControlKind::kCheck) {
+  } else if (control.row.kind == ControlKind::kOption || control.row.kind == ControlKind::kCheck) {
     SendMessageA(handle, BM_SETCHECK, control.checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }
   if ((IsWindowEnabled(handle) != FALSE) != control.enabled) EnableWindow(handle, control.enabled);
@@ -113,13 +114,13 @@ LRESULT MainFormView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       const Control* control = model_.FindById(LOWORD(wparam));
       if (control == nullptr || mirroring_) break;
       const WORD code = HIWORD(wparam);
-      if (control->kind == ControlKind::kText && code == EN_CHANGE) {
+      if (control->row.kind == ControlKind::kText && code == EN_CHANGE) {
         const std::string text = rt::win32::GetText(reinterpret_cast<HWND>(lparam));
-        model_.SetText(control->field, text);
+        model_.SetText(control->row.field, text);
         return 0;
       }
-      if (control->kind != ControlKind::kText && code == BN_CLICKED) {
-        model_.Click(control->id);
+      if (control->row.kind != ControlKind::kText && code == BN_CLICKED) {
+        model_.Click(control->row.id);
         return 0;
       }
       break;

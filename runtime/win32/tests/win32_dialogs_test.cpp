@@ -7,6 +7,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "runtime/win32/controls.h"
 #include "tools/robot/robot.h"
@@ -59,6 +60,27 @@ TEST(Win32DialogsTest, MessageBoxesShowTitleIconAndTextWithOneOkButton) {
     EXPECT_EQ(seen->icon, c.name);
     EXPECT_EQ(seen->text, "Please insert the disk\r\nin drive A:");
     EXPECT_EQ(buttons, 1) << c.name;
+  }
+}
+
+TEST(Win32DialogsTest, YesNoBoxDefaultsToNoAndTellsWhichWasPressed) {
+  Win32Dialogs dialogs;
+  for (const char* pressed : {"No", "Yes"}) {
+    std::optional<robot::MessageBoxSeen> seen;
+    bool yes = false;
+    {
+      Answering answering(
+          [&] { seen = robot::AnswerMessageBox(kWait, GetCurrentProcessId(), pressed); });
+      yes = dialogs.AskYesNo("Delete 3 accounts?\r\n\r\nRun it now?", "Please Note",
+                             MessageIcon::kWarning);
+    }
+    ASSERT_TRUE(seen.has_value()) << pressed;
+    EXPECT_EQ(seen->title, "Please Note");
+    EXPECT_EQ(seen->icon, "warning");
+    EXPECT_EQ(seen->text, "Delete 3 accounts?\r\n\r\nRun it now?");
+    EXPECT_EQ(seen->buttons, (std::vector<std::string>{"Yes", "No"}));
+    EXPECT_EQ(seen->default_button, "No");
+    EXPECT_EQ(yes, std::string(pressed) == "Yes");
   }
 }
 

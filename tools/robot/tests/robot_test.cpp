@@ -62,6 +62,7 @@ TEST_F(RobotTest, ListsTheControlsInCreationOrderWithKindAndState) {
       "Button|button|&Warn|on|-",
       "Button|button|&Boxes|on|-",
       "Button|button|&Ask|on|-",
+      "Button|button|&Confirm|on|-",
       "Button|button|Disabled|off|-",
       "Button|button|E&xit|on|-",
       "Static|label||on|-",
@@ -130,6 +131,8 @@ TEST_F(RobotTest, ReadsMessageBoxesAndPressesOk) {
   EXPECT_EQ(note->title, "Please Note");
   EXPECT_EQ(note->icon, "warning");
   EXPECT_EQ(note->text, "The disk is nearly full.");
+  EXPECT_EQ(note->buttons, std::vector<std::string>{"OK"});
+  EXPECT_EQ(note->default_button, "OK");
   // After OK the reaction goes on.
   for (int i = 0; i < 100 && Status() != "warned"; ++i) Sleep(20);
   EXPECT_EQ(Status(), "warned");
@@ -155,6 +158,26 @@ TEST_F(RobotTest, ReadsMessageBoxesAndPressesOk) {
   EXPECT_EQ(timed->box.title, "Please Note");
   EXPECT_TRUE(AnswerMessageBox(kWait, program.id()).has_value());
   EXPECT_FALSE(TimeClickToMessageBox(window, "Disabled", 300).has_value());
+}
+
+TEST_F(RobotTest, ReadsAYesNoBoxAndPressesItsButtonsByCaption) {
+  EXPECT_TRUE(Click(window, "Confirm"));
+  const auto asked = AnswerMessageBox(kWait, program.id(), "No");
+  ASSERT_TRUE(asked.has_value());
+  EXPECT_EQ(asked->title, "Please Note");
+  EXPECT_EQ(asked->icon, "warning");
+  EXPECT_EQ(asked->text, "Delete 3 accounts?");
+  EXPECT_EQ(asked->buttons, (std::vector<std::string>{"Yes", "No"}));
+  EXPECT_EQ(asked->default_button, "No");
+  for (int i = 0; i < 100 && Status() != "confirmed:no"; ++i) Sleep(20);
+  EXPECT_EQ(Status(), "confirmed:no");
+
+  // A button the box lacks is not pressed, and the box stays for the next answer.
+  EXPECT_TRUE(Click(window, "Confirm"));
+  EXPECT_FALSE(AnswerMessageBox(kWait, program.id(), "OK").has_value());
+  ASSERT_TRUE(AnswerMessageBox(kWait, program.id(), "&Yes").has_value());
+  for (int i = 0; i < 100 && Status() != "confirmed:yes"; ++i) Sleep(20);
+  EXPECT_EQ(Status(), "confirmed:yes");
 }
 
 TEST_F(RobotTest, AnswersTheInputBoxOrCancelsIt) {
@@ -184,13 +207,13 @@ TEST_F(RobotTest, AnswersTheInputBoxOrCancelsIt) {
 
 TEST_F(RobotTest, TabFollowsTheCreationOrderAndAccessKeysAct) {
   std::vector<int> order;
-  for (int i = 0; i < 11; ++i) {
+  for (int i = 0; i < 12; ++i) {
     order.push_back(GetDlgCtrlID(FocusedControl(window)));
     PressTab(window);
   }
   // Every control that takes the focus, as created: the disabled button is passed over, and
   // after Exit the focus comes round to Greet. (Each option button is a tab stop of its own.)
-  EXPECT_EQ(order, (std::vector<int>{100, 102, 103, 104, 106, 108, 110, 111, 112, 114, 100}));
+  EXPECT_EQ(order, (std::vector<int>{100, 102, 103, 104, 106, 108, 110, 111, 112, 113, 115, 100}));
 
   // Tab only moves the focus: passing over an option does not select it.
   EXPECT_FALSE(ControlOf("Large").checked);

@@ -1,7 +1,7 @@
 // A small window of the robot's own tests: a few buttons, an option group in a frame, a check
 // box, edit boxes after labels, a grey hint, a tool tip, and buttons that open message boxes
-// and an input box. Every reaction writes what it saw into the status label, so a test can
-// read it back.
+// (OK, or Yes and No) and an input box. Every reaction writes what it saw into the status
+// label, so a test can read it back.
 
 #include <windows.h>
 
@@ -33,6 +33,7 @@ enum ControlId {
   kWarn,
   kBoxes,
   kAsk,
+  kConfirm,
   kDisabled,
   kExit,
   kStatus,
@@ -68,6 +69,11 @@ void OnCommand(int id, int code) {
     case kAsk:
       SetStatus("answer:" + dialogs.AskText("Please enter the name of your Server - eg. HC1",
                                             "Server Name?", "HC1", rt::TwipsPoint{1500, 3000}));
+      break;
+    case kConfirm:
+      SetStatus(dialogs.AskYesNo("Delete 3 accounts?", "Please Note", rt::MessageIcon::kWarning)
+                    ? "confirmed:yes"
+                    : "confirmed:no");
       break;
     case kExit:
       DestroyWindow(g_form);
@@ -129,6 +135,7 @@ const ControlRow kRows[] = {
     {ControlKind::kButton, kWarn, "&Warn", {120, 2900, 1200, 375}, WS_GROUP},
     {ControlKind::kButton, kBoxes, "&Boxes", {1400, 2900, 1200, 375}, WS_GROUP},
     {ControlKind::kButton, kAsk, "&Ask", {2680, 2900, 1200, 375}, WS_GROUP},
+    {ControlKind::kButton, kConfirm, "&Confirm", {3400, 2050, 1200, 375}, WS_GROUP},
     {ControlKind::kButton, kDisabled, "Disabled", {3960, 2900, 1200, 375}, WS_GROUP | WS_DISABLED},
     {ControlKind::kButton, kExit, "E&xit", {5240, 2900, 1200, 375}, WS_GROUP},
     {ControlKind::kLabel, kStatus, "", {120, 3400, 4000, 300}, WS_GROUP},

@@ -1,7 +1,7 @@
 // A stand-in for the outside tools the wizard and the generated batch files start (csvde,
 // cscript, net, xcacls, subinacl, rundll32). It appends its command line to the log named by
 // STUB_LOG. Run as csvde it also records what the -f file held when it started, then writes an
-// export of a small fake directory to it, as csvde writes the existing student accounts.
+// export of a small fake directory to it, as csvde writes the user accounts.
 
 #include <windows.h>
 
@@ -50,13 +50,16 @@ bool RunsAsCsvde() {
   return name == "csvde.exe";
 }
 
-// Existing student accounts as csvde writes them with "-c CN=  ,": the CN= of every
-// distinguished name replaced by a comma.
+// The user accounts as csvde writes them with "-c CN=  ,": the CN= of every distinguished name
+// replaced by a comma, the description last.
 constexpr char kFakeDirectory[] =
-    "DN,givenName,sAMAccountName,sn\r\n"
-    "\",Tomas Varga,OU=2029,OU=Students,OU=School,DC=hillcrest\",Tomas,tomas.varga,Varga\r\n"
-    "\",Mere Walker,OU=2027,OU=Students,OU=School,DC=hillcrest\",Mere,mere.walker,Walker\r\n"
-    "\",Old Leaver,OU=2025,OU=Students,OU=School,DC=hillcrest\",Old,old.leaver,Leaver\r\n";
+    "DN,givenName,sAMAccountName,sn,description\r\n"
+    "\",Tomas Varga,OU=2029,OU=Students,OU=School,DC=hillcrest\",Tomas,tomas.varga,Varga,"
+    "Student\r\n"
+    "\",Mere Walker,OU=2027,OU=Students,OU=School,DC=hillcrest\",Mere,mere.walker,Walker,"
+    "Student\r\n"
+    "\",Old Leaver,OU=2025,OU=Students,OU=School,DC=hillcrest\",Old,old.leaver,Leaver,"
+    "Student\r\n";
 
 }  // namespace
 

@@ -37,6 +37,10 @@ std::string TreeFolder() {
 
 std::string TreeProgram(std::string_view name) { return TreeFolder() + "\\" + std::string(name); }
 
+std::string TestData(std::string_view name) {
+  return WineView(WIZARD_TEST_DATA_DIR "/" + std::string(name));
+}
+
 WizardProgramTest::WizardProgramTest() {
   RemoveFixedFiles();
   drives.CleanFloppy();

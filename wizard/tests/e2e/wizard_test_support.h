@@ -23,6 +23,8 @@ inline constexpr char kToolsFolder[] = "C:\\wizard_tools";
 std::string TreeProgram(std::string_view name);
 // The build tree's path as Wine sees it.
 std::string TreeFolder();
+// A file of the wizard's test data as Wine sees it.
+std::string TestData(std::string_view name);
 
 class WizardProgramTest : public ::testing::Test {
  protected:

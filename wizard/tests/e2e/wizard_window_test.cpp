@@ -101,14 +101,15 @@ TEST_F(WizardWindowTest, ServerNameWritesThePlaceholderThenStartsTheExport) {
   // The export and the instructions document start side by side, so their log lines may come in
   // either order; the export's command line must stand whole on a line of its own.
   const std::string export_line =
-      "a:\\csvde -f c:\\exportad.csv -s HCSERVER1 -c CN=  , -r description=Student -l  "
-      "sn,givenName,sAMAccountName\r\n";
+      "a:\\csvde -f c:\\exportad.csv -s HCSERVER1 -c CN=  , -r "
+      "\"(&(objectCategory=person)(objectClass=user))\" -l "
+      "sn,givenName,sAMAccountName,description\r\n";
   EXPECT_TRUE(log.rfind(export_line, 0) == 0 || log.find("\n" + export_line) != std::string::npos)
       << log;
   // The stub saw the placeholder when it started, then wrote its export over it.
   EXPECT_NE(log.find("found: Fred,Fred,Fred,Fred\r\n"), std::string::npos) << log;
-  EXPECT_EQ(drives.ReadHostFile("C:\\exportad.csv").substr(0, 31),
-            "DN,givenName,sAMAccountName,sn\r");
+  EXPECT_EQ(drives.ReadHostFile("C:\\exportad.csv").substr(0, 43),
+            "DN,givenName,sAMAccountName,sn,description\r");
   CloseWindowsTitled("koru");
 
   EXPECT_TRUE(robot::Click(window, "Exit"));
@@ -202,8 +203,75 @@ TEST_F(WizardWindowTest, TodaysToolsSkipStep3AndStep4ImportsTheLdifFile) {
   drives.WriteHostFile("c:\\addusers.ldf", std::string(100, 'l'));
   drives.WriteHostFile("A:\\STEP4.BAT", "@cscript ldifde ran\r\n");
   ASSERT_TRUE(robot::Click(window, "Step 4"));
-  ExpectBox("Please Note", "information", BatchStepOf(Step::k4, true).note);
+  // Nothing in this file adds or removes an account.
+  ExpectBox("Please Note", "information",
+            LdifImportNote(BatchStepOf(Step::k4, true).note, AccountChanges{}).text);
   EXPECT_TRUE(WaitForLog("ldifde ran")) << StubLog();
+  EXPECT_TRUE(robot::Click(window, "Exit"));
+  EXPECT_TRUE(program.WaitForExit(kWait).has_value());
+}
+
+// The generator's saved form, with today's tools ticked or not.
+std::string SavedSettings(bool todays_tools) {
+  std::string settings;
+  for (int field = 1; field <= 42; ++field) settings += "0,";
+  return settings + "HILLCREST\r\n0,0,0," + (todays_tools ? "1" : "0") + ",\r\n";
+}
+
+TEST_F(WizardWindowTest, LeaversConfirmationNoRunsNothingYesRunsTheBatch) {
+  // Hand-written files as the generator writes them: with today's tools step 4's import
+  // disables, moves and deletes leavers; with the classic tools step 5 deletes them.
+  for (const auto& [data, path] : {std::pair{"leavers.ldf", "c:\\addusers.ldf"},
+                                   std::pair{"step5_leavers.bat", "A:\\step5.bat"}}) {
+    EXPECT_TRUE(CopyFileA(TestData(data).c_str(), drives.HostPath(path).c_str(), FALSE)) << data;
+  }
+  drives.WriteHostFile("A:\\STEP4.BAT", "@cscript ldifde ran\r\n");
+  HWND window = StartWizard();
+  ASSERT_NE(window, nullptr);
+  struct Press {
+    const char* step;
+    bool todays_tools;
+    BatchNote note;
+  };
+  const Press step4{"Step 4", true,
+                    LdifImportNote(BatchStepOf(Step::k4, true).note,
+                                   {.added = 4, .disabled = 3, .deleted = 2, .returning = 1})};
+  const Press step5{"Step 5", false, AccountDeletesNote(BatchStepOf(Step::k5, false).note, 4)};
+  auto answer = [&](const Press& press, const char* button) {
+    SCOPED_TRACE(std::string(press.step) + " " + button);
+    drives.WriteHostFile("C:\\trellis.ini", SavedSettings(press.todays_tools));
+    ASSERT_TRUE(robot::Click(window, press.step));
+    const auto box = robot::AnswerMessageBox(kWait, program.id(), button);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->title, "Please Note");
+    EXPECT_EQ(box->icon, "warning");
+    EXPECT_EQ(box->text, press.note.text);
+    EXPECT_EQ(box->buttons, (std::vector<std::string>{"Yes", "No"}));
+    EXPECT_EQ(box->default_button, "No");
+  };
+
+  answer(step4, "No");
+  answer(step5, "No");
+  // A batch file started by mistake would have logged by now.
+  Sleep(2000);
+  EXPECT_EQ(StubLog(), "");
+
+  answer(step4, "Yes");
+  EXPECT_TRUE(WaitForLog("ldifde ran")) << StubLog();
+  answer(step5, "Yes");
+  // The real interpreter runs the deletes the box counted, and only those.
+  EXPECT_TRUE(WaitForLog("at.sign")) << StubLog();
+  Sleep(500);
+  const std::string log = StubLog();
+  auto count = [&log](std::string_view text) {
+    int found = 0;
+    for (auto at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++found;
+    return found;
+  };
+  EXPECT_EQ(count("ldifde ran"), 1) << log;
+  EXPECT_EQ(count("step5 ran"), 1) << log;
+  EXPECT_EQ(count("/delete "), 4) << log;
+
   EXPECT_TRUE(robot::Click(window, "Exit"));
   EXPECT_TRUE(program.WaitForExit(kWait).has_value());
 }

@@ -10,6 +10,23 @@
 namespace acctgen {
 namespace {
 
+// The file's lines, without their CR LF.
+std::vector<std::string> LdifLines(const LdifRunTexts& run, const std::vector<std::string>& years,
+                                   const std::vector<LdifAccount>& accounts) {
+  LdifFile file(run);
+  for (const LdifAccount& account : accounts) file.AddAccount(account);
+  const std::string text = file.Text(years);
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = text.find("\r\n", start);
+    EXPECT_NE(end, std::string::npos) << "a line without CR LF";
+    if (end == std::string::npos) break;
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
 TEST(LdifFileTest, ValuesThatAreNotSafeStringsAreBase64AndNamesAreEscaped) {
   EXPECT_EQ(LdifLine("sn", "Varga"), "sn: Varga");
   // Accented Windows-1252 letters become UTF-8, and then base64.

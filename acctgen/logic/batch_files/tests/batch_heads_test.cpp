@@ -53,8 +53,11 @@ TEST(Step5HeadTest, AShareNameThatWouldSplitTheCommandIsQuoted) {
   const std::string share = "net share \"s home&co\"=\"D:\\s home&co\" /GRANT:Everyone,FULL";
   EXPECT_EQ(Step5HeadLines(form, ClassicTools(form)),
             (Lines{"cscript a:\\makfldr.vbs \"D:\\s home&co\"", share}));
-  EXPECT_EQ(Step5HeadLines(form, TodaysTools(form)),
-            (Lines{"If Not Exist \"D:\\s home&co\\\" md \"D:\\s home&co\"", share}));
+  const Lines todays = Step5HeadLines(form, TodaysTools(form));
+  ASSERT_EQ(todays.size(), 3u);
+  EXPECT_EQ(todays[0], "If Not Exist \"D:\\s home&co\\\" md \"D:\\s home&co\"");
+  EXPECT_EQ(todays[1].rfind("icacls \"D:\\s home&co\" ", 0), 0u) << todays[1];
+  EXPECT_EQ(todays[2], share);
 }
 
 TEST(AccountRowsHeadTest, TheProfileColumnFollowsTheProfileBox) {

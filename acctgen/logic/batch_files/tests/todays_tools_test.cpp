@@ -13,12 +13,23 @@ TEST(TodaysToolsLinesTest, LinesQuoteEveryFolderAndName) {
   EXPECT_EQ(
       MakeFolderLine("D:\\s home\\2007\\tomas.varga"),
       "If Not Exist \"D:\\s home\\2007\\tomas.varga\\\" md \"D:\\s home\\2007\\tomas.varga\"");
-  EXPECT_EQ(HomeFolderGrantLine("D:\\s_home\\2007\\o'brien&co", "o'brien&co", false),
-            "icacls \"D:\\s_home\\2007\\o'brien&co\" /inheritance:r /grant:r "
-            "\"o'brien&co:(OI)(CI)M\" \"administrator:(OI)(CI)F\" /c /q");
-  EXPECT_EQ(HomeFolderGrantLine("D:\\s_home\\tomas.varga", "tomas.varga", true),
-            "icacls \"D:\\s_home\\tomas.varga\" /inheritance:r /grant:r "
-            "\"tomas.varga:(OI)(CI)F\" \"administrator:(OI)(CI)F\" /c /q");
+  // The student with the domain; the Administrators group and the system by their identifiers.
+  EXPECT_EQ(
+      HomeFolderGrantLine("D:\\s_home\\2007\\o'brien&co", "HILLCREST", "o'brien&co", false),
+      "icacls \"D:\\s_home\\2007\\o'brien&co\" /inheritance:r /grant:r "
+      "\"HILLCREST\\o'brien&co:(OI)(CI)M\" \"*S-1-5-32-544:(OI)(CI)F\" \"*S-1-5-18:(OI)(CI)F\" "
+      "/c /q");
+  EXPECT_EQ(
+      HomeFolderGrantLine("D:\\s_home\\tomas.varga", "HILLCREST", "tomas.varga", true),
+      "icacls \"D:\\s_home\\tomas.varga\" /inheritance:r /grant:r "
+      "\"HILLCREST\\tomas.varga:(OI)(CI)F\" \"*S-1-5-32-544:(OI)(CI)F\" \"*S-1-5-18:(OI)(CI)F\" "
+      "/c /q");
+  // A folder above the students' own: nothing inherited, signed-in users only list it.
+  EXPECT_EQ(TodaysTools(Options{}).UpperFolderLines("D:\\s home"),
+            (std::vector<std::string>{
+                "If Not Exist \"D:\\s home\\\" md \"D:\\s home\"",
+                "icacls \"D:\\s home\" /inheritance:r /grant:r \"*S-1-5-32-544:(OI)(CI)F\" "
+                "\"*S-1-5-18:(OI)(CI)F\" \"*S-1-5-11:(RX)\" /c /q"}));
   EXPECT_EQ(HomeFolderOwnerLine("D:\\s_home\\2007\\tomas.varga", "HILLCREST", "tomas.varga"),
             "icacls \"D:\\s_home\\2007\\tomas.varga\" /setowner \"HILLCREST\\tomas.varga\" /t /c "
             "/q");
@@ -40,7 +51,8 @@ TEST(TodaysToolsTest, TheOwnerLineFollowsTheOwnerBox) {
     files.CloseAll();
     std::string step6 =
         "icacls \"D:\\s_home\\2031\\tomas.varga\" /inheritance:r /grant:r "
-        "\"tomas.varga:(OI)(CI)M\" \"administrator:(OI)(CI)F\" /c /q\r\n";
+        "\"HILLCREST\\tomas.varga:(OI)(CI)M\" \"*S-1-5-32-544:(OI)(CI)F\" \"*S-1-5-18:(OI)(CI)F\" "
+        "/c /q\r\n";
     if (owns) {
       step6 +=
           "icacls \"D:\\s_home\\2031\\tomas.varga\" /setowner \"HILLCREST\\tomas.varga\" /t /c "

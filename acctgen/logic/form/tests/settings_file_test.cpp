@@ -82,10 +82,12 @@ TEST_F(SettingsFileTest, AFileWrittenBeforeThePolicyAndToolsOptionsLeavesBothOff
   ASSERT_EQ(text.substr(text.size() - 4), "1,1,");
   text.resize(text.size() - 4);
   // The end of the data surfaces after field 45, as for any short file; start-up shows the
-  // form, and both new options keep their start state.
+  // form, with both new options off whatever a fresh form starts with.
   ASSERT_EQ(Restore(text), rt::kInputPastEndOfFile);
-  ASSERT_EQ(target.applied.size(), 45u);
+  ASSERT_EQ(target.applied.size(), 47u);
   EXPECT_EQ(target.applied[44], "Option16:0");
+  EXPECT_EQ(target.applied[45], "Check21:0");
+  EXPECT_EQ(target.applied[46], "Check22:0");
 }
 
 TEST_F(SettingsFileTest, GroupsApplyInFileOrderWithTheNetBiosNameBeforeTheOwnerBox) {
@@ -113,8 +115,8 @@ TEST_F(SettingsFileTest, OnlyZeroClearsAFlag) {
   // Fields 6 to 8: Option9, Option10, Text4; the rest of the file is cut off.
   ASSERT_EQ(Restore(",,,,,1,0,x,-1,yes,,0"), rt::kInputPastEndOfFile);
   const std::vector<std::string> expected = {
-      "Text1=",     "Text2=",  "Text7=",    "Text3=",    "Text5=",   "Option9:1",
-      "Option10:0", "Text4=x", "Option1:1", "Option2:1", "Option3:1"};
+      "Text1=",  "Text2=",    "Text7=",    "Text3=",    "Text5=",    "Option9:1", "Option10:0",
+      "Text4=x", "Option1:1", "Option2:1", "Option3:1", "Check21:0", "Check22:0"};
   EXPECT_EQ(target.applied, expected);
 }
 
@@ -130,13 +132,20 @@ TEST_F(SettingsFileTest, AFileEndingAfterField22AppliesTheFirstEightGroupsOnly) 
   std::size_t cut = 0;
   for (int commas = 0; commas < 22; ++commas) cut = text.find(',', cut) + 1;
   ASSERT_EQ(Restore(text.substr(0, cut)), rt::kInputPastEndOfFile);
-  ASSERT_EQ(target.applied.size(), 22u);
-  EXPECT_EQ(target.applied.back(), "Option12:0");
+  ASSERT_EQ(target.applied.size(), 24u);
+  EXPECT_EQ(target.applied[21], "Option12:0");
+  EXPECT_EQ(target.applied[23], "Check22:0");
 
   // Ending inside a group leaves the whole group out.
   target.applied.clear();
   ASSERT_EQ(Restore(text.substr(0, cut) + "0,0,0,"), rt::kInputPastEndOfFile);
-  EXPECT_EQ(target.applied.size(), 22u);
+  EXPECT_EQ(target.applied.size(), 24u);
+  EXPECT_EQ(target.applied[21], "Option12:0");
+
+  // A file without a single field restores nothing.
+  target.applied.clear();
+  ASSERT_EQ(Restore(""), rt::kInputPastEndOfFile);
+  EXPECT_TRUE(target.applied.empty());
 }
 
 TEST_F(SettingsFileTest, ATextWithACommaStaysOneField) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "acctgen/logic/batch_files/todays_tools.h"
 #include "acctgen/logic/form/settings_file.h"
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/testing/recording_progress.h"
@@ -203,8 +204,10 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
   EXPECT_EQ(Read("a:\\step4.bat"), "ldifde -i -k -h -f c:\\addusers.ldf\r\n");
   const std::vector<std::string> step5 = Lines(Read("a:\\step5.bat"));
   EXPECT_EQ(step5[0], "If Not Exist \"D:\\s_home\\\" md \"D:\\s_home\"");
-  EXPECT_EQ(step5[1], "net share s_home=D:\\s_home /GRANT:Everyone,FULL");
-  EXPECT_EQ(step5[2], "If Not Exist \"D:\\s_home\\2026\\\" md \"D:\\s_home\\2026\"");
+  EXPECT_EQ(step5[1], UpperFolderRightsLine("D:\\s_home"));
+  EXPECT_EQ(step5[2], "net share s_home=D:\\s_home /GRANT:Everyone,FULL");
+  EXPECT_EQ(step5[3], "If Not Exist \"D:\\s_home\\2026\\\" md \"D:\\s_home\\2026\"");
+  EXPECT_EQ(step5[4], UpperFolderRightsLine("D:\\s_home\\2026"));
   EXPECT_NE(
       std::find(step5.begin(), step5.end(),
                 "If Not Exist \"D:\\s_home\\2026\\ana.lee\\\" md \"D:\\s_home\\2026\\ana.lee\""),
@@ -214,15 +217,23 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
   EXPECT_NE(Read("c:\\addusers.ldf").find("dn: CN=Gone Student,OU=2025,OU=Students,OU=School,"),
             std::string::npos);
   const std::vector<std::string> step6 = Lines(Read("a:\\step6.bat"));
-  EXPECT_NE(std::find(step6.begin(), step6.end(),
-                      "icacls \"D:\\s_home\\2026\\ana.lee\" /inheritance:r /grant:r "
-                      "\"ana.lee:(OI)(CI)M\" \"administrator:(OI)(CI)F\" /c /q"),
-            step6.end());
+  EXPECT_NE(
+      std::find(step6.begin(), step6.end(),
+                HomeFolderGrantLine("D:\\s_home\\2026\\ana.lee", "LAKESIDE", "ana.lee", false)),
+      step6.end());
   EXPECT_NE(
       std::find(step6.begin(), step6.end(),
                 "icacls \"D:\\s_home\\2026\\ana.lee\" /setowner \"LAKESIDE\\ana.lee\" /t /c /q"),
       step6.end());
   EXPECT_TRUE(drives_.HostFileExists("C:\\addusers.ldf"));
+
+  // Without the domain no student could be named: the run is refused before anything is written.
+  drives_.RemoveHostFile("C:\\addusers.ldf");
+  form.netbios_domain = " ";
+  const CreateOutcome refused = Run(form);
+  EXPECT_EQ(refused.end, CreateEnd::kRefused);
+  EXPECT_EQ(refused.focus_field, Field::kNetbiosDomain);
+  EXPECT_FALSE(drives_.HostFileExists("C:\\addusers.ldf"));
 }
 
 // With today's tools the import takes the leavers: a leaver is disabled and moved into the

@@ -295,7 +295,9 @@ TEST_F(StartupTest, SettingsAreRestoredAndAShortFileStillShowsTheForm) {
   EXPECT_EQ(form.applied, (std::vector<std::pair<Field, std::string>>{
                               {Field::kDomainDnsName, "hillcrest.school.example"},
                               {Field::kServerName, "HCSERVER1"},
-                              {Field::kServerDriveLetter, "D"}}));
+                              {Field::kServerDriveLetter, "D"},
+                              {Field::kPolicyPasswords, "0"},
+                              {Field::kTodaysTools, "0"}}));
   ASSERT_TRUE(state.StudentExport.has_value());
   EXPECT_TRUE(files.IsOpen(*state.StudentExport));
 }
