@@ -1,7 +1,9 @@
-// A whole Create run in process: checks, every output file, the student pass, the leavers'
-// report and the settings, on real files in a temporary folder. Half of the existing accounts
-// belong to students of the export, the other half to leavers, so the report deletes half.
-// Beside it, the reference: cat copying the same bytes from one file to another.
+// A whole Create run in process with today's tools: checks, every output file, the student pass,
+// the leavers' changes in the LDIF file, the undo file, the leavers' report and the settings, on
+// real files in a temporary folder. Half of the existing accounts belong to students of the
+// export, the other half to leavers: three in four of these are disabled and moved, the fourth
+// stand in an earlier year's Leavers unit and are deleted. Beside it, the reference: cat copying
+// the same bytes from one file to another.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -39,7 +41,11 @@ std::string Name(std::size_t index, char first) {
 struct School {
   std::string export_text;
   std::vector<std::string> existing;
+  std::vector<std::string> dns;  // as the directory export writes them, "CN=" as ","
+  std::vector<std::string> controls;
 };
+
+constexpr const char* kUnits = ",OU=Students,OU=School,DC=lakeside,DC=school,DC=nz";
 
 School MakeSchool(std::size_t students, std::size_t existing) {
   School school;
@@ -54,16 +60,23 @@ School MakeSchool(std::size_t students, std::size_t existing) {
       std::string login;
       for (char c : given + "." + surname) login.push_back(c >= 'A' && c <= 'Z' ? c + 32 : c);
       school.existing.push_back(login);
+      school.dns.push_back("," + given + " " + surname + ",OU=" + std::to_string(2038 - year) +
+                           kUnits);
     }
   }
   for (std::size_t i = school.existing.size(); i < existing; ++i) {
+    const std::string name = Name(i, 'L');
     school.existing.push_back("leaver." + Name(i, 'l'));
+    school.dns.push_back(",Leaver " + name + (i % 4 == 0 ? ",OU=2025,OU=Leavers" : ",OU=2027") +
+                         kUnits);
   }
+  school.controls.assign(school.existing.size(), "66048");
   return school;
 }
 
 acctgen::Options SampleForm() {
   acctgen::Options form = acctgen::testing::FileServerForm();
+  form.todays_tools = true;
   form.delete_leavers = true;
   return form;
 }
@@ -73,6 +86,8 @@ bool CreateRun(const School& school, rt::testing::TestDrives& drives) {
   acctgen::StartupState startup;
   startup.CurrentYear = "2026";
   startup.ExistingAccounts = school.existing;
+  startup.ExistingDns = school.dns;
+  startup.ExistingAccountControls = school.controls;
   startup.ExistingCount = static_cast<std::int64_t>(school.existing.size());
   startup.StudentExport = files.OpenInput("A:\\school.txt");
   acctgen::Options form = SampleForm();

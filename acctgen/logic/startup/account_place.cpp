@@ -1,30 +1,12 @@
 #include "acctgen/logic/startup/account_place.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "runtime/text.h"
 
 namespace acctgen {
 
 namespace {
-
-// The parts of a distinguished name between its commas; an escaped comma ("\,") stays in its
-// part.
-std::vector<std::string_view> Parts(std::string_view dn) {
-  std::vector<std::string_view> parts;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < dn.size(); ++i) {
-    if (dn[i] == '\\') {
-      ++i;
-    } else if (dn[i] == ',') {
-      parts.push_back(dn.substr(start, i - start));
-      start = i + 1;
-    }
-  }
-  parts.push_back(dn.substr(start));
-  return parts;
-}
 
 bool IsYear(std::string_view text) {
   return text.size() == 4 &&
@@ -34,27 +16,46 @@ bool IsYear(std::string_view text) {
 }  // namespace
 
 AccountPlace PlaceOf(std::string_view exported_dn) {
-  // An empty part stands for the "CN=" that the export wrote as a comma before the next part.
-  std::vector<std::string> parts;
-  const std::vector<std::string_view> written = Parts(exported_dn);
-  for (std::size_t i = 0; i < written.size(); ++i) {
-    if (written[i].empty() && i + 1 < written.size()) {
-      parts.push_back("CN=" + std::string(written[++i]));
-    } else if (!written[i].empty()) {
-      parts.emplace_back(written[i]);
+  AccountPlace place;
+  place.parent.reserve(exported_dn.size() + 16);
+  // Where the first two parts of the parent stand in it, for the Leavers test.
+  std::size_t unit_start[2] = {0, 0}, unit_size[2] = {0, 0};
+  int parts = 0;
+  bool common_name = false;  // an empty part stood for the "CN=" of the next
+  const auto take = [&](std::string_view part) {
+    if (part.empty() && !common_name) {
+      common_name = true;
+      return;
+    }
+    std::string& into = parts == 0 ? place.rdn : place.parent;
+    if (parts > 1) into += ',';
+    const std::size_t start = into.size();
+    if (common_name) into += "CN=";
+    into += part;
+    if (parts == 1 || parts == 2) {
+      unit_start[parts - 1] = start;
+      unit_size[parts - 1] = into.size() - start;
+    }
+    common_name = false;
+    ++parts;
+  };
+  // The parts between the commas; an escaped comma ("\,") stays in its part.
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < exported_dn.size(); ++i) {
+    if (exported_dn[i] == '\\') {
+      ++i;
+    } else if (exported_dn[i] == ',') {
+      take(exported_dn.substr(start, i - start));
+      start = i + 1;
     }
   }
-  AccountPlace place;
-  if (parts.empty()) return place;
-  place.rdn = parts[0];
-  for (std::size_t i = 1; i < parts.size(); ++i) {
-    if (i > 1) place.parent += ',';
-    place.parent += parts[i];
-  }
-  if (parts.size() > 2 && rt::EqualsIgnoreCase1252(parts[1].substr(0, 3), "OU=") &&
-      IsYear(std::string_view(parts[1]).substr(3)) &&
-      rt::EqualsIgnoreCase1252(parts[2], "OU=Leavers")) {
-    place.leavers_year = parts[1].substr(3);
+  take(exported_dn.substr(start));
+  const std::string_view parent = place.parent;
+  const std::string_view year_unit = parent.substr(unit_start[0], unit_size[0]);
+  if (parts > 2 && rt::EqualsIgnoreCase1252(year_unit.substr(0, 3), "OU=") &&
+      IsYear(year_unit.substr(3)) &&
+      rt::EqualsIgnoreCase1252(parent.substr(unit_start[1], unit_size[1]), "OU=Leavers")) {
+    place.leavers_year = year_unit.substr(3);
   }
   return place;
 }

@@ -13,6 +13,7 @@
 #include "runtime/text.h"
 #include "runtime/text_set.h"
 #include "school/student_export_reader.h"
+#include "tsl/robin_map.h"
 
 namespace acctgen {
 
@@ -150,7 +151,7 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
   }
   // The accounts that stand in a Leavers unit, by login, when the run's import brings a
   // returning student's account back.
-  std::unordered_map<std::string_view, std::size_t> in_leavers_unit;
+  tsl::robin_map<std::string_view, std::size_t, rt::TextHash, std::equal_to<>> in_leavers_unit;
   if (tools.ImportsLeavers()) {
     for (std::size_t i = 0; i < startup.ExistingDns.size(); ++i) {
       if (MayBeInLeaversUnit(startup.ExistingDns[i]) &&
@@ -225,10 +226,11 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
         *school::DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
     run.CurrentLogins.push_back(login.Login);
     if (existing.contains(login.Login)) {
-      if (const auto leaver = in_leavers_unit.find(login.Login); leaver != in_leavers_unit.end()) {
+      if (const auto leaver = in_leavers_unit.find(std::string_view(login.Login));
+          leaver != in_leavers_unit.end()) {
         // Back at school: the import moves the account out of the Leavers unit and enables it.
         const AccountPlace place = PlaceOf(startup.ExistingDns[leaver->second]);
-        run.Returning.push_back({leaver->second, Unquoted(ou_path)});
+        run.Returning.push_back({leaver->second, placed->second.unquoted_ou_path});
         files.PrintLine(out.ErrorLog,
                         rt::Concat({"In KORU, ", record.Surname, " ", record.PreferredName,
                                     " is back at school: step 4 moves the account ", login.Login,
