@@ -40,9 +40,7 @@ std::string Name(std::size_t index, char first) {
 
 struct School {
   std::string export_text;
-  std::vector<std::string> existing;
-  std::vector<std::string> dns;  // as the directory export writes them, "CN=" as ","
-  std::vector<std::string> controls;
+  std::vector<acctgen::ExistingAccount> existing;  // as start-up reads them from the export
 };
 
 constexpr const char* kUnits = ",OU=Students,OU=School,DC=lakeside,DC=school,DC=nz";
@@ -59,18 +57,18 @@ School MakeSchool(std::size_t students, std::size_t existing) {
     if (i % 2 == 0 && school.existing.size() < existing / 2) {
       std::string login;
       for (char c : given + "." + surname) login.push_back(c >= 'A' && c <= 'Z' ? c + 32 : c);
-      school.existing.push_back(login);
-      school.dns.push_back("," + given + " " + surname + ",OU=" + std::to_string(2038 - year) +
-                           kUnits);
+      const std::string unit = std::to_string(2026 + 12 - year);
+      school.existing.push_back(
+          {login, unit, "," + given + " " + surname + ",OU=" + unit + kUnits, "66048"});
     }
   }
   for (std::size_t i = school.existing.size(); i < existing; ++i) {
     const std::string name = Name(i, 'L');
-    school.existing.push_back("leaver." + Name(i, 'l'));
-    school.dns.push_back(",Leaver " + name + (i % 4 == 0 ? ",OU=2025,OU=Leavers" : ",OU=2027") +
-                         kUnits);
+    const bool old = i % 4 == 0;
+    school.existing.push_back(
+        {"leaver." + Name(i, 'l'), old ? "2025" : "2027",
+         ",Leaver " + name + (old ? ",OU=2025,OU=Leavers" : ",OU=2027") + kUnits, "66048"});
   }
-  school.controls.assign(school.existing.size(), "66048");
   return school;
 }
 
@@ -86,8 +84,6 @@ bool CreateRun(const School& school, rt::testing::TestDrives& drives) {
   acctgen::StartupState startup;
   startup.CurrentYear = "2026";
   startup.ExistingAccounts = school.existing;
-  startup.ExistingDns = school.dns;
-  startup.ExistingAccountControls = school.controls;
   startup.ExistingCount = static_cast<std::int64_t>(school.existing.size());
   startup.StudentExport = files.OpenInput("A:\\school.txt");
   acctgen::Options form = SampleForm();

@@ -1,6 +1,6 @@
 // The student pass over a school of 2,000 students with 2,000 existing accounts, and over
 // 100,000 with 100,000: on real files, unique passwords, every OU level and namesakes, half of
-// the students already having their account.
+// the students already having their account in the unit of their leaving year.
 
 #include <benchmark/benchmark.h>
 
@@ -9,15 +9,17 @@
 
 #include "acctgen/logic/students/leaving_years.h"
 #include "acctgen/logic/students/student_pass.h"
-#include "acctgen/logic/batch_files/toolset.h"
+#include "acctgen/testing/student_accounts.h"
 #include "runtime/concat.h"
 #include "runtime/testing/test_drives.h"
+#include "runtime/text.h"
 
 namespace {
 
 struct School {
   std::string text;
   std::vector<std::string> existing;
+  std::vector<std::string> units;  // each existing account's leaving-year unit
 };
 
 School MakeSchool(int students) {
@@ -32,8 +34,10 @@ School MakeSchool(int students) {
     const char* year = kYears[n % 6];
     school.text.append(rt::Concat({surname, "@", given, "#", year, "%", year, "B\r\n"}));
     // Existing accounts: the odd half of the school plus as many that have left.
-    if (i % 2 == 1) school.existing.push_back(rt::Concat({given, ".", surname}));
+    // Each in the unit of its leaving year, so that namesakes are matched by it.
+    if (i % 2 == 1) school.existing.push_back(rt::ToLower1252(rt::Concat({given, ".", surname})));
     if (i % 2 == 0) school.existing.push_back(rt::Concat({"left", std::to_string(i)}));
+    school.units.push_back(i % 2 == 1 ? std::to_string(2026 + 12 - std::stoi(year)) : "2025");
   }
   return school;
 }
@@ -57,7 +61,7 @@ void BM_StudentPass(benchmark::State& state) {
   acctgen::SilentProgress progress;
   acctgen::StartupState startup;
   startup.CurrentYear = "2026";
-  startup.ExistingAccounts = school.existing;
+  startup.ExistingAccounts = acctgen::testing::StudentAccounts(school.existing, school.units);
   std::size_t logins = 0;
   for (auto _ : state) {
     startup.StudentExport = files.OpenInput("A:\\school.txt");

@@ -1,6 +1,7 @@
 // Arbitrary bytes as school.txt, the first two bytes choosing the form's options: the line
 // parser and the whole student pass must neither crash nor break their promises (every login
-// unique, plain ASCII and at most 20 characters; no command character in a batch line).
+// unique, plain ASCII and at most 20 characters, never an account that is not a student's; no
+// command character in a batch line).
 
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "acctgen/logic/students/student_pass.h"
 #include "acctgen/logic/batch_files/toolset.h"
 #include "acctgen/testing/sample_forms.h"
+#include "acctgen/testing/student_accounts.h"
 #include "runtime/files.h"
 #include "runtime/testing/memory_file_system.h"
 #include "school/student_line.h"
@@ -71,7 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rt::Files files(file_system);
   acctgen::StartupState startup;
   startup.CurrentYear = "2026";
-  startup.ExistingAccounts = {"tomas.varga", "a.b", "ab"};
+  startup.ExistingAccounts = acctgen::testing::StudentAccounts(
+      {"tomas.varga", "a.b", "ab", "a.b2"}, {"2030", "2027", "Students", "2031"});
+  startup.OtherAccounts = {"b.a", "a.b3", "ba"};
   startup.StudentExport = files.OpenInput("A:\\school.txt");
   const auto tools = acctgen::ChooseToolset(form);
   const acctgen::OutputFiles out = acctgen::OpenOutputFiles(files);
@@ -88,6 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(school::UsableInLogin(login) && login.find(' ') == std::string::npos);
     for (char c : login) Require(static_cast<unsigned char>(c) < 128);
     Require(logins.insert(login).second);
+    for (const std::string& other : startup.OtherAccounts) Require(login != other);
   }
   for (const char* batch : {"a:\\step5.bat", "a:\\step6.bat"}) {
     Require(file_system.files[batch].find_first_of("&|<>^%\"") == std::string::npos);

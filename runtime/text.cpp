@@ -137,4 +137,11 @@ std::string BatchArgument(std::string_view value) {
   return QuotedField(value);
 }
 
+bool SafeInQuotes(std::string_view name) {
+  for (char c : name) {
+    if (static_cast<unsigned char>(c) < 32 || c == 127 || c == '"' || c == '%') return false;
+  }
+  return true;
+}
+
 }  // namespace rt

@@ -41,6 +41,9 @@ std::string QuotedField(std::string_view value);
 // whole, else quoted (a blank or one of & | < > ^ ( ) , ; = would split or redirect the command).
 // Quoting cannot guard a percent sign, which the interpreter expands even inside quotes.
 std::string BatchArgument(std::string_view value);
+// Whether a name can stand in double quotes on a batch-file line as it is: a double quote would
+// end the quotes, a percent sign be expanded, a control character end the line.
+bool SafeInQuotes(std::string_view name);
 
 // The numeric prefix of a text: "7B" gives 7, "K" gives 0, " 12" gives 12, "-3x" gives -3.
 // Leading blanks are ignored; an optional sign may precede the digits.

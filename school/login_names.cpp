@@ -109,15 +109,19 @@ std::pair<std::string, int> LoginNumbering::Take(std::string base) {
   if (next == 0) next = 2;
   for (;;) {
     const int number = next++;
-    const std::string digits = rt::NumberText(number);
-    std::string stem = base;
-    if (stem.size() + digits.size() > kMaxLoginLength) {
-      stem.resize(kMaxLoginLength - digits.size());
-      if (!stem.empty() && stem.back() == '.') stem.pop_back();
-    }
-    std::string login = stem + digits;
+    std::string login = NumberedLogin(base, number);
     if (taken_.insert(login).second) return {std::move(login), number};
   }
+}
+
+std::string NumberedLogin(std::string_view base, int number) {
+  const std::string digits = rt::NumberText(number);
+  std::string login(base);
+  if (login.size() + digits.size() > kMaxLoginLength) {
+    login.resize(kMaxLoginLength - digits.size());
+    if (!login.empty() && login.back() == '.') login.pop_back();
+  }
+  return login + digits;
 }
 
 std::optional<DerivedLogin> DeriveLogin(std::string_view surname, std::string_view preferred_name,

@@ -73,6 +73,10 @@ class LoginNumbering {
   // Makes room for about this many logins at once rather than growing the table step by step.
   void Reserve(std::size_t logins) { taken_.reserve(logins); }
 
+  // Marks a login as held without handing it out: Take then never gives it to anyone, as for an
+  // account that already belongs to someone.
+  void Hold(std::string login) { taken_.insert(std::move(login)); }
+
   // Whether the login was handed out in this run.
   bool Taken(std::string_view login) const { return taken_.contains(login); }
   std::size_t size() const { return taken_.size(); }
@@ -81,6 +85,10 @@ class LoginNumbering {
   rt::TextSet taken_;
   std::unordered_map<std::string, int> next_number_;
 };
+
+// The login numbered `number` for the limited base login: the base cut to 20 minus the number's
+// length (losing a "." that then ends it), then the number's digits.
+std::string NumberedLogin(std::string_view base, int number);
 
 // The login of one student: std::nullopt (and the numbering untouched) when the surname or the
 // preferred name is not UsableInLogin; otherwise the limited base login taken from `numbering`.

@@ -9,6 +9,7 @@
 #include "acctgen/logic/students/student_pass.h"
 #include "acctgen/testing/recording_progress.h"
 #include "acctgen/testing/sample_forms.h"
+#include "acctgen/testing/student_accounts.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -29,8 +30,8 @@ class StudentPassRun {
                  std::vector<std::string> existing = {}, std::string current_year = "2004") {
     drives_.WriteHostFile("A:\\school.txt", school);
     StartupState startup;
-    startup.ExistingAccounts = std::move(existing);
-    startup.ExistingOuClasses = existing_ou_classes;
+    startup.ExistingAccounts = StudentAccounts(existing, existing_ou_classes);
+    startup.OtherAccounts = other_accounts;
     startup.CurrentYear = std::move(current_year);
     startup.StudentExport = files_.OpenInput("A:\\school.txt");
     const auto tools = ChooseToolset(form);
@@ -52,6 +53,7 @@ class StudentPassRun {
 
   bool seed_current_year = false;
   std::vector<std::string> existing_ou_classes;  // beside the existing accounts
+  std::vector<std::string> other_accounts;       // staff and the domain's own
   rt::testing::SequenceRandom random{{0.8, 0.35}};
   RecordingProgress progress;
 

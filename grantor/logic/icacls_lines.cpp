@@ -28,13 +28,6 @@ bool ControlCharacter(char c) { return static_cast<unsigned char>(c) < 32 || c =
 
 }  // namespace
 
-bool LoginSafeInQuotes(std::string_view login) {
-  for (char c : login) {
-    if (ControlCharacter(c) || c == '"' || c == '%') return false;
-  }
-  return true;
-}
-
 bool NetbiosNameUsable(std::string_view domain) {
   if (domain.empty()) return false;
   for (char c : domain) {

@@ -17,10 +17,6 @@
 
 namespace grantor {
 
-// Whether a login can stand inside double quotes in a batch line: a quote would end them, a
-// percent sign would be expanded and a control character would end the line.
-bool LoginSafeInQuotes(std::string_view login);
-
 // Whether the text can be the NetBIOS name of the students' domain in a batch line: not empty,
 // and none of the characters such a name cannot hold (\ / : * ? " < > |), no percent sign and no
 // control character.

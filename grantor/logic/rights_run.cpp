@@ -131,7 +131,7 @@ RunOutcome RunSetRights(rt::Files& files, rt::Dialogs& dialogs, rt::Shell& shell
       // Its folders would break out of the batch command: no one gets rights by it.
       left_by_hand.push_back(ReportLine(
           record, "its folders hold a character that cannot stand in a batch line", folder));
-    } else if (matches.size() == 1 && icacls && !LoginSafeInQuotes(matches[0]->Login)) {
+    } else if (matches.size() == 1 && icacls && !rt::SafeInQuotes(matches[0]->Login)) {
       left_by_hand.push_back(ReportLine(
           record, "the login " + matches[0]->Login + " cannot stand in a batch line", folder));
     } else if (matches.size() == 1) {

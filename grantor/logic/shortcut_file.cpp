@@ -48,18 +48,6 @@ bool FoldersSafeInBatch(std::string_view student_root, const ShortcutRecord& rec
   return true;
 }
 
-namespace {
-
-// The command interpreter ends an argument at a blank and acts on & | < > ^: a path holding one
-// is quoted (xcacls would otherwise be handed the folder before the blank); every other path
-// stays bare, as xcacls has always been given it.
-std::string XcaclsPath(std::string_view path) {
-  if (path.find_first_of(" \t&|<>^") == std::string_view::npos) return std::string(path);
-  return rt::QuotedField(path);
-}
-
-}  // namespace
-
 std::string StudentFolder(std::string_view package_path, std::string_view student_root,
                           const ShortcutRecord& record) {
   std::string folder(package_path);
@@ -72,13 +60,13 @@ std::string StudentFolder(std::string_view package_path, std::string_view studen
 }
 
 std::string ResetRightsLine(std::string_view package_path) {
-  return "a:\\xcacls " + XcaclsPath(package_path) +
+  return "a:\\xcacls " + rt::BatchArgument(package_path) +
          " /t /g administrators:F system:F everyone:R /Y";
 }
 
 std::string StudentRightsLine(std::string_view package_path, std::string_view student_root,
                               const ShortcutRecord& record, std::string_view login) {
-  return "a:\\xcacls " + XcaclsPath(StudentFolder(package_path, student_root, record)) +
+  return "a:\\xcacls " + rt::BatchArgument(StudentFolder(package_path, student_root, record)) +
          " /t /g administrators:F system:F " + std::string(login) + ":RC everyone:R /Y";
 }
 

@@ -38,6 +38,18 @@ TEST(SearchTest, CountsFromOne) {
   EXPECT_EQ(Right("abc", 2), "bc");
 }
 
+// A name in a batch line: the quotes keep blanks and & | < > ^ in one argument; what they cannot
+// keep is refused.
+TEST(QuotingTest, QuotesKeepOneArgumentExceptWhatTheyCannotHold) {
+  EXPECT_EQ(QuotedField("two words & more"), "\"two words & more\"");
+  EXPECT_EQ(QuotedField("say\"hi"), "\"sayhi\"");
+  EXPECT_TRUE(SafeInQuotes("two words & (more) | ^ < > !"));
+  EXPECT_TRUE(SafeInQuotes("Ren\xE9"));
+  for (const char* unsafe : {"100%", "say\"hi", "tab\there", "line\r\nend", "del\x7F"}) {
+    EXPECT_FALSE(SafeInQuotes(unsafe)) << unsafe;
+  }
+}
+
 TEST(NumberTest, NumericPrefixAndSignPosition) {
   EXPECT_EQ(NumericPrefix("7B"), 7);
   EXPECT_EQ(NumericPrefix("K"), 0);

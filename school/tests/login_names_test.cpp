@@ -127,6 +127,20 @@ TEST(LoginNumberingTest, NumbersStayWithinTwentyCharactersAndNeverRepeatALogin) 
             (std::vector<std::string>{"tomas.varga", "tomas.varga2", "tomas.varga3"}));
   EXPECT_EQ(LoginsOf({{"Varga", "Tomas"}, {"Varga", "Tomas"}, {"Varga2", "Tomas"}}),
             (std::vector<std::string>{"tomas.varga", "tomas.varga2", "tomas.varga22"}));
+  // The numbered login is the one the numbering hands out.
+  EXPECT_EQ(NumberedLogin("x.abcdefghijklmnopqr", 2), "x.abcdefghijklmnopq2");
+  EXPECT_EQ(NumberedLogin("abcdefghijklmnopqr.x", 2), "abcdefghijklmnopqr2");
+  EXPECT_EQ(NumberedLogin("tomas.varga", 12), "tomas.varga12");
+}
+
+// A login held for an account that is someone's already is never handed out.
+TEST(LoginNumberingTest, AHeldLoginIsPassedOver) {
+  LoginNumbering numbering;
+  numbering.Hold("tomas.varga");
+  numbering.Hold("tomas.varga3");
+  EXPECT_TRUE(numbering.Taken("tomas.varga"));
+  EXPECT_EQ(numbering.Take("tomas.varga"), (std::pair<std::string, int>{"tomas.varga2", 2}));
+  EXPECT_EQ(numbering.Take("tomas.varga"), (std::pair<std::string, int>{"tomas.varga4", 4}));
 }
 
 }  // namespace

@@ -440,9 +440,11 @@ TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
 
 // The box ticked on the form: the run writes no Excel or VBScript file (stale ones from a classic
 // run go), its files match their golden copies, and its batch files run under the real command
-// interpreter with stubs for ldifde, icacls and net: step 5 makes every folder once with md,
-// step 6 gives each student their own existing folder, step 4 hands ldifde the run's LDIF file.
-TEST_F(AcctgenE2eTest, TodaysToolsRunWithIcaclsAndLdifde) {
+// interpreter with stubs for ldifde, icacls and net: step 5 makes every folder once with md and
+// gives the root and each year folder their own rights, step 6 gives each student their own
+// existing folder, step 4 hands ldifde the run's LDIF file. Every icacls call names accounts by
+// their well-known identifiers or with the domain, never by a bare name.
+TEST_F(AcctgenE2eTest, TodaysToolsRunWithIcaclsIdentifiersAndLdifde) {
   RunCase run = Sample("todays_tools", {{kDeleteLeavers, "1"}});
   run.leavers = true;
   run.ticked = {kTodaysToolsBox};
@@ -491,19 +493,31 @@ TEST_F(AcctgenE2eTest, TodaysToolsRunWithIcaclsAndLdifde) {
     const std::string folder = server_root + "\\s_home\\" + account.home_path.substr(share.size());
     EXPECT_TRUE(fs::is_directory(folder)) << folder;
   }
-  std::vector<std::string> expected = {"net.exe share s_home=D:\\s_home /GRANT:Everyone,FULL"};
+  // The tools step 5 calls, in its order: the rights of the root and of each year folder, one
+  // line a folder, the share and the leavers.
+  std::vector<std::string> expected;
+  std::vector<std::string> upper_folders;
   for (const std::string& line : step5) {
-    if (line.rfind("NET USER /delete ", 0) == 0) expected.push_back("net.exe" + line.substr(3));
+    if (line.rfind("icacls ", 0) == 0) {
+      expected.push_back("icacls.exe" + line.substr(6));
+      upper_folders.push_back(line.substr(7, line.find('"', 8) - 7));
+    } else if (line.rfind("net share ", 0) == 0 || line.rfind("NET USER /delete ", 0) == 0) {
+      expected.push_back("net.exe" + line.substr(3));
+    }
   }
-  EXPECT_GT(expected.size(), 1u) << "no leaver deleted";
+  EXPECT_EQ(upper_folders.size(), 1u + 6u) << "the root and six leaving years";
+  std::sort(upper_folders.begin(), upper_folders.end());
+  EXPECT_EQ(std::unique(upper_folders.begin(), upper_folders.end()), upper_folders.end());
+  EXPECT_EQ(expected[1], "net.exe share s_home=D:\\s_home /GRANT:Everyone,FULL");
 
   // Step 6 runs on the folders step 5 made, one grant and one owner line for each student.
   const BatchRun step6 = RunBatch("a:\\step6.bat", tools, kLongBatchWait);
   EXPECT_EQ(step6.code, 0u);
   for (const Account& account : accounts) {
     const std::string folder = "\"D:\\s_home\\" + account.home_path.substr(share.size()) + "\"";
-    expected.push_back("icacls.exe " + folder + " /inheritance:r /grant:r \"" + account.login +
-                       ":(OI)(CI)M\" \"administrator:(OI)(CI)F\" /c /q");
+    expected.push_back("icacls.exe " + folder + " /inheritance:r /grant:r \"HILLCREST\\" +
+                       account.login +
+                       ":(OI)(CI)M\" \"*S-1-5-32-544:(OI)(CI)F\" \"*S-1-5-18:(OI)(CI)F\" /c /q");
     expected.push_back("icacls.exe " + folder + " /setowner \"HILLCREST\\" + account.login +
                        "\" /t /c /q");
   }
@@ -525,6 +539,16 @@ TEST_F(AcctgenE2eTest, TodaysToolsRunWithIcaclsAndLdifde) {
   EXPECT_EQ(logged.size(), expected.size());
   for (std::size_t i = 0; i < logged.size() && i < expected.size(); ++i) {
     ASSERT_EQ(logged[i], expected[i]) << "tool call " << i;
+  }
+  // Each account an icacls call grants to is a well-known identifier or named with the domain.
+  for (const std::string& call : logged) {
+    if (call.rfind("icacls.exe ", 0) != 0 || call.find(" /grant:r ") == std::string::npos) continue;
+    const std::string grants = call.substr(call.find(" /grant:r ") + 10);
+    for (std::size_t quote = grants.find('"'); quote != std::string::npos;
+         quote = grants.find('"', grants.find('"', quote + 1) + 1)) {
+      const std::string grant = grants.substr(quote + 1);
+      EXPECT_TRUE(grant.rfind("*S-1-5-", 0) == 0 || grant.rfind("HILLCREST\\", 0) == 0) << call;
+    }
   }
 }
 

@@ -96,9 +96,9 @@ int main(int argc, char** argv) {
   CloseEveryNotepad();
 
   const std::string out = WineView(argv[4]);
-  const char* const kWritten[] = {"A:\\addusers.vbs", "A:\\step5.bat",    "A:\\deleted.txt",
-                                  "A:\\errorlog.txt", "C:\\addusers.csv", "C:\\addusers.ldf",
-                                  "C:\\undo.ldf"};
+  const char* const kWritten[] = {"A:\\addusers.vbs", "A:\\step5.bat",    "A:\\step6.bat",
+                                  "A:\\deleted.txt",  "A:\\errorlog.txt", "C:\\addusers.csv",
+                                  "C:\\addusers.ldf", "C:\\undo.ldf"};
   for (const std::string path : kWritten) {
     if (FileExists(path)) WriteWholeFile(out + "\\" + path.substr(3), ReadWholeFile(path));
   }

@@ -3,8 +3,9 @@
 Year one: the sample school's run made with strong unique passwords goes in under the domain's
 default password policy, every row an account whose password binds. The directory is exported
 as the wizard's step 1 asks, and the real acctgen.exe runs year two on it with leavers deleted:
-its rows are exactly the newcomers (the one who shares a current student's name is taken as that
-student and logged), its delete commands and deleted.txt name exactly the leavers. The test
+its rows are exactly the newcomers (the one who shares the name of a student in an unticked year
+gets a new account: the existing one sits in the other's leaving-year unit), its delete commands
+and deleted.txt name exactly the leavers. The test
 deletes those, imports the new accounts, and then every student of year two holds exactly one
 account and no leaver holds one.
   python3 check_school_year.py YEAR_ONE_FOLDER YEAR_TWO_FOLDER SCHOOL_TXT NAME_SHARER -- RUN...
@@ -15,24 +16,10 @@ import collections
 import os
 import subprocess
 import sys
-import time
 
-from directory import account_rows, add_units, check_rows, fail, ldb, report, split_ldif, students
+from directory import account_rows, fail, import_run, ldb, report, students
 from export_students import write_export
 import school_files
-
-
-def import_run(folder, label):
-    units, accounts, count = split_ldif(folder)
-    add_units(units)
-    start = time.monotonic()
-    added = ldb("ldbadd", accounts)
-    print("%s: imported %d accounts in %.1f s" % (label, count, time.monotonic() - start),
-          file=sys.stderr)
-    if added.returncode != 0:
-        fail("%s: the import under the default policy failed: %s"
-             % (label, (added.stderr + added.stdout).strip()[-400:]))
-    check_rows(folder)
 
 
 def names(records):
@@ -47,7 +34,7 @@ def has_data_error(student):
 def main(year_one, year_two, school_path, name_sharer, run):
     import_run(year_one, "year one")
     export = os.path.join(year_two, "exportad.csv")
-    print("exported %d students" % write_export(export), file=sys.stderr)
+    print("exported %d accounts" % write_export(export), file=sys.stderr)
     existing = school_files.accounts(export)
     if subprocess.run([export if arg == "EXPORT" else arg for arg in run]).returncode != 0:
         fail("the year-two run of acctgen.exe failed")
@@ -61,15 +48,16 @@ def main(year_one, year_two, school_path, name_sharer, run):
     wanted = names(s for s in school if not has_data_error(s) and s[2] not in unticked)
     had = names((a["given"], a["sn"]) for a in existing)
     newcomers = wanted - had
-    newcomers[sharer] -= 1
+    # The current student of that name is in the unticked year: the account stays his.
+    newcomers[sharer] += 1
     rows = names((row[1], row[2]) for row in account_rows(year_two))
     if rows != +newcomers:
         fail("the rows are not the newcomers: more %s, fewer %s"
              % (dict(rows - newcomers), dict(newcomers - rows)))
     with open(os.path.join(year_two, "errorlog.txt"), "rb") as f:
         log = f.read().decode("cp1252")
-    if not any(sharer[0] in line and sharer[1] in line for line in log.split("\r\n")):
-        fail("errorlog.txt names no %s %s, who shares a current student's login" % sharer)
+    if any(sharer[0] in line and sharer[1] in line for line in log.split("\r\n")):
+        fail("errorlog.txt names %s %s, whose namesake's account is in another unit" % sharer)
 
     # Namesakes cannot be told apart by name: a leaver who shares a current student's name keeps
     # the account.
@@ -100,7 +88,6 @@ def main(year_one, year_two, school_path, name_sharer, run):
     held = names((s["givenname"][0], s["sn"][0]) for s in now)
     # A student whose record has always had a data error never had an account.
     expected = names(s for s in school if not has_data_error(s) or (s[0], s[1]) in had)
-    expected[sharer] -= 1
     # A leaver who shares a current student's name keeps the account (see the leavers above).
     namesakes = +(had - everyone) - names((a["given"], a["sn"]) for a in existing
                                           if a["login"] in leavers)

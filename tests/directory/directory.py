@@ -57,12 +57,22 @@ def attributes(lines):
     return values
 
 
+def search(ldap_filter, *attrs):
+    """The entries of the domain that match the filter, as attributes()."""
+    found = ldb("ldbsearch", "-b", BASE, ldap_filter, *attrs)
+    if found.returncode != 0:
+        fail("searching %s failed: %s" % (ldap_filter, found.stderr))
+    return [attributes(e) for e in ldif_entries(found.stdout) if e[0].startswith("dn")]
+
+
 def students():
     """Every entry of the domain whose description is Student."""
-    found = ldb("ldbsearch", "-b", BASE, "(description=Student)")
-    if found.returncode != 0:
-        fail("searching the students failed: " + found.stderr)
-    return [attributes(e) for e in ldif_entries(found.stdout) if e[0].startswith("dn")]
+    return search("(description=Student)")
+
+
+def users():
+    """Every user account of the domain (not contacts, not computers), as step 1 exports them."""
+    return search("(&(objectCategory=person)(objectClass=user))")
 
 
 def _ber(tag, body):
@@ -154,6 +164,20 @@ def split_ldif(folder):
     return paths[0], paths[1], len(chosen)
 
 
+def import_run(folder, label):
+    """Adds a run's units and accounts from its addusers.ldf and checks every row (check_rows)."""
+    units, accounts, count = split_ldif(folder)
+    add_units(units)
+    start = time.monotonic()
+    added = ldb("ldbadd", accounts)
+    print("%s: imported %d accounts in %.1f s" % (label, count, time.monotonic() - start),
+          file=sys.stderr)
+    if added.returncode != 0:
+        fail("%s: the import under the default policy failed: %s"
+             % (label, (added.stderr + added.stdout).strip()[-400:]))
+    return check_rows(folder)
+
+
 def add_units(path):
     """Adds each unit of an LDIF file; a unit that exists already is skipped, as ldifde -k does."""
     with open(path) as f:
@@ -181,7 +205,7 @@ def check_rows(folder):
         expected = {
             "dn": "CN=%s %s,%s,%s" % (given, last.replace(",", "\\,"), ou, BASE),
             "givenname": given, "sn": last, "displayname": display, "description": description,
-            "userprincipalname": login, "homedrive": drive, "homedirectory": home,
+            "userprincipalname": "%s@%s" % (login, REALM), "homedrive": drive, "homedirectory": home,
             "scriptpath": script, "useraccountcontrol": "66048",
         }
         if len(row) > 10:

@@ -1,18 +1,19 @@
-"""Writes the directory's student accounts as the wizard's export command asks for them
-("csvde -f c:\\exportad.csv -c CN= , -r description=Student -l sn,givenName,sAMAccountName"):
-a header line naming the columns, then one line per entry whose description is Student with its
-distinguished name, every "CN=" in it replaced by a comma, and the three attributes; a value that
-holds a comma is in double quotes, as csvde writes it; Windows-1252, CR LF.
+"""Writes the directory's user accounts as the wizard's step 1 asks for them
+("csvde -f c:\\exportad.csv -c CN= , -r (&(objectCategory=person)(objectClass=user))
+-l sn,givenName,sAMAccountName,description"): a header line naming the columns, then one line
+per user account (staff and the domain's own accounts too) with its distinguished name, every
+"CN=" in it replaced by a comma, and the four attributes, empty where the account has none; a
+value that holds a comma is in double quotes, as csvde writes it; Windows-1252, CR LF.
 Runs inside samba_domain's namespace.
   python3 export_students.py EXPORTAD_CSV
 """
 
 import sys
 
-from directory import report, students
+from directory import report, users
 
-# The order of the columns is the export tool's; this is the order of the sample export.
-COLUMNS = ["givenName", "sAMAccountName", "sn"]
+# The order of the columns is the export tool's; this is the order the command asks for.
+COLUMNS = ["sn", "givenName", "sAMAccountName", "description"]
 
 
 def field(value):
@@ -21,7 +22,7 @@ def field(value):
 
 def write_export(path):
     lines = ["DN," + ",".join(COLUMNS)]
-    for entry in students():
+    for entry in users():
         values = [entry["dn"][0].replace("CN=", ",")]
         values += [entry.get(name.lower(), [""])[0] for name in COLUMNS]
         lines.append(",".join(field(value) for value in values))

@@ -26,9 +26,10 @@ def students(path):
     return found
 
 
-def accounts(path):
-    """The accounts of a directory export: dicts with login, given, sn and year (the first OU),
-    the columns taken by the names of its header line."""
+def accounts(path, students=True):
+    """The students' accounts of a directory export (those whose description is Student, or every
+    one of an export without descriptions), or with students=False the others: dicts with login,
+    given, sn and year (the first OU), the columns taken by the names of its header line."""
     with open(path, "rb") as f:
         rows = list(csv.reader(io.StringIO(f.read().decode("cp1252"), newline="")))
     header = [name.lower() for name in rows[0]]
@@ -37,6 +38,8 @@ def accounts(path):
         if not row:
             continue
         named = dict(zip(header, row))
+        if (named.get("description", "Student").strip().lower() == "student") != students:
+            continue
         unit = re.search("OU=([^,]*)", named["dn"])
         found.append({"login": named["samaccountname"], "given": named["givenname"],
                       "sn": named["sn"], "year": unit.group(1) if unit else ""})
@@ -44,10 +47,12 @@ def accounts(path):
 
 
 def delete_logins(step5_path):
-    """The logins that a step5.bat (or its delete lines alone) deletes, in order."""
+    """The accounts that a step5.bat (or its delete lines alone) deletes, in order; a name in
+    double quotes is taken whole."""
     with open(step5_path, "rb") as f:
         text = f.read().decode("cp1252")
-    return re.findall(r"(?im)^NET USER /delete (\S+)", text)
+    return [quoted or plain for quoted, plain in
+            re.findall(r'(?im)^NET USER /delete (?:"([^"]*)"|(\S+))', text)]
 
 
 def current_students_deleted(school_path, export_path, logins):

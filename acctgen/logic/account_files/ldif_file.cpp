@@ -199,7 +199,10 @@ void LdifFile::AddAccount(const LdifAccount& account) {
   value("displayName", account.display_name);
   accounts_ += "description: Student\r\n";
   value("sAMAccountName", account.login);
-  value("userPrincipalName", account.login);
+  upn_.assign(account.login);
+  upn_ += '@';
+  upn_ += run_.dns_name;
+  value("userPrincipalName", upn_);
   value("homeDrive", run_.home_drive);
   value("homeDirectory", account.home_directory);
   value("scriptPath", run_.logon_script);

@@ -27,6 +27,7 @@ struct LdifRunTexts {
   bool school_ou = false;
   bool students_ou = false;
   bool leaving_year_ous = false;
+  std::string dns_name;  // "hillcrest.school.example": each user principal name is login@dns_name
 };
 
 // One account row of the run, as addusers.csv holds it (Windows-1252).
@@ -94,6 +95,7 @@ class LdifFile {
   std::vector<std::pair<std::size_t, std::size_t>> dn_lines_;
   std::string scratch_;  // the room of one value on its way to UTF-8, base64 or a DN
   std::string dn_;
+  std::string upn_;
 };
 
 }  // namespace acctgen

@@ -35,6 +35,7 @@ OutputFiles OpenHeadedOutputFiles(rt::Files& files, const Options& options, cons
 LdifRunTexts LdifTextsOf(const Options& options, std::string ds_root) {
   LdifRunTexts texts;
   texts.ds_root = std::move(ds_root);
+  texts.dns_name = rt::Trim(options.domain_dns_name);
   texts.home_drive = options.home_drive_letter + ":";
   texts.logon_script = rt::Trim(options.logon_script);
   if (options.sets_profile_path) texts.profile_path = rt::Trim(options.profile_path);

@@ -13,8 +13,7 @@ namespace {
 
 // The account control the export gives, or `otherwise` when it gives none that reads as one.
 int AccountControlOf(const StartupState& startup, std::size_t i, int otherwise) {
-  if (i >= startup.ExistingAccountControls.size()) return otherwise;
-  const std::string text = rt::Trim(startup.ExistingAccountControls[i]);
+  const std::string text = rt::Trim(startup.ExistingAccounts[i].UserAccountControl);
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0) {
@@ -24,12 +23,12 @@ int AccountControlOf(const StartupState& startup, std::size_t i, int otherwise) 
 }
 
 std::string_view DnOf(const StartupState& startup, std::size_t i) {
-  return i < startup.ExistingDns.size() ? std::string_view(startup.ExistingDns[i]) : "";
+  return startup.ExistingAccounts[i].DistinguishedName;
 }
 
 ExistingEntry EntryOf(const StartupState& startup, std::size_t i, AccountPlace place,
                       int otherwise_control) {
-  return {startup.ExistingAccounts[i], std::move(place.rdn), std::move(place.parent),
+  return {startup.ExistingAccounts[i].Name, std::move(place.rdn), std::move(place.parent),
           AccountControlOf(startup, i, otherwise_control)};
 }
 
@@ -68,7 +67,7 @@ LeaverChanges FindLeaverChanges(const Options& options, const StartupState& star
 
   progress.ShowPhase("Checking for Obsolete Accounts");
   for (std::size_t i = 0; i < startup.ExistingAccounts.size(); ++i) {
-    const std::string& name = startup.ExistingAccounts[i];
+    const std::string& name = startup.ExistingAccounts[i].Name;
     progress.ShowItem(name);
     if (run.Logins.Taken(name)) continue;
     const std::string_view dn = DnOf(startup, i);

@@ -1,9 +1,11 @@
 #include "acctgen/logic/run/obsolete_accounts.h"
 
+#include "runtime/text.h"
+
 namespace acctgen {
 
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
-                                 const std::vector<std::string>& existing_accounts,
+                                 const std::vector<ExistingAccount>& existing_accounts,
                                  const school::LoginNumbering& current_logins,
                                  const StudentLoginStems& students, ProgressSink& progress,
                                  rt::Shell& shell) {
@@ -13,16 +15,31 @@ bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
   files.PrintLine(report, " ");
 
   bool found = false;
-  for (const std::string& name : existing_accounts) {
+  // Names the command interpreter would misread even in quotes: a person deletes them.
+  std::vector<std::string_view> by_hand;
+  for (const ExistingAccount& account : existing_accounts) {
+    const std::string& name = account.Name;
     progress.ShowItem(name);
     if (current_logins.Taken(name) || students.MayBelongToAStudent(name)) continue;
-    files.PrintLine(step5, {"NET USER /delete ", name, " /DOMAIN"});
-    files.PrintLine(report, name);
     found = true;
+    if (!rt::SafeInQuotes(name)) {
+      by_hand.push_back(name);
+      continue;
+    }
+    files.PrintLine(step5, {"NET USER /delete ", rt::QuotedField(name), " /DOMAIN"});
+    files.PrintLine(report, name);
   }
 
   if (!found) files.PrintLine(report, "NO ACCOUNTS TO DELETE");
   files.PrintLine(report, " ");
+  if (!by_hand.empty()) {
+    files.PrintLine(report,
+                    "These accounts have left too, but their names cannot be put safely into "
+                    "step5.bat: please delete them yourself.");
+    files.PrintLine(report, " ");
+    for (std::string_view name : by_hand) files.PrintLine(report, name);
+    files.PrintLine(report, " ");
+  }
   if (found) {
     files.PrintLine(report, "The home folders for these users will not be deleted automatically.");
     files.PrintLine(report, "You should manually check the contents of their home folders and");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "acctgen/logic/startup/progress_sink.h"
+#include "acctgen/logic/startup/startup_state.h"
 #include "acctgen/logic/students/student_login_stems.h"
 #include "runtime/files.h"
 #include "runtime/shell.h"
@@ -23,9 +24,11 @@ inline constexpr std::string_view kDeletedReportCommand = "Notepad.exe a:\\delet
 // school.txt may hold (students), in the order of the existing list, naming each existing account
 // on the progress form as it is compared; starts Notepad on the report when it lists any account.
 // Returns whether it did. The current logins are those the run handed out: its numbering already
-// holds them in a table, so none is built again here.
+// holds them in a table, so none is built again here. A delete command names its account in
+// double quotes; an account whose name cannot stand in them safely gets none and is listed
+// apart, for a person to delete.
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
-                                 const std::vector<std::string>& existing_accounts,
+                                 const std::vector<ExistingAccount>& existing_accounts,
                                  const school::LoginNumbering& current_logins,
                                  const StudentLoginStems& students, ProgressSink& progress,
                                  rt::Shell& shell);

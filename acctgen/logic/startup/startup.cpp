@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "acctgen/logic/startup/existing_accounts.h"
 #include "runtime/error.h"
@@ -52,7 +53,8 @@ class Startup {
     ++outcome_.passes;
     state_.ExistingCount = 0;
     state_.ExistingAccounts.clear();
-    state_.ExistingOuClasses.clear();
+    state_.OtherAccounts.clear();
+    records_.clear();
     try {
       export_ = files_.OpenInput(school::kDirectoryExportPath);
       intermediate_ = files_.OpenOutput(kIntermediatePath);
@@ -60,15 +62,23 @@ class Startup {
       return FirstRunOr(error);
     }
     try {
-      std::array<std::string, 4> fields;
-      for (std::string& field : fields) field = files_.InputField(*export_);  // the header record
-      const ExportColumns columns = ExportColumnsOf(fields);
+      // The header names the columns and says how many fields every record has.
+      const ExportColumns columns = ExportColumnsOf(HeaderFields(files_.LineInput(*export_)));
+      // Fewer than a name and three attributes: a header cut short.
+      if (columns.count < 4) throw rt::RuntimeError(rt::kInputPastEndOfFile);
+      std::vector<std::string> fields(static_cast<std::size_t>(columns.count));
       while (!files_.AtEnd(*export_)) {
         for (std::string& field : fields) field = files_.InputField(*export_);
-        ++state_.ExistingCount;
-        files_.PrintLine(*intermediate_,
-                         IntermediateLine(fields[columns.given_name], fields[columns.login],
-                                          fields[columns.surname], OuClass(fields[0])));
+        const bool student =
+            columns.description < 0 || IsStudentDescription(fields[columns.description]);
+        if (student) ++state_.ExistingCount;
+        files_.PrintLine(
+            *intermediate_,
+            IntermediateLine(fields[columns.given_name], fields[columns.login],
+                             fields[columns.surname], OuClass(fields[0]), records_.size()));
+        records_.push_back(
+            {student, std::move(fields[0]),
+             columns.account_control < 0 ? "" : std::move(fields[columns.account_control])});
       }
     } catch (const rt::RuntimeError& error) {
       return WhileReadingAnExport(error);
@@ -114,13 +124,26 @@ class Startup {
     }
     try {
       state_.ExistingAccounts.reserve(static_cast<std::size_t>(state_.ExistingCount));
-      for (std::int64_t i = 0; i < state_.ExistingCount; ++i) {
-        files_.InputField(*sorted_);
-        files_.InputField(*sorted_);
-        std::string name = rt::Trim(files_.InputField(*sorted_));
-        state_.ExistingOuClasses.push_back(files_.InputField(*sorted_));
-        state_.ExistingAccounts.push_back(std::move(name));
+      std::array<std::string, kIntermediateFields> fields;
+      for (std::size_t i = 0; i < records_.size(); ++i) {
+        for (std::string& field : fields) field = files_.InputField(*sorted_);
+        std::string name = rt::Trim(fields[2]);
+        // The sorted file holds the lines start-up wrote, so the number is one of the records';
+        // a line that is not is taken as a student's account, as an export without descriptions.
+        const std::int64_t number = rt::NumericPrefix(fields[4]);
+        ExportRecord unknown;
+        ExportRecord& record = number >= 0 && static_cast<std::size_t>(number) < records_.size()
+                                   ? records_[static_cast<std::size_t>(number)]
+                                   : unknown;
+        if (!record.student) {
+          state_.OtherAccounts.push_back(std::move(name));
+          continue;
+        }
+        state_.ExistingAccounts.push_back({std::move(name), std::move(fields[3]),
+                                           std::move(record.distinguished_name),
+                                           std::move(record.account_control)});
       }
+      records_.clear();
     } catch (const rt::RuntimeError& error) {
       return WhileReadingAnExport(error);
     }
@@ -223,6 +246,14 @@ class Startup {
   std::optional<rt::FileNumber> intermediate_;
   std::optional<rt::FileNumber> sorted_;
   std::optional<rt::FileNumber> settings_;
+  // What each record of the directory export says beyond the intermediate line, in the order
+  // of the export, until the sorted accounts are loaded.
+  struct ExportRecord {
+    bool student = true;
+    std::string distinguished_name;
+    std::string account_control;
+  };
+  std::vector<ExportRecord> records_;
 };
 
 }  // namespace

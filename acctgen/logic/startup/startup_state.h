@@ -11,17 +11,25 @@
 
 namespace acctgen {
 
+// A student's account that the directory export lists.
+struct ExistingAccount {
+  std::string Name;  // the login (sAMAccountName), trimmed
+  // The first unit of its distinguished name: a leaving year such as "2027", "Students",
+  // "School" or "Invalid".
+  std::string OuClass;
+  std::string DistinguishedName;   // the export's first field, as the export wrote it
+  std::string UserAccountControl;  // the export's value; empty when the export has no such column
+};
+
 struct StartupState {
-  // The trimmed third field of each line of the sorted directory export, in the sorted order.
-  std::vector<std::string> ExistingAccounts;
-  // The OU class of each existing account, at the same position ("2027", "Students", ...).
-  std::vector<std::string> ExistingOuClasses;
-  // At the same positions: the distinguished name as the export wrote it, and the
-  // userAccountControl ("" when the export has no such column).
-  std::vector<std::string> ExistingDns;
-  std::vector<std::string> ExistingAccountControls;
-  // The number of data records read from the directory export (even when the list was not
-  // loaded).
+  // The students' accounts, in the order of the sorted directory export: those whose
+  // description is Student, or every account of an export without descriptions.
+  std::vector<ExistingAccount> ExistingAccounts;
+  // The logins of the other accounts of the domain (staff, administrators, the domain's own):
+  // never a student's and never a leaver's, but no student may be given one.
+  std::vector<std::string> OtherAccounts;
+  // The number of students' accounts read from the directory export (even when the list was
+  // not loaded).
   std::int64_t ExistingCount = 0;
   // Set when the directory export could not be found: a first run with no accounts yet.
   bool MissingExport = false;

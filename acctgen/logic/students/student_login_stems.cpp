@@ -4,8 +4,9 @@
 
 namespace acctgen {
 
-void StudentLoginStems::Add(const std::string& base_login) {
-  if (base_login.empty() || !bases_.insert(base_login).second) return;
+bool StudentLoginStems::Add(const std::string& base_login) {
+  if (base_login.empty()) return true;
+  if (!bases_.insert(base_login).second) return false;
   numbered_stems_.insert(base_login);
   // Every number length that no longer fits beside the whole base cuts it: a base of 18
   // characters keeps its two-digit numbers whole and is cut for three and four digits.
@@ -15,6 +16,7 @@ void StudentLoginStems::Add(const std::string& base_login) {
     if (!stem.empty() && stem.back() == '.') stem.pop_back();
     numbered_stems_.insert(std::move(stem));
   }
+  return true;
 }
 
 bool StudentLoginStems::MayBelongToAStudent(std::string_view account) const {

@@ -19,7 +19,8 @@ namespace acctgen {
 class StudentLoginStems {
  public:
   // The student's login before numbering: transliterated, joined and limited to 20 characters.
-  void Add(const std::string& base_login);
+  // Returns false when the base was added before (by a namesake).
+  bool Add(const std::string& base_login);
 
   bool MayBelongToAStudent(std::string_view account) const;
 

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include "acctgen/logic/startup/account_place.h"
 #include "acctgen/logic/students/leaving_year.h"
 #include "acctgen/logic/students/leaving_years.h"
+#include "acctgen/logic/students/namesake_accounts.h"
 #include "acctgen/logic/students/ou_path.h"
 #include "acctgen/logic/students/passwords.h"
 #include "acctgen/logic/students/policy_password.h"
@@ -90,6 +93,95 @@ std::string Unquoted(std::string_view text) {
   return std::string(text);
 }
 
+// school.txt read whole, so that every student is known before logins are handed out.
+class ExportLines {
+ public:
+  void Add(std::string_view line) {
+    text_.append(line);
+    ends_.push_back(text_.size());
+  }
+  std::size_t size() const { return ends_.size(); }
+  std::string_view operator[](std::size_t i) const {
+    const std::size_t start = i == 0 ? 0 : ends_[i - 1];
+    return std::string_view(text_).substr(start, ends_[i] - start);
+  }
+
+ private:
+  std::string text_;  // the lines one after another, without their ends
+  std::vector<std::size_t> ends_;
+};
+
+ExportLines ReadAllLines(rt::Files& files, rt::FileNumber file) {
+  ExportLines lines;
+  std::string text;  // one line at a time, in the same room
+  school::StudentExportReader reader(files, file);
+  while (reader.Next(text)) lines.Add(text);
+  return lines;
+}
+
+// The first reading of school.txt, before any login is handed out. Every line with both names
+// names a student who may hold an account, even when the run skips the line; its base adds to
+// the logins that keep an account from the leavers, and leaves the run's numbering as it is.
+// Returns the accounts that namesakes take by their leaving year, by line.
+std::unordered_map<std::size_t, ClaimedAccount> FirstReading(const Options& options,
+                                                             const StartupState& startup,
+                                                             const ExportLines& lines,
+                                                             const NamesakeAccounts& accounts,
+                                                             StudentLoginStems& stems) {
+  const LoginFormat format = LoginFormatOf(options);
+  const int final_year = FinalYear(options);
+  const bool by_year = options.leaving_year_ous && !accounts.empty();
+  std::unordered_map<std::string, std::string> leaving_years;  // by scholastic year
+  std::vector<AccountClaimant> claimants;
+  std::unordered_set<std::string> repeated;  // the bases of namesakes
+  for (std::size_t index = 0; index < lines.size(); ++index) {
+    const StudentLine line = school::ParseStudentLine(lines[index]);
+    if (line.Kind == LineKind::kNotStudent || line.Kind == LineKind::kOutOfOrder) continue;
+    const StudentRecord& record = line.Record;
+    if (line.NoPreferredName || !school::UsableInLogin(record.Surname) ||
+        !school::UsableInLogin(record.PreferredName)) {
+      continue;
+    }
+    std::string base =
+        school::LimitLogin(school::BaseLogin(record.Surname, record.PreferredName, format));
+    if (!stems.Add(base) && by_year) repeated.insert(base);
+    if (!by_year || line.NoScholasticYear || !accounts.Concerns(base)) continue;
+    auto year = leaving_years.find(record.ScholasticYear);
+    if (year == leaving_years.end()) {
+      year = leaving_years
+                 .emplace(record.ScholasticYear, ComputeLeavingYear(startup.CurrentYear, final_year,
+                                                                    record.ScholasticYear))
+                 .first;
+    }
+    claimants.push_back({index, std::move(base), year->second});
+  }
+  return accounts.Assign(claimants, repeated);
+}
+
+// The login of a student who takes an existing account.
+DerivedLogin ClaimedLogin(const StudentRecord& record, const ClaimedAccount& account) {
+  DerivedLogin login;
+  login.Login = account.login;
+  login.LastName = record.Surname;
+  if (account.number != 0) login.LastName += rt::NumberText(account.number);
+  login.Number = account.number;
+  return login;
+}
+
+// The first account that is not a student's among the logins a numbered student passed over on
+// the way to his or her number: the base, then the base numbered from 2; "" when none is.
+std::string OtherAccountPassedOver(const StudentRecord& record, LoginFormat format, int number,
+                                   const rt::TextSet& others) {
+  const std::string base =
+      school::LimitLogin(school::BaseLogin(record.Surname, record.PreferredName, format));
+  if (others.contains(base)) return base;
+  for (int passed = 2; passed < number; ++passed) {
+    std::string login = school::NumberedLogin(base, passed);
+    if (others.contains(login)) return login;
+  }
+  return "";
+}
+
 }  // namespace
 
 bool YearUnticked(const Options& options, std::string_view scholastic_year) {
@@ -133,30 +225,30 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
                      rt::Files& files, const OutputFiles& out, RunState& run,
                      rt::RandomSource& random, ProgressSink& progress) {
   if (!startup.StudentExport) return;
-  const rt::FileNumber export_file = *startup.StudentExport;
+  const ExportLines lines = ReadAllLines(files, *startup.StudentExport);
   // Sized up front: growing a table of a hundred thousand names rehashes it again and again.
   rt::TextSet existing;
   existing.reserve(startup.ExistingAccounts.size());
-  existing.insert(startup.ExistingAccounts.begin(), startup.ExistingAccounts.end());
   // The leaving-year unit of each existing account that sits in one.
-  std::unordered_map<std::string, std::string> existing_years;
-  for (std::size_t i = 0; i < startup.ExistingOuClasses.size(); ++i) {
-    const std::string& ou_class = startup.ExistingOuClasses[i];
+  AccountYears existing_years;
+  existing_years.reserve(startup.ExistingAccounts.size());
+  for (const ExistingAccount& account : startup.ExistingAccounts) {
+    existing.insert(account.Name);
     // A Leavers unit's year is not a leaving year.
-    const bool leaver =
-        i < startup.ExistingDns.size() && MayBeInLeaversUnit(startup.ExistingDns[i]);
-    if (!ou_class.empty() && ou_class[0] == '2' && !leaver) {
-      existing_years.emplace(startup.ExistingAccounts[i], ou_class);
+    if (!account.OuClass.empty() && account.OuClass[0] == '2' &&
+        !MayBeInLeaversUnit(account.DistinguishedName)) {
+      existing_years.emplace(account.Name, account.OuClass);
     }
   }
   // The accounts that stand in a Leavers unit, by login, when the run's import brings a
   // returning student's account back.
   tsl::robin_map<std::string_view, std::size_t, rt::TextHash, std::equal_to<>> in_leavers_unit;
   if (tools.ImportsLeavers()) {
-    for (std::size_t i = 0; i < startup.ExistingDns.size(); ++i) {
-      if (MayBeInLeaversUnit(startup.ExistingDns[i]) &&
-          !PlaceOf(startup.ExistingDns[i]).leavers_year.empty()) {
-        in_leavers_unit.emplace(startup.ExistingAccounts[i], i);
+    for (std::size_t i = 0; i < startup.ExistingAccounts.size(); ++i) {
+      const ExistingAccount& account = startup.ExistingAccounts[i];
+      if (MayBeInLeaversUnit(account.DistinguishedName) &&
+          !PlaceOf(account.DistinguishedName).leavers_year.empty()) {
+        in_leavers_unit.emplace(account.Name, i);
       }
     }
   }
@@ -165,7 +257,7 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
   const std::string common_password = CommonPassword(options);
   std::unordered_map<std::string, YearPlacement> placements;
   // A school keeps about as many accounts as it has students: room for that many logins.
-  run.Logins.Reserve(startup.ExistingAccounts.size());
+  run.Logins.Reserve(startup.ExistingAccounts.size() + startup.OtherAccounts.size());
   run.Stems.Reserve(startup.ExistingAccounts.size());
   run.CurrentLogins.reserve(startup.ExistingAccounts.size());
   const RowTexts row_texts(options);
@@ -174,10 +266,16 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
       rt::Concat({options.server_drive_letter, ":\\", rt::Trim(options.home_share), "\\"});
   const std::string home_drive = options.home_drive_letter + ":";
 
-  school::StudentExportReader reader(files, export_file);
-  std::string text;  // one line of the export at a time, in the same room
-  while (reader.Next(text)) {
-    const StudentLine line = school::ParseStudentLine(text);
+  // No student is given the login of an account that is not a student's, nor an account that a
+  // namesake who leaves in its year takes.
+  const rt::TextSet others(startup.OtherAccounts.begin(), startup.OtherAccounts.end());
+  for (const std::string& other : startup.OtherAccounts) run.Logins.Hold(other);
+  const auto claimed =
+      FirstReading(options, startup, lines, NamesakeAccounts(existing_years), run.Stems);
+  for (const auto& [line, account] : claimed) run.Logins.Hold(account.login);
+
+  for (std::size_t index = 0; index < lines.size(); ++index) {
+    const StudentLine line = school::ParseStudentLine(lines[index]);
     if (line.Kind == LineKind::kNotStudent) continue;
     if (line.Kind == LineKind::kOutOfOrder) {
       files.PrintLine(out.ErrorLog, rt::Concat({"In KORU, the line ", line.Trimmed,
@@ -186,13 +284,6 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
       continue;
     }
     const StudentRecord& record = line.Record;
-    // A line with both names names a student who may hold an account, even when the line is
-    // skipped; the base leaves the run's numbering as it is.
-    if (!line.NoPreferredName && school::UsableInLogin(record.Surname) &&
-        school::UsableInLogin(record.PreferredName)) {
-      run.Stems.Add(
-          school::LimitLogin(school::BaseLogin(record.Surname, record.PreferredName, format)));
-    }
     if (YearUnticked(options, record.ScholasticYear)) continue;
     if (const std::string error = DataError(line); !error.empty()) {
       files.PrintLine(out.ErrorLog, error);
@@ -221,15 +312,19 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
     const std::string& leaving_year = placed->second.leaving_year;
     const std::string& ou_path = placed->second.ou_path;
 
+    const auto claim = claimed.find(index);
     // The names were checked above, so the login is always there.
     const DerivedLogin login =
-        *school::DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
+        claim != claimed.end()
+            ? ClaimedLogin(record, claim->second)
+            : *school::DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
     run.CurrentLogins.push_back(login.Login);
     if (existing.contains(login.Login)) {
       if (const auto leaver = in_leavers_unit.find(std::string_view(login.Login));
           leaver != in_leavers_unit.end()) {
         // Back at school: the import moves the account out of the Leavers unit and enables it.
-        const AccountPlace place = PlaceOf(startup.ExistingDns[leaver->second]);
+        const AccountPlace place =
+            PlaceOf(startup.ExistingAccounts[leaver->second].DistinguishedName);
         run.Returning.push_back({leaver->second, placed->second.unquoted_ou_path});
         files.PrintLine(out.ErrorLog,
                         rt::Concat({"In KORU, ", record.Surname, " ", record.PreferredName,
@@ -249,6 +344,15 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
                         year->second, ": check that it is the same student."}));
       }
       continue;
+    }
+    if (login.Number != 0 && !others.empty()) {
+      const std::string other = OtherAccountPassedOver(record, format, login.Number, others);
+      if (!other.empty()) {
+        files.PrintLine(
+            out.ErrorLog,
+            rt::Concat({"In KORU, ", record.Surname, " ", record.PreferredName, " gets the login ",
+                        login.Login, ": ", other, " is an account that is not a student's."}));
+      }
     }
 
     const std::string password = !options.unique_passwords ? common_password

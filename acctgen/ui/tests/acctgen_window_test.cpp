@@ -104,7 +104,7 @@ TEST_F(AcctgenWindowTest, AMissingFloppyIsAskedForThenStartUpGoesOn) {
   ASSERT_TRUE(robot::AnswerMessageBox(kWait, program.id()).has_value());
   HWND window = WaitForMainForm();
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(drives.ReadHostFile("C:\\exprtad2.csv"), "Varga,Tomas,tomas.varga,\"2029\"\r\n");
+  EXPECT_EQ(drives.ReadHostFile("C:\\exprtad2.csv"), "Varga,Tomas,tomas.varga,\"2029\",0\r\n");
   EXPECT_TRUE(robot::Click(window, "Exit"));
   EXPECT_TRUE(program.WaitForExit(kWait).has_value());
 }

@@ -7,10 +7,12 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "acctgen/logic/run/create_run.h"
 #include "acctgen/logic/startup/startup.h"
 #include "acctgen/testing/files_line_sorter.h"
+#include "acctgen/testing/student_accounts.h"
 #include "acctgen/ui/form_model.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -50,9 +52,9 @@ TEST(SampleSchoolTest, StartUpLoadsTheAccountsAndRestoresTheForm) {
   EXPECT_EQ(state.ExistingCount, 128);
   ASSERT_EQ(state.ExistingAccounts.size(), 128u);
   // Sorted by surname, then given name: the account names follow that order, not their own.
-  EXPECT_FALSE(std::is_sorted(state.ExistingAccounts.begin(), state.ExistingAccounts.end()));
-  EXPECT_NE(std::find(state.ExistingAccounts.begin(), state.ExistingAccounts.end(), "dane.hollis"),
-            state.ExistingAccounts.end());
+  const std::vector<std::string> names = testing::NamesOf(state.ExistingAccounts);
+  EXPECT_FALSE(std::is_sorted(names.begin(), names.end()));
+  EXPECT_NE(std::find(names.begin(), names.end(), "dane.hollis"), names.end());
 
   EXPECT_EQ(form.Get("Text1").text, "hillcrest.school.example");
   EXPECT_EQ(form.Get("Text8").text, "\\\\HCSERVER1\\profiles$");
@@ -115,7 +117,8 @@ TEST(SampleSchoolTest, Utf8TwinsOfTheSchoolWriteTheSameFiles) {
   const std::map<std::string, std::string> expected = CreateRunFiles(list);
   // The header, the domain root and one row for each of the 198 new accounts.
   EXPECT_EQ(LineCount(expected.at("C:\\addusers.csv")), 2u + 198u);
-  EXPECT_EQ(LineCount(expected.at("A:\\errorlog.txt")), 9u);
+  // The sample's data errors and its closing lines; a namesake now takes the account of his unit.
+  EXPECT_EQ(LineCount(expected.at("A:\\errorlog.txt")), 8u);
   for (const bool byte_order_mark : {true, false}) {
     const std::map<std::string, std::string> written =
         CreateRunFiles(school::testing::SavedAsUtf8(list, byte_order_mark));

@@ -65,7 +65,8 @@ TEST(LdifFileTest, UnitsAndAnAccountInOneAdd) {
                    true,
                    true,
                    true,
-                   true};
+                   true,
+                   "hillcrest.school.example"};
   const std::vector<LdifAccount> accounts{{"OU=2031,OU=Students,OU=School", "Ren\xE9", "Smith, 2",
                                            "Ren\xE9 Smith", "rene.smith2", "abc123",
                                            "\\\\HC\\s_home\\2031\\rene.smith2"}};
@@ -101,7 +102,7 @@ TEST(LdifFileTest, UnitsAndAnAccountInOneAdd) {
       LdifLine("displayName", "Ren\xC3\xA9 Smith"),
       "description: Student",
       "sAMAccountName: rene.smith2",
-      "userPrincipalName: rene.smith2",
+      "userPrincipalName: rene.smith2@hillcrest.school.example",
       "homeDrive: H:",
       "homeDirectory: \\\\HC\\s_home\\2031\\rene.smith2",
       "scriptPath: Students.bat",
@@ -114,7 +115,7 @@ TEST(LdifFileTest, UnitsAndAnAccountInOneAdd) {
 
   // No unit chosen: the account goes to the Users container; the plain account control, no
   // password age, and an empty script or profile is left out.
-  run = {"DC=x,DC=y", "H:", "", "", false, false, false, false, false};
+  run = {"DC=x,DC=y", "H:", "", "", false, false, false, false, false, "x.y"};
   const std::vector<std::string> plain =
       LdifLines(run, {"2031"}, {{"", "A", "B", "A B", "a.b", "pw", "\\\\s\\a.b"}});
   EXPECT_EQ(plain[2], "dn: CN=A B,CN=Users,DC=x,DC=y");
@@ -138,7 +139,7 @@ TEST(LdifFileTest, UnitsAndAnAccountInOneAdd) {
 // base64 like any other value, the Leavers unit stands beside the leaving-year units, and the
 // undo file deletes exactly the accounts the file adds.
 TEST(LdifFileTest, LeaversOfAccentedNamesAndTheUndoOfTheAddedAccounts) {
-  LdifRunTexts run{"DC=x,DC=y", "H:", "", "", false, false, false, false, false};
+  LdifRunTexts run{"DC=x,DC=y", "H:", "", "", false, false, false, false, false, "x.y"};
   EXPECT_EQ(LeaversUnit(run), "OU=Leavers,DC=x,DC=y");
   run.school_ou = true;
   EXPECT_EQ(LeaversUnit(run), "OU=Leavers,OU=School,DC=x,DC=y");
@@ -154,13 +155,13 @@ TEST(LdifFileTest, LeaversOfAccentedNamesAndTheUndoOfTheAddedAccounts) {
   changes.year = "2026";
   changes.leavers_unit = LeaversUnit(run);
   changes.disabled.push_back({"zoe.sondergaard", zoe, "OU=2029,OU=Students,DC=x,DC=y", 66048});
-  changes.returning.push_back({{"ana.lee", "CN=Ana Lee", "OU=2025," + LeaversUnit(run), 514},
-                               "CN=Users,DC=x,DC=y"});
+  changes.returning.push_back(
+      {{"ana.lee", "CN=Ana Lee", "OU=2025," + LeaversUnit(run), 514}, "CN=Users,DC=x,DC=y"});
   // A name that holds a line break stays in its comment line of the undo file.
   changes.deleted.push_back({"old\r\ndn: CN=x", "CN=Old", "OU=2024," + LeaversUnit(run), 514});
   LdifFile file(run);
-  file.AddAccount({"OU=2031,OU=Students,OU=School", "Bj\xF6rn", "\xC5ngstr\xF6m", "", "b.a", "pw",
-                   ""});
+  file.AddAccount(
+      {"OU=2031,OU=Students,OU=School", "Bj\xF6rn", "\xC5ngstr\xF6m", "", "b.a", "pw", ""});
   file.AddAccount({"", "A", "B", "", "a.b", "pw", ""});
 
   rt::testing::TestDrives drives;
@@ -194,11 +195,12 @@ TEST(LdifFileTest, LeaversOfAccentedNamesAndTheUndoOfTheAddedAccounts) {
   EXPECT_EQ(undo.rfind("version: 1\r\n\r\n#", 0), 0u);
   const std::size_t added = undo.find("# The accounts the import added: deleted.\r\n");
   ASSERT_NE(added, std::string::npos);
-  EXPECT_EQ(undo.substr(added + 43),
-            LdifLine("dn",
-                     "CN=Bj\xC3\xB6rn \xC3\x85ngstr\xC3\xB6m,OU=2031,OU=Students,OU=School,DC=x,DC=y") +
-                "\r\nchangetype: delete\r\n\r\ndn: CN=A B,CN=Users,DC=x,DC=y\r\n"
-                "changetype: delete\r\n\r\n");
+  EXPECT_EQ(
+      undo.substr(added + 43),
+      LdifLine("dn",
+               "CN=Bj\xC3\xB6rn \xC3\x85ngstr\xC3\xB6m,OU=2031,OU=Students,OU=School,DC=x,DC=y") +
+          "\r\nchangetype: delete\r\n\r\ndn: CN=A B,CN=Users,DC=x,DC=y\r\n"
+          "changetype: delete\r\n\r\n");
   EXPECT_NE(undo.find("#     old??dn: CN=x (CN=Old,OU=2024,"), std::string::npos) << undo;
   EXPECT_EQ(undo.find("\ndn: CN=x"), std::string::npos);
   // The deleted account is named in a comment only: no entry can bring it back.

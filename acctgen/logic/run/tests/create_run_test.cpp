@@ -11,6 +11,7 @@
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/testing/recording_progress.h"
 #include "acctgen/testing/sample_forms.h"
+#include "acctgen/testing/student_accounts.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
@@ -184,10 +185,9 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
   form.todays_tools = true;
   form.student_owns_home_folder = true;
   form.delete_leavers = true;
-  startup_.ExistingAccounts = {"gone.student"};
-  startup_.ExistingOuClasses = {"2025"};
-  startup_.ExistingDns = {
-      ",Gone Student,OU=2025,OU=Students,OU=School,DC=lakeside,DC=school,DC=nz"};
+  startup_.ExistingAccounts = {
+      {"gone.student", "2025",
+       ",Gone Student,OU=2025,OU=Students,OU=School,DC=lakeside,DC=school,DC=nz", ""}};
   ASSERT_EQ(Run(form).end, CreateEnd::kDataErrors);
 
   EXPECT_FALSE(drives_.HostFileExists("A:\\addusers.vbs"));
@@ -261,10 +261,8 @@ TEST_F(CreateRunTest, TodaysToolsDisableDeleteAndBringBackThroughTheImport) {
       {"tomas.varga", ",Tomas Varga,OU=2025,OU=Leavers,", "66050"},  // back at school
   };
   for (const Existing& account : existing) {
-    startup_.ExistingAccounts.push_back(account.login);
-    startup_.ExistingOuClasses.push_back("2026");
-    startup_.ExistingDns.push_back(account.dn + students);
-    startup_.ExistingAccountControls.push_back(account.control);
+    startup_.ExistingAccounts.push_back(
+        {account.login, "2026", account.dn + students, account.control});
   }
   startup_.ExistingCount = std::size(existing);
   ASSERT_EQ(Run(form).end, CreateEnd::kDataErrors);  // Moana has no preferred name
@@ -360,12 +358,12 @@ TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
   Options form = SampleForm();
   form.delete_leavers = true;
   drives_.WriteHostFile("A:\\school.txt", "Varga@Tomas#7%7B\r\nLee@Ana#12%12A\r\n");
-  startup_.ExistingAccounts = {"ana.lee", "old.leaver", "tomas.varga"};
+  startup_.ExistingAccounts = testing::StudentAccounts({"ana.lee", "old.leaver", "tomas.varga"});
   startup_.ExistingCount = 3;
   const CreateOutcome outcome = Run(form);
   EXPECT_EQ(outcome.end, CreateEnd::kSuccess);
   const std::vector<std::string> step5 = Lines(Read("a:\\step5.bat"));
-  EXPECT_EQ(step5.back(), "NET USER /delete old.leaver /DOMAIN");
+  EXPECT_EQ(step5.back(), "NET USER /delete \"old.leaver\" /DOMAIN");
   EXPECT_EQ(Lines(Read("A:\\deleted.txt"))[2], "old.leaver");
   EXPECT_EQ(Lines(Read("a:\\step4.bat")).size(), 3u);  // not a first run: no OU script
   EXPECT_EQ(shell_.started, (std::vector<StartedCommand>{
@@ -384,7 +382,8 @@ TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
   Options form = SampleForm();
   form.unique_passwords = false;
   form.common_password = " Lanterns ";
-  startup_.ExistingAccounts = {"ana.lee"};  // Ana has an account already: no row, no slip
+  startup_.ExistingAccounts =
+      testing::StudentAccounts({"ana.lee"});  // Ana has an account already: no row, no slip
   startup_.ExistingCount = 1;
   Run(form);
   const std::string sheet = Read("c:\\handout.htm");
@@ -414,7 +413,7 @@ TEST_F(CreateRunTest, TheHandoutListsEveryNewAccountBeforeTheSettingsAreSaved) {
 TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
   Options clean_form = SampleForm();
   clean_form.delete_leavers = true;
-  startup_.ExistingAccounts = {"gone.student", "x", "y"};
+  startup_.ExistingAccounts = testing::StudentAccounts({"gone.student", "x", "y"});
   startup_.ExistingCount = 3;
   Run(clean_form);
   const std::vector<std::string> clean_log = faulty_.log();

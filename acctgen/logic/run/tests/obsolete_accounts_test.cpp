@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "acctgen/testing/recording_progress.h"
+#include "acctgen/testing/student_accounts.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -20,8 +21,8 @@ class ObsoleteAccountsTest : public ::testing::Test {
     files_.PrintLine(step5, "net share s_home=D:\\s_home");
     school::LoginNumbering logins;
     for (const std::string& login : current) logins.Take(login);
-    const bool found =
-        WriteObsoleteAccountsReport(files_, step5, existing, logins, students, progress_, shell_);
+    const bool found = WriteObsoleteAccountsReport(
+        files_, step5, testing::StudentAccounts(existing), logins, students, progress_, shell_);
     files_.Close(step5);
     return found;
   }
@@ -76,9 +77,9 @@ TEST_F(ObsoleteAccountsTest, LeaversAreListedAndDeletedInTheExistingOrder) {
             "Please close this window when ready.\r\n");
   EXPECT_EQ(Step5(),
             "net share s_home=D:\\s_home\r\n"
-            "NET USER /delete zed.old /DOMAIN\r\n"
-            "NET USER /delete Tomas.Varga /DOMAIN\r\n"
-            "NET USER /delete amy.gone /DOMAIN\r\n");
+            "NET USER /delete \"zed.old\" /DOMAIN\r\n"
+            "NET USER /delete \"Tomas.Varga\" /DOMAIN\r\n"
+            "NET USER /delete \"amy.gone\" /DOMAIN\r\n");
   ASSERT_EQ(shell_.started.size(), 1u);
   EXPECT_EQ(shell_.started[0], (rt::testing::StartedCommand{"Notepad.exe a:\\deleted.txt",
                                                             rt::WindowStyle::kNormalFocus}));
@@ -94,9 +95,44 @@ TEST_F(ObsoleteAccountsTest, AnAccountListedTwiceIsDeletedTwiceInItsPlace) {
   EXPECT_TRUE(Run({"b", "a", "b", "c"}, {"c"}));
   EXPECT_EQ(Step5(),
             "net share s_home=D:\\s_home\r\n"
-            "NET USER /delete b /DOMAIN\r\n"
-            "NET USER /delete a /DOMAIN\r\n"
-            "NET USER /delete b /DOMAIN\r\n");
+            "NET USER /delete \"b\" /DOMAIN\r\n"
+            "NET USER /delete \"a\" /DOMAIN\r\n"
+            "NET USER /delete \"b\" /DOMAIN\r\n");
+}
+
+// A name with a blank or "&" stays one argument in quotes; one that quotes cannot make safe
+// (a percent sign, a double quote, a control character) gets no command and is left to a person.
+TEST_F(ObsoleteAccountsTest, DeleteCommandsQuoteTheNameOrLeaveTheAccountToAPerson) {
+  EXPECT_TRUE(Run({"two words", "50%off", "a&b", "say\"hi", "tab\there", "ok"}, {}));
+  EXPECT_EQ(Step5(),
+            "net share s_home=D:\\s_home\r\n"
+            "NET USER /delete \"two words\" /DOMAIN\r\n"
+            "NET USER /delete \"a&b\" /DOMAIN\r\n"
+            "NET USER /delete \"ok\" /DOMAIN\r\n");
+  EXPECT_EQ(Report(),
+            "The following accounts will be deleted as they have left the school:\r\n"
+            " \r\n"
+            "two words\r\n"
+            "a&b\r\n"
+            "ok\r\n"
+            " \r\n"
+            "These accounts have left too, but their names cannot be put safely into step5.bat: "
+            "please delete them yourself.\r\n"
+            " \r\n"
+            "50%off\r\n"
+            "say\"hi\r\n"
+            "tab\there\r\n"
+            " \r\n"
+            "The home folders for these users will not be deleted automatically.\r\n"
+            "You should manually check the contents of their home folders and\r\n"
+            "delete them if no longer required.\r\n"
+            " \r\n"
+            "Please close this window when ready.\r\n");
+  // Left to a person alone, the report still opens.
+  shell_.started.clear();
+  EXPECT_TRUE(Run({"100%"}, {}));
+  EXPECT_EQ(Step5(), "net share s_home=D:\\s_home\r\n");
+  EXPECT_EQ(shell_.started.size(), 1u);
 }
 
 // A student of school.txt keeps an account of his or her name, plain or numbered in an earlier
@@ -112,11 +148,11 @@ TEST_F(ObsoleteAccountsTest, AccountsThatAStudentOfTheSchoolMayHoldAreKept) {
                   {}, students));
   EXPECT_EQ(Step5(),
             "net share s_home=D:\\s_home\r\n"
-            "NET USER /delete tomas.varga02 /DOMAIN\r\n"
-            "NET USER /delete tomas.vargas /DOMAIN\r\n"
-            "NET USER /delete tomas.varg2 /DOMAIN\r\n"
-            "NET USER /delete 2 /DOMAIN\r\n"
-            "NET USER /delete amy.gone /DOMAIN\r\n");
+            "NET USER /delete \"tomas.varga02\" /DOMAIN\r\n"
+            "NET USER /delete \"tomas.vargas\" /DOMAIN\r\n"
+            "NET USER /delete \"tomas.varg2\" /DOMAIN\r\n"
+            "NET USER /delete \"2\" /DOMAIN\r\n"
+            "NET USER /delete \"amy.gone\" /DOMAIN\r\n");
 }
 
 // Every login the numbering hands out for a base, numbered into the thousands, is one a student

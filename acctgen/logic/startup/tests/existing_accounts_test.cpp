@@ -53,14 +53,18 @@ TEST(AccountPlaceTest, TheNameAndTheUnitOfAnExportedNameAndItsLeaversYear) {
 }
 
 TEST(IntermediateLineTest, PutsField4FirstAndQuotesTheClass) {
-  EXPECT_EQ(IntermediateLine("Tomas", "tomas.varga", "Varga", "2007"),
-            "Varga,Tomas,tomas.varga,\"2007\"");
-  EXPECT_EQ(IntermediateLine("", "", "", "Invalid"), ",,,\"Invalid\"");
+  EXPECT_EQ(IntermediateLine("Tomas", "tomas.varga", "Varga", "2007", 0),
+            "Varga,Tomas,tomas.varga,\"2007\",0");
+  EXPECT_EQ(IntermediateLine("", "", "", "Invalid", 12345), ",,,\"Invalid\",12345");
 }
 
 TEST(IntermediateLineTest, AFieldWithACommaStaysOneField) {
-  EXPECT_EQ(IntermediateLine("Mere, Jnr", "mere.tane", "Tane", "School"),
-            "Tane,\"Mere, Jnr\",mere.tane,\"School\"");
+  EXPECT_EQ(IntermediateLine("Mere, Jnr", "mere.tane", "Tane", "School", 3),
+            "Tane,\"Mere, Jnr\",mere.tane,\"School\",3");
+  // A line end would split the line for the sort; a quote that opens a field would swallow the
+  // next ones.
+  EXPECT_EQ(IntermediateLine("O\"Neil", " \"Mo", "Ta\r\nne", "2\r, ", 4),
+            "Ta  ne,O\"Neil,\" Mo\",\"2 , \",4");
 }
 
 }  // namespace
@@ -74,11 +78,39 @@ TEST(ExportColumnsTest, TheHeaderNamesWhereTheLoginStandsElseField3) {
   EXPECT_EQ(named.login, 1);
   EXPECT_EQ(named.surname, 2);
   EXPECT_EQ(named.given_name, 3);
+  EXPECT_EQ(named.description, -1);
+  EXPECT_EQ(named.count, 4);
   // The wizard's placeholder, or a header missing one of the three: field 3 as always.
   const ExportColumns plain = ExportColumnsOf({"DN", "sAMAccountName", "sn", "mail"});
   EXPECT_EQ(plain.login, 2);
   EXPECT_EQ(plain.given_name, 1);
   EXPECT_EQ(plain.surname, 3);
+  // Every user account with its description, and its account control when asked for.
+  const ExportColumns all = ExportColumnsOf(
+      {"DN", "description", "userAccountControl", "sAMAccountName", "givenName", "sn"});
+  EXPECT_EQ(all.description, 1);
+  EXPECT_EQ(all.account_control, 2);
+  EXPECT_EQ(all.login, 3);
+  EXPECT_EQ(all.given_name, 4);
+  EXPECT_EQ(all.surname, 5);
+  EXPECT_EQ(all.count, 6);
+}
+
+TEST(ExportColumnsTest, TheHeaderLineSplitsAsTheFieldReaderReadsIt) {
+  EXPECT_EQ(HeaderFields("DN,sn,givenName,sAMAccountName,description"),
+            (std::vector<std::string>{"DN", "sn", "givenName", "sAMAccountName", "description"}));
+  EXPECT_EQ(HeaderFields(" DN , \"sn,x\" y, ,"), (std::vector<std::string>{"DN", "sn,x", "", ""}));
+  EXPECT_EQ(HeaderFields(""), std::vector<std::string>{""});
+  EXPECT_EQ(HeaderFields("\"open"), std::vector<std::string>{"open"});
+}
+
+TEST(ExportColumnsTest, OnlyTheDescriptionStudentMakesAStudentsAccount) {
+  EXPECT_TRUE(IsStudentDescription("Student"));
+  EXPECT_TRUE(IsStudentDescription(" STUDENT "));
+  EXPECT_FALSE(IsStudentDescription("Teacher"));
+  EXPECT_FALSE(IsStudentDescription(""));
+  EXPECT_FALSE(IsStudentDescription("Students"));
+  EXPECT_FALSE(IsStudentDescription("Student teacher"));
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "acctgen/testing/files_line_sorter.h"
+#include "acctgen/testing/student_accounts.h"
 #include "runtime/error.h"
 #include "runtime/support_texts.h"
 #include "runtime/testing/fakes.h"
@@ -16,6 +18,7 @@ namespace acctgen {
 namespace {
 
 using rt::testing::ShownMessage;
+using testing::NamesOf;
 
 class RecordingForm : public SettingsTarget {
  public:
@@ -41,11 +44,15 @@ class MissingSorter : public LineSorter {
 
 constexpr char kHeader[] = "DN,givenName,sAMAccountName,sn\r\n";
 
+// The distinguished name as the export writes it, every "CN=" replaced by ",".
+std::string Dn(const std::string& given, const std::string& sn, const std::string& unit) {
+  return "," + given + " " + sn + ",OU=" + unit +
+         ",OU=Students,OU=School,DC=hillcrest,DC=school,DC=example";
+}
+
 std::string Record(const std::string& given, const std::string& login, const std::string& sn,
                    const std::string& unit = "2007") {
-  return "\"," + given + " " + sn + ",OU=" + unit +
-         ",OU=Students,OU=School,DC=hillcrest,DC=school,DC=example\"," + given + "," + login + "," +
-         sn + "\r\n";
+  return "\"" + Dn(given, sn, unit) + "\"," + given + "," + login + "," + sn + "\r\n";
 }
 
 std::string SchoolText(std::size_t bytes) {
@@ -118,17 +125,21 @@ TEST_F(StartupTest, LoadsTheSortedAccountsAndKeepsTheStudentExportOpen) {
   EXPECT_EQ(state.ExistingCount, 4);
   EXPECT_FALSE(state.MissingExport);
   EXPECT_EQ(drives.ReadHostFile("C:\\exportad.srt"),
-            "Varga,Tomas,tomas.varga,\"2007\"\r\n"
-            "Kereama,Ana,ana.kereama,\"Students\"\r\n"
-            "Durand,\xC3\x89mile,emile.durand,\"School\"\r\n"
-            "Kereama,Ana,ana.kereama2,\"2009\"\r\n");
+            "Varga,Tomas,tomas.varga,\"2007\",0\r\n"
+            "Kereama,Ana,ana.kereama,\"Students\",1\r\n"
+            "Durand,\xC3\x89mile,emile.durand,\"School\",2\r\n"
+            "Kereama,Ana,ana.kereama2,\"2009\",3\r\n");
   EXPECT_EQ(drives.ReadHostFile("C:\\exprtad2.csv"),
-            "Durand,\xC3\x89mile,emile.durand,\"School\"\r\n"
-            "Kereama,Ana,ana.kereama,\"Students\"\r\n"
-            "Kereama,Ana,ana.kereama2,\"2009\"\r\n"
-            "Varga,Tomas,tomas.varga,\"2007\"\r\n");
-  EXPECT_EQ(state.ExistingAccounts, (std::vector<std::string>{"emile.durand", "ana.kereama",
-                                                              "ana.kereama2", "tomas.varga"}));
+            "Durand,\xC3\x89mile,emile.durand,\"School\",2\r\n"
+            "Kereama,Ana,ana.kereama,\"Students\",1\r\n"
+            "Kereama,Ana,ana.kereama2,\"2009\",3\r\n"
+            "Varga,Tomas,tomas.varga,\"2007\",0\r\n");
+  EXPECT_EQ(
+      NamesOf(state.ExistingAccounts),
+      (std::vector<std::string>{"emile.durand", "ana.kereama", "ana.kereama2", "tomas.varga"}));
+  EXPECT_EQ(state.ExistingAccounts[2].OuClass, "2009");
+  EXPECT_EQ(state.ExistingAccounts[2].DistinguishedName, Dn("Ana", "Kereama", "2009"));
+  EXPECT_TRUE(state.OtherAccounts.empty());
   // The student export is open at its first line for the Create run.
   ASSERT_TRUE(state.StudentExport.has_value());
   EXPECT_EQ(files.LineInput(*state.StudentExport), "Varga@Tomas#9%9KW");
@@ -136,6 +147,35 @@ TEST_F(StartupTest, LoadsTheSortedAccountsAndKeepsTheStudentExportOpen) {
   EXPECT_TRUE(drives.HostFileExists("C:\\trellis.ini"));
   EXPECT_EQ(drives.ReadHostFile("C:\\trellis.ini"), "");
   EXPECT_TRUE(form.applied.empty());
+}
+
+// Step 1 exports every user account with its description: only Student makes an account a
+// student's; the others are known by login alone, whatever order the columns come in.
+TEST_F(StartupTest, AccountsWhoseDescriptionIsNotStudentAreOthers) {
+  drives.WriteHostFile(
+      "C:\\exportad.csv",
+      "DN,description,sn,givenName,sAMAccountName,userAccountControl\r\n"
+      "\"" +
+          Dn("Tomas", "Varga", "2029") +
+          "\",Student,Varga,Tomas,tomas.varga,512\r\n"
+          "\",Administrator,CN=Users,DC=hillcrest\",\"Built-in account, for administering\",,,"
+          "Administrator,66048\r\n"
+          "\",John Smith,OU=Staff,DC=hillcrest\",Teacher,Smith,John,john.smith,512\r\n"
+          "\"" +
+          Dn("Ana", "Lee", "2031") +
+          "\",student,Lee,Ana,ana.lee,514\r\n"
+          "\",Guest,CN=Users,DC=hillcrest\",,,,Guest,66082\r\n");
+  EXPECT_EQ(Run().end, StartupEnd::kShowForm);
+  // A fresh domain's own accounts do not make a run look like a later one.
+  EXPECT_EQ(state.ExistingCount, 2);
+  ASSERT_EQ(NamesOf(state.ExistingAccounts), (std::vector<std::string>{"ana.lee", "tomas.varga"}));
+  EXPECT_EQ(state.ExistingAccounts[0].OuClass, "2031");
+  EXPECT_EQ(state.ExistingAccounts[0].DistinguishedName, Dn("Ana", "Lee", "2031"));
+  EXPECT_EQ(state.ExistingAccounts[0].UserAccountControl, "514");
+  EXPECT_EQ(state.ExistingAccounts[1].UserAccountControl, "512");
+  std::vector<std::string> others = state.OtherAccounts;
+  std::sort(others.begin(), others.end());
+  EXPECT_EQ(others, (std::vector<std::string>{"Administrator", "Guest", "john.smith"}));
 }
 
 TEST_F(StartupTest, WithoutADirectoryExportNoAccountsExist) {
@@ -183,8 +223,8 @@ TEST_F(StartupTest, AnyNumberOfAccountsLoads) {
   EXPECT_EQ(Run().end, StartupEnd::kShowForm);
   EXPECT_EQ(state.ExistingCount, 2001);
   ASSERT_EQ(state.ExistingAccounts.size(), 2001u);
-  EXPECT_EQ(state.ExistingAccounts.front(), "a10000");
-  EXPECT_EQ(state.ExistingAccounts.back(), "a12000");
+  EXPECT_EQ(state.ExistingAccounts.front().Name, "a10000");
+  EXPECT_EQ(state.ExistingAccounts.back().Name, "a12000");
 }
 
 TEST_F(StartupTest, TheStudentExportMustBeThereAndAtLeast100Bytes) {
@@ -223,7 +263,7 @@ TEST_F(StartupTest, AMissingFloppyIsAskedForUntilItIsInserted) {
   }
   // Every pass reads the export again from its start.
   EXPECT_EQ(state.ExistingCount, 2);
-  EXPECT_EQ(state.ExistingAccounts, (std::vector<std::string>{"ana.k", "tomas.varga"}));
+  EXPECT_EQ(NamesOf(state.ExistingAccounts), (std::vector<std::string>{"ana.k", "tomas.varga"}));
   ASSERT_TRUE(state.StudentExport.has_value());
   EXPECT_EQ(files.LineInput(*state.StudentExport), "Varga@Tomas#9%9KW");
 }
@@ -236,7 +276,7 @@ TEST_F(StartupTest, AnExportThatAppearsDuringAFloppyRetryIsReadWithItsHeader) {
   };
   EXPECT_EQ(Run().end, StartupEnd::kShowForm);
   EXPECT_FALSE(state.MissingExport);
-  EXPECT_EQ(state.ExistingAccounts, std::vector<std::string>{"a.b"});
+  EXPECT_EQ(NamesOf(state.ExistingAccounts), std::vector<std::string>{"a.b"});
 }
 
 TEST_F(StartupTest, TheTrapTellsTheErrorsApart) {
@@ -284,7 +324,7 @@ TEST_F(StartupTest, AFloppyNotReadyAnywhereIsRetried) {
   EXPECT_EQ(outcome.passes, 2);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, "Where's the Floppy?");
-  EXPECT_EQ(state.ExistingAccounts, std::vector<std::string>{"a"});
+  EXPECT_EQ(NamesOf(state.ExistingAccounts), std::vector<std::string>{"a"});
 }
 
 TEST_F(StartupTest, SettingsAreRestoredAndAShortFileStillShowsTheForm) {

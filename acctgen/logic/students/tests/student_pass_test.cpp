@@ -159,6 +159,74 @@ TEST(StudentPassTest, AnExistingAccountInAnotherYearIsTakenAndLogged) {
             "that it is the same student.\r\n");
 }
 
+// A teacher's login is no student's: the student is numbered past it, once logged, and later
+// years keep the numbered account without a word.
+TEST(StudentPassTest, AStudentIsNumberedPastAnAccountThatIsNotAStudents) {
+  StudentPassRun pass;
+  pass.other_accounts = {"tomas.varga", "ana.kim2", "Administrator"};
+  const auto out = pass.Run(ExampleForm(),
+                            "Varga@Tomas#7%7B\r\nKim@Ana#8%8B\r\nKim@Ana#8%8C\r\n"
+                            "Lee@Bo#9%9A\r\nLee@Bo#9%9A\r\n",
+                            {"bo.lee2"});
+  EXPECT_EQ(out.logins,
+            (std::vector<std::string>{"tomas.varga2", "ana.kim", "ana.kim3", "bo.lee", "bo.lee2"}));
+  EXPECT_EQ(out.errors,
+            "In KORU, Varga Tomas gets the login tomas.varga2: tomas.varga is an account that is "
+            "not a student's.\r\n"
+            "In KORU, Kim Ana gets the login ana.kim3: ana.kim2 is an account that is not a "
+            "student's.\r\n");
+  for (const std::string& text : {out.rows, out.step5, out.step6}) {
+    EXPECT_EQ(text.find("tomas.varga,"), std::string::npos);
+    EXPECT_EQ(text.find("tomas.varga\r"), std::string::npos);
+    EXPECT_EQ(text.find("ana.kim2"), std::string::npos);
+    EXPECT_EQ(text.find("bo.lee2"), std::string::npos);
+  }
+  EXPECT_NE(out.rows.find(",Tomas,Varga2,Tomas Varga,Student,tomas.varga2,"), std::string::npos);
+}
+
+// Namesakes: an account goes to the namesake who leaves in the year of its unit, wherever he or
+// she stands and even in an unticked year; the others are numbered as new students.
+TEST(StudentPassTest, AnExistingAccountGoesToTheNamesakeOfItsLeavingYear) {
+  Options form = ExampleForm();
+  form.years[6] = false;
+  StudentPassRun pass;
+  pass.existing_ou_classes = {"2008", "2010", "2009"};
+  const auto out = pass.Run(form,
+                            "Kim@Grace#7%7B\r\n"  // a newcomer, leaving in 2009
+                            "Kim@Grace#6%6A\r\n"  // unticked, leaving in 2010
+                            "Lee@Bo#7%7B\r\n"
+                            "Kim@Grace#8%8B\r\n",  // leaving in 2008
+                            {"grace.kim", "grace.kim2", "bo.lee"});
+  EXPECT_EQ(out.logins, (std::vector<std::string>{"grace.kim3", "bo.lee", "grace.kim"}));
+  EXPECT_EQ(out.errors, "");
+  EXPECT_EQ(out.rows,
+            "\"OU=2009,OU=Students,OU=School\",Grace,Kim3,Grace Kim,Student,grace.kim3,lanterns,H:,"
+            "\\\\SERVER1\\s_home\\2009\\grace.kim3,Students.bat\r\n");
+
+  // No namesake leaves in the unit's year: file order takes it, and a person checks it.
+  StudentPassRun other;
+  other.existing_ou_classes = {"2005"};
+  const auto in_order =
+      other.Run(ExampleForm(), "Kim@Grace#7%7B\r\nKim@Grace#8%8B\r\n", {"grace.kim"});
+  EXPECT_EQ(in_order.logins, (std::vector<std::string>{"grace.kim", "grace.kim2"}));
+  EXPECT_EQ(in_order.errors,
+            "In KORU, Kim Grace leaves in 2009 but the existing account grace.kim is in 2005: "
+            "check that it is the same student.\r\n");
+}
+
+// A base cut at 20 characters loses a character for the number, as the numbering cuts it.
+TEST(StudentPassTest, ANamesakeFindsTheAccountOfACutBase) {
+  StudentPassRun pass;
+  pass.existing_ou_classes = {"2008"};
+  const auto out = pass.Run(ExampleForm(),
+                            "Constantinopoulos@Alexandra#8%8B\r\n"
+                            "Constantinopoulos@Alexandra#7%7B\r\n",
+                            {"alexandra.constanti2"});
+  EXPECT_EQ(out.logins, (std::vector<std::string>{"alexandra.constanti2", "alexandra.constantin"}));
+  EXPECT_EQ(out.errors, "");
+  EXPECT_NE(out.rows.find("\\2009\\alexandra.constantin,"), std::string::npos);
+}
+
 TEST(StudentPassTest, YearFoldersComeBeforeTheFoldersInsideThem) {
   StudentPassRun pass;
   pass.seed_current_year = true;

@@ -91,6 +91,7 @@ cscript a:\makfldr.vbs D:\s_home\2030\olivia.rangi
 cscript a:\makfldr.vbs D:\s_home\2030\ivy.rossi
 cscript a:\makfldr.vbs D:\s_home\2030\sofia.sato
 cscript a:\makfldr.vbs D:\s_home\2030\tomas.sato
+cscript a:\makfldr.vbs D:\s_home\2030\john.smith2
 cscript a:\makfldr.vbs D:\s_home\2030\chloe.stclair
 cscript a:\makfldr.vbs D:\s_home\2030\niamh.stclair
 cscript a:\makfldr.vbs D:\s_home\2030\tomas.tane
@@ -166,7 +167,6 @@ cscript a:\makfldr.vbs D:\s_home\2027\ngaio.hughes-parry
 cscript a:\makfldr.vbs D:\s_home\2027\renee.hughes-parry
 cscript a:\makfldr.vbs D:\s_home\2027\jean-luc.lindqvist
 cscript a:\makfldr.vbs D:\s_home\2027\jean-luc.nunez
-cscript a:\makfldr.vbs D:\s_home\2027\john.smith2
 cscript a:\makfldr.vbs D:\s_home\2027\jean-luc.vanderberg
 cscript a:\makfldr.vbs D:\s_home\2026\amara.d'arcy
 cscript a:\makfldr.vbs D:\s_home\2026\kenji.d'arcy
@@ -204,25 +204,25 @@ cscript a:\makfldr.vbs D:\s_home\2026\emile.varga
 cscript a:\makfldr.vbs D:\s_home\2026\ana.walker2
 cscript a:\makfldr.vbs D:\s_home\2026\oscar.xu
 cscript a:\makfldr.vbs D:\s_home\2026\rawiri.yildiz
-NET USER /delete amara.darcy /DOMAIN
-NET USER /delete kenji.darcy /DOMAIN
-NET USER /delete ruby.darcy /DOMAIN
-NET USER /delete jeanluc.durand /DOMAIN
-NET USER /delete jeanluc.ferreira /DOMAIN
-NET USER /delete dane.hollis /DOMAIN
-NET USER /delete liam.hughesparry /DOMAIN
-NET USER /delete ngaio.hughesparry /DOMAIN
-NET USER /delete noah.hughesparry /DOMAIN
-NET USER /delete renee.hughesparry /DOMAIN
-NET USER /delete jeanluc.lindqvist /DOMAIN
-NET USER /delete kiri.matiu /DOMAIN
-NET USER /delete jeanluc.nunez /DOMAIN
-NET USER /delete ivy.oconnor /DOMAIN
-NET USER /delete ada.okonkwo /DOMAIN
-NET USER /delete luis.pereira /DOMAIN
-NET USER /delete beth.sinclair /DOMAIN
-NET USER /delete kenji.smithjones /DOMAIN
-NET USER /delete pita.tangaroa /DOMAIN
-NET USER /delete greta.ulrich /DOMAIN
-NET USER /delete losa.vaifale /DOMAIN
-NET USER /delete jeanluc.vanderberg /DOMAIN
+NET USER /delete "amara.darcy" /DOMAIN
+NET USER /delete "kenji.darcy" /DOMAIN
+NET USER /delete "ruby.darcy" /DOMAIN
+NET USER /delete "jeanluc.durand" /DOMAIN
+NET USER /delete "jeanluc.ferreira" /DOMAIN
+NET USER /delete "dane.hollis" /DOMAIN
+NET USER /delete "liam.hughesparry" /DOMAIN
+NET USER /delete "ngaio.hughesparry" /DOMAIN
+NET USER /delete "noah.hughesparry" /DOMAIN
+NET USER /delete "renee.hughesparry" /DOMAIN
+NET USER /delete "jeanluc.lindqvist" /DOMAIN
+NET USER /delete "kiri.matiu" /DOMAIN
+NET USER /delete "jeanluc.nunez" /DOMAIN
+NET USER /delete "ivy.oconnor" /DOMAIN
+NET USER /delete "ada.okonkwo" /DOMAIN
+NET USER /delete "luis.pereira" /DOMAIN
+NET USER /delete "beth.sinclair" /DOMAIN
+NET USER /delete "kenji.smithjones" /DOMAIN
+NET USER /delete "pita.tangaroa" /DOMAIN
+NET USER /delete "greta.ulrich" /DOMAIN
+NET USER /delete "losa.vaifale" /DOMAIN
+NET USER /delete "jeanluc.vanderberg" /DOMAIN

@@ -174,6 +174,8 @@ xcacls D:\s_home\2030\sofia.sato /g sofia.sato:RC administrator:F /Y
 subinacl /subdirectories \\HCSERVER1\s_home\2030\sofia.sato /setowner=HILLCREST\sofia.sato
 xcacls D:\s_home\2030\tomas.sato /g tomas.sato:RC administrator:F /Y
 subinacl /subdirectories \\HCSERVER1\s_home\2030\tomas.sato /setowner=HILLCREST\tomas.sato
+xcacls D:\s_home\2030\john.smith2 /g john.smith2:RC administrator:F /Y
+subinacl /subdirectories \\HCSERVER1\s_home\2030\john.smith2 /setowner=HILLCREST\john.smith2
 xcacls D:\s_home\2030\chloe.stclair /g chloe.stclair:RC administrator:F /Y
 subinacl /subdirectories \\HCSERVER1\s_home\2030\chloe.stclair /setowner=HILLCREST\chloe.stclair
 xcacls D:\s_home\2030\niamh.stclair /g niamh.stclair:RC administrator:F /Y
@@ -318,8 +320,6 @@ xcacls D:\s_home\2027\jean-luc.lindqvist /g jean-luc.lindqvist:RC administrator:
 subinacl /subdirectories \\HCSERVER1\s_home\2027\jean-luc.lindqvist /setowner=HILLCREST\jean-luc.lindqvist
 xcacls D:\s_home\2027\jean-luc.nunez /g jean-luc.nunez:RC administrator:F /Y
 subinacl /subdirectories \\HCSERVER1\s_home\2027\jean-luc.nunez /setowner=HILLCREST\jean-luc.nunez
-xcacls D:\s_home\2027\john.smith2 /g john.smith2:RC administrator:F /Y
-subinacl /subdirectories \\HCSERVER1\s_home\2027\john.smith2 /setowner=HILLCREST\john.smith2
 xcacls D:\s_home\2027\jean-luc.vanderberg /g jean-luc.vanderberg:RC administrator:F /Y
 subinacl /subdirectories \\HCSERVER1\s_home\2027\jean-luc.vanderberg /setowner=HILLCREST\jean-luc.vanderberg
 xcacls D:\s_home\2026\amara.d'arcy /g amara.d'arcy:RC administrator:F /Y

@@ -86,6 +86,7 @@ xcacls D:\s_home\2030\olivia.rangi /g olivia.rangi:RC administrator:F /Y
 xcacls D:\s_home\2030\ivy.rossi /g ivy.rossi:RC administrator:F /Y
 xcacls D:\s_home\2030\sofia.sato /g sofia.sato:RC administrator:F /Y
 xcacls D:\s_home\2030\tomas.sato /g tomas.sato:RC administrator:F /Y
+xcacls D:\s_home\2030\john.smith2 /g john.smith2:RC administrator:F /Y
 xcacls D:\s_home\2030\chloe.stclair /g chloe.stclair:RC administrator:F /Y
 xcacls D:\s_home\2030\niamh.stclair /g niamh.stclair:RC administrator:F /Y
 xcacls D:\s_home\2030\tomas.tane /g tomas.tane:RC administrator:F /Y
@@ -158,7 +159,6 @@ xcacls D:\s_home\2027\ngaio.hughes-parry /g ngaio.hughes-parry:RC administrator:
 xcacls D:\s_home\2027\renee.hughes-parry /g renee.hughes-parry:RC administrator:F /Y
 xcacls D:\s_home\2027\jean-luc.lindqvist /g jean-luc.lindqvist:RC administrator:F /Y
 xcacls D:\s_home\2027\jean-luc.nunez /g jean-luc.nunez:RC administrator:F /Y
-xcacls D:\s_home\2027\john.smith2 /g john.smith2:RC administrator:F /Y
 xcacls D:\s_home\2027\jean-luc.vanderberg /g jean-luc.vanderberg:RC administrator:F /Y
 xcacls D:\s_home\2026\amara.d'arcy /g amara.d'arcy:RC administrator:F /Y
 xcacls D:\s_home\2026\kenji.d'arcy /g kenji.d'arcy:RC administrator:F /Y

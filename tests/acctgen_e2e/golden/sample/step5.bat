@@ -91,6 +91,7 @@ cscript a:\makfldr.vbs D:\s_home\2030\olivia.rangi
 cscript a:\makfldr.vbs D:\s_home\2030\ivy.rossi
 cscript a:\makfldr.vbs D:\s_home\2030\sofia.sato
 cscript a:\makfldr.vbs D:\s_home\2030\tomas.sato
+cscript a:\makfldr.vbs D:\s_home\2030\john.smith2
 cscript a:\makfldr.vbs D:\s_home\2030\chloe.stclair
 cscript a:\makfldr.vbs D:\s_home\2030\niamh.stclair
 cscript a:\makfldr.vbs D:\s_home\2030\tomas.tane
@@ -166,7 +167,6 @@ cscript a:\makfldr.vbs D:\s_home\2027\ngaio.hughes-parry
 cscript a:\makfldr.vbs D:\s_home\2027\renee.hughes-parry
 cscript a:\makfldr.vbs D:\s_home\2027\jean-luc.lindqvist
 cscript a:\makfldr.vbs D:\s_home\2027\jean-luc.nunez
-cscript a:\makfldr.vbs D:\s_home\2027\john.smith2
 cscript a:\makfldr.vbs D:\s_home\2027\jean-luc.vanderberg
 cscript a:\makfldr.vbs D:\s_home\2026\amara.d'arcy
 cscript a:\makfldr.vbs D:\s_home\2026\kenji.d'arcy

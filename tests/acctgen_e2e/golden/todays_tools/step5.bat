@@ -1,7 +1,10 @@
 If Not Exist "D:\s_home\" md "D:\s_home"
+icacls "D:\s_home" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 net share s_home=D:\s_home /GRANT:Everyone,FULL
 If Not Exist "D:\s_home\2026\" md "D:\s_home\2026"
+icacls "D:\s_home\2026" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2031\" md "D:\s_home\2031"
+icacls "D:\s_home\2031" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2031\mere.adeyemi\" md "D:\s_home\2031\mere.adeyemi"
 If Not Exist "D:\s_home\2031\oscar.adeyemi\" md "D:\s_home\2031\oscar.adeyemi"
 If Not Exist "D:\s_home\2031\renee.adeyemi\" md "D:\s_home\2031\renee.adeyemi"
@@ -53,6 +56,7 @@ If Not Exist "D:\s_home\2031\jean-luc.yildiz\" md "D:\s_home\2031\jean-luc.yildi
 If Not Exist "D:\s_home\2031\ana.zhang\" md "D:\s_home\2031\ana.zhang"
 If Not Exist "D:\s_home\2031\niamh.zhang\" md "D:\s_home\2031\niamh.zhang"
 If Not Exist "D:\s_home\2030\" md "D:\s_home\2030"
+icacls "D:\s_home\2030" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2030\chloe.bjork\" md "D:\s_home\2030\chloe.bjork"
 If Not Exist "D:\s_home\2030\grace.bjork\" md "D:\s_home\2030\grace.bjork"
 If Not Exist "D:\s_home\2030\sean.bjork\" md "D:\s_home\2030\sean.bjork"
@@ -91,6 +95,7 @@ If Not Exist "D:\s_home\2030\olivia.rangi\" md "D:\s_home\2030\olivia.rangi"
 If Not Exist "D:\s_home\2030\ivy.rossi\" md "D:\s_home\2030\ivy.rossi"
 If Not Exist "D:\s_home\2030\sofia.sato\" md "D:\s_home\2030\sofia.sato"
 If Not Exist "D:\s_home\2030\tomas.sato\" md "D:\s_home\2030\tomas.sato"
+If Not Exist "D:\s_home\2030\john.smith2\" md "D:\s_home\2030\john.smith2"
 If Not Exist "D:\s_home\2030\chloe.stclair\" md "D:\s_home\2030\chloe.stclair"
 If Not Exist "D:\s_home\2030\niamh.stclair\" md "D:\s_home\2030\niamh.stclair"
 If Not Exist "D:\s_home\2030\tomas.tane\" md "D:\s_home\2030\tomas.tane"
@@ -104,6 +109,7 @@ If Not Exist "D:\s_home\2030\ana.yildiz\" md "D:\s_home\2030\ana.yildiz"
 If Not Exist "D:\s_home\2030\liam.yildiz\" md "D:\s_home\2030\liam.yildiz"
 If Not Exist "D:\s_home\2030\teao.yildiz\" md "D:\s_home\2030\teao.yildiz"
 If Not Exist "D:\s_home\2029\" md "D:\s_home\2029"
+icacls "D:\s_home\2029" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2029\ivy.adeyemi\" md "D:\s_home\2029\ivy.adeyemi"
 If Not Exist "D:\s_home\2029\rawiri.adeyemi\" md "D:\s_home\2029\rawiri.adeyemi"
 If Not Exist "D:\s_home\2029\ben.bjork\" md "D:\s_home\2029\ben.bjork"
@@ -156,17 +162,18 @@ If Not Exist "D:\s_home\2029\ana.walker\" md "D:\s_home\2029\ana.walker"
 If Not Exist "D:\s_home\2029\ethan.walker\" md "D:\s_home\2029\ethan.walker"
 If Not Exist "D:\s_home\2029\tama.whitlock\" md "D:\s_home\2029\tama.whitlock"
 If Not Exist "D:\s_home\2028\" md "D:\s_home\2028"
+icacls "D:\s_home\2028" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2028\noah.hughes-parry\" md "D:\s_home\2028\noah.hughes-parry"
 If Not Exist "D:\s_home\2028\ivy.o'connor\" md "D:\s_home\2028\ivy.o'connor"
 If Not Exist "D:\s_home\2028\kenji.smith-jones\" md "D:\s_home\2028\kenji.smith-jones"
 If Not Exist "D:\s_home\2027\" md "D:\s_home\2027"
+icacls "D:\s_home\2027" /inheritance:r /grant:r "*S-1-5-32-544:(OI)(CI)F" "*S-1-5-18:(OI)(CI)F" "*S-1-5-11:(RX)" /c /q
 If Not Exist "D:\s_home\2027\jean-luc.durand\" md "D:\s_home\2027\jean-luc.durand"
 If Not Exist "D:\s_home\2027\jean-luc.ferreira\" md "D:\s_home\2027\jean-luc.ferreira"
 If Not Exist "D:\s_home\2027\ngaio.hughes-parry\" md "D:\s_home\2027\ngaio.hughes-parry"
 If Not Exist "D:\s_home\2027\renee.hughes-parry\" md "D:\s_home\2027\renee.hughes-parry"
 If Not Exist "D:\s_home\2027\jean-luc.lindqvist\" md "D:\s_home\2027\jean-luc.lindqvist"
 If Not Exist "D:\s_home\2027\jean-luc.nunez\" md "D:\s_home\2027\jean-luc.nunez"
-If Not Exist "D:\s_home\2027\john.smith2\" md "D:\s_home\2027\john.smith2"
 If Not Exist "D:\s_home\2027\jean-luc.vanderberg\" md "D:\s_home\2027\jean-luc.vanderberg"
 If Not Exist "D:\s_home\2026\amara.d'arcy\" md "D:\s_home\2026\amara.d'arcy"
 If Not Exist "D:\s_home\2026\kenji.d'arcy\" md "D:\s_home\2026\kenji.d'arcy"
@@ -204,25 +211,25 @@ If Not Exist "D:\s_home\2026\emile.varga\" md "D:\s_home\2026\emile.varga"
 If Not Exist "D:\s_home\2026\ana.walker2\" md "D:\s_home\2026\ana.walker2"
 If Not Exist "D:\s_home\2026\oscar.xu\" md "D:\s_home\2026\oscar.xu"
 If Not Exist "D:\s_home\2026\rawiri.yildiz\" md "D:\s_home\2026\rawiri.yildiz"
-NET USER /delete amara.darcy /DOMAIN
-NET USER /delete kenji.darcy /DOMAIN
-NET USER /delete ruby.darcy /DOMAIN
-NET USER /delete jeanluc.durand /DOMAIN
-NET USER /delete jeanluc.ferreira /DOMAIN
-NET USER /delete dane.hollis /DOMAIN
-NET USER /delete liam.hughesparry /DOMAIN
-NET USER /delete ngaio.hughesparry /DOMAIN
-NET USER /delete noah.hughesparry /DOMAIN
-NET USER /delete renee.hughesparry /DOMAIN
-NET USER /delete jeanluc.lindqvist /DOMAIN
-NET USER /delete kiri.matiu /DOMAIN
-NET USER /delete jeanluc.nunez /DOMAIN
-NET USER /delete ivy.oconnor /DOMAIN
-NET USER /delete ada.okonkwo /DOMAIN
-NET USER /delete luis.pereira /DOMAIN
-NET USER /delete beth.sinclair /DOMAIN
-NET USER /delete kenji.smithjones /DOMAIN
-NET USER /delete pita.tangaroa /DOMAIN
-NET USER /delete greta.ulrich /DOMAIN
-NET USER /delete losa.vaifale /DOMAIN
-NET USER /delete jeanluc.vanderberg /DOMAIN
+NET USER /delete "amara.darcy" /DOMAIN
+NET USER /delete "kenji.darcy" /DOMAIN
+NET USER /delete "ruby.darcy" /DOMAIN
+NET USER /delete "jeanluc.durand" /DOMAIN
+NET USER /delete "jeanluc.ferreira" /DOMAIN
+NET USER /delete "dane.hollis" /DOMAIN
+NET USER /delete "liam.hughesparry" /DOMAIN
+NET USER /delete "ngaio.hughesparry" /DOMAIN
+NET USER /delete "noah.hughesparry" /DOMAIN
+NET USER /delete "renee.hughesparry" /DOMAIN
+NET USER /delete "jeanluc.lindqvist" /DOMAIN
+NET USER /delete "kiri.matiu" /DOMAIN
+NET USER /delete "jeanluc.nunez" /DOMAIN
+NET USER /delete "ivy.oconnor" /DOMAIN
+NET USER /delete "ada.okonkwo" /DOMAIN
+NET USER /delete "luis.pereira" /DOMAIN
+NET USER /delete "beth.sinclair" /DOMAIN
+NET USER /delete "kenji.smithjones" /DOMAIN
+NET USER /delete "pita.tangaroa" /DOMAIN
+NET USER /delete "greta.ulrich" /DOMAIN
+NET USER /delete "losa.vaifale" /DOMAIN
+NET USER /delete "jeanluc.vanderberg" /DOMAIN
