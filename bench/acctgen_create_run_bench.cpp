@@ -59,7 +59,7 @@ School MakeSchool(std::size_t students, std::size_t existing) {
       for (char c : given + "." + surname) login.push_back(c >= 'A' && c <= 'Z' ? c + 32 : c);
       const std::string unit = std::to_string(2026 + 12 - year);
       school.existing.push_back(
-          {login, unit, "," + given + " " + surname + ",OU=" + unit + kUnits, "66048"});
+          {login, unit, "," + given + " " + surname + ",OU=" + unit + kUnits, "66048", ""});
     }
   }
   for (std::size_t i = school.existing.size(); i < existing; ++i) {
@@ -67,7 +67,7 @@ School MakeSchool(std::size_t students, std::size_t existing) {
     const bool old = i % 4 == 0;
     school.existing.push_back(
         {"leaver." + Name(i, 'l'), old ? "2025" : "2027",
-         ",Leaver " + name + (old ? ",OU=2025,OU=Leavers" : ",OU=2027") + kUnits, "66048"});
+         ",Leaver " + name + (old ? ",OU=2025,OU=Leavers" : ",OU=2027") + kUnits, "66048", ""});
   }
   return school;
 }

@@ -25,6 +25,7 @@ struct ExistingEntry {
   std::string rdn;          // "CN=Ivy Xu"
   std::string parent;       // where it stands before the import: "OU=2027,OU=Students,...,DC=..."
   int account_control = 0;  // its userAccountControl before the import
+  std::string home_directory;  // for the report, "" when the export does not give it
 };
 
 // A student whose account the import takes out of a Leavers unit.

@@ -28,8 +28,9 @@ std::string_view DnOf(const StartupState& startup, std::size_t i) {
 
 ExistingEntry EntryOf(const StartupState& startup, std::size_t i, AccountPlace place,
                       int otherwise_control) {
-  return {startup.ExistingAccounts[i].Name, std::move(place.rdn), std::move(place.parent),
-          AccountControlOf(startup, i, otherwise_control)};
+  const ExistingAccount& account = startup.ExistingAccounts[i];
+  return {account.Name, std::move(place.rdn), std::move(place.parent),
+          AccountControlOf(startup, i, otherwise_control), account.HomeDirectory};
 }
 
 // The leaving-year folder of an account in a leaving-year unit: "2027" for "OU=2027,...".
@@ -102,18 +103,23 @@ bool WriteLeaversReport(rt::Files& files, const Options& options, const LeaverCh
   files.PrintLine(report,
                   "Step 4 disables or deletes these accounts as they have left the school:");
   files.PrintLine(report, " ");
+  // The folder the export names, else the one the form gives an account of its unit; in a
+  // Leavers unit the unit no longer tells the leaving year that names the folder.
+  const auto home_folder = [&](const ExistingEntry& account, std::string_view year) {
+    if (!account.home_directory.empty()) return account.home_directory;
+    if (!options.leaving_year_ous || year.empty()) return rt::Concat({home_root, account.login});
+    return rt::Concat({home_root, year, "\\", account.login});
+  };
   for (const ExistingEntry& account : changes.disabled) {
-    const std::string_view year = options.leaving_year_ous ? LeavingYearOf(account.parent) : "";
     files.PrintLine(
         report, {account.login, ": disabled and moved to the Leavers unit of ", changes.year,
                  ", can come back until the first run in ", next_year, " deletes it; home folder ",
-                 home_root, year, year.empty() ? "" : "\\", account.login});
+                 home_folder(account, LeavingYearOf(account.parent))});
   }
   for (const ExistingEntry& account : changes.deleted) {
-    // The Leavers unit no longer tells the leaving year that names the folder.
-    files.PrintLine(report, {account.login, ": deleted, in the Leavers unit of ",
-                             LeavingYearOf(account.parent), "; home folder ", home_root,
-                             options.leaving_year_ous ? "<year>\\" : "", account.login});
+    files.PrintLine(
+        report, {account.login, ": deleted, in the Leavers unit of ", LeavingYearOf(account.parent),
+                 "; home folder ", home_folder(account, "<year>")});
   }
   const bool found =
       !changes.disabled.empty() || !changes.deleted.empty() || !changes.by_hand.empty();

@@ -154,11 +154,11 @@ TEST(LdifFileTest, LeaversOfAccentedNamesAndTheUndoOfTheAddedAccounts) {
   LeaverChanges changes;
   changes.year = "2026";
   changes.leavers_unit = LeaversUnit(run);
-  changes.disabled.push_back({"zoe.sondergaard", zoe, "OU=2029,OU=Students,DC=x,DC=y", 66048});
+  changes.disabled.push_back({"zoe.sondergaard", zoe, "OU=2029,OU=Students,DC=x,DC=y", 66048, ""});
   changes.returning.push_back(
-      {{"ana.lee", "CN=Ana Lee", "OU=2025," + LeaversUnit(run), 514}, "CN=Users,DC=x,DC=y"});
+      {{"ana.lee", "CN=Ana Lee", "OU=2025," + LeaversUnit(run), 514, ""}, "CN=Users,DC=x,DC=y"});
   // A name that holds a line break stays in its comment line of the undo file.
-  changes.deleted.push_back({"old\r\ndn: CN=x", "CN=Old", "OU=2024," + LeaversUnit(run), 514});
+  changes.deleted.push_back({"old\r\ndn: CN=x", "CN=Old", "OU=2024," + LeaversUnit(run), 514, ""});
   LdifFile file(run);
   file.AddAccount(
       {"OU=2031,OU=Students,OU=School", "Bj\xF6rn", "\xC5ngstr\xF6m", "", "b.a", "pw", ""});

@@ -187,7 +187,7 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
   form.delete_leavers = true;
   startup_.ExistingAccounts = {
       {"gone.student", "2025",
-       ",Gone Student,OU=2025,OU=Students,OU=School,DC=lakeside,DC=school,DC=nz", ""}};
+       ",Gone Student,OU=2025,OU=Students,OU=School,DC=lakeside,DC=school,DC=nz", "", ""}};
   ASSERT_EQ(Run(form).end, CreateEnd::kDataErrors);
 
   EXPECT_FALSE(drives_.HostFileExists("A:\\addusers.vbs"));
@@ -248,21 +248,22 @@ TEST_F(CreateRunTest, TodaysToolsDisableDeleteAndBringBackThroughTheImport) {
   const std::string students = "OU=Students,OU=School," + root;
   const std::string leavers = "OU=Leavers," + students;
   struct Existing {
-    const char *login, *dn, *control;
+    const char *login, *dn, *control, *home = "";
   };
   const Existing existing[] = {
-      {"ana.lee", ",Ana Lee,OU=2026,", "66048"},                   // Ana is at school
-      {"ana.lee2", ",Ana Lee2,OU=2028,", "66048"},                 // a current name could hold it
-      {"gone.student", ",Gone Student,OU=2027,", "512"},           // left: disabled
-      {"jo.smith2", ",Jo Smith2,OU=2024,OU=Leavers,", ""},         // left in 2024: deleted
-      {"old.leaver", ",Old Leaver,OU=2025,OU=Leavers,", "66050"},  // left in 2025: deleted
+      {"ana.lee", ",Ana Lee,OU=2026,", "66048"},            // Ana is at school
+      {"ana.lee2", ",Ana Lee2,OU=2028,", "66048"},          // a current name could hold it
+      {"gone.student", ",Gone Student,OU=2027,", "512"},    // left: disabled
+      {"jo.smith2", ",Jo Smith2,OU=2024,OU=Leavers,", ""},  // left in 2024: deleted
+      {"old.leaver", ",Old Leaver,OU=2025,OU=Leavers,", "66050",
+       "\\\\fs\\old\\old.leaver"},                                     // left in 2025: deleted
       {"recent.leaver", ",Recent Leaver,OU=2026,OU=Leavers,", "514"},  // stays this year
       {"smith.o'neil", ",Smith\\, O'Neil,OU=2029,", ""},  // left: disabled, no control known
       {"tomas.varga", ",Tomas Varga,OU=2025,OU=Leavers,", "66050"},  // back at school
   };
   for (const Existing& account : existing) {
     startup_.ExistingAccounts.push_back(
-        {account.login, "2026", account.dn + students, account.control});
+        {account.login, "2026", account.dn + students, account.control, account.home});
   }
   startup_.ExistingCount = std::size(existing);
   ASSERT_EQ(Run(form).end, CreateEnd::kDataErrors);  // Moana has no preferred name
@@ -344,7 +345,7 @@ TEST_F(CreateRunTest, TodaysToolsDisableDeleteAndBringBackThroughTheImport) {
             "jo.smith2: deleted, in the Leavers unit of 2024; home folder "
             "\\\\fileserver\\s_home\\<year>\\jo.smith2\r\n"
             "old.leaver: deleted, in the Leavers unit of 2025; home folder "
-            "\\\\fileserver\\s_home\\<year>\\old.leaver\r\n"
+            "\\\\fs\\old\\old.leaver\r\n"
             " \r\n"
             "The home folders stay: check the contents of each one and delete it\r\n"
             "when no longer required. To bring a disabled student back, put the\r\n"

@@ -86,14 +86,15 @@ TEST(ExportColumnsTest, TheHeaderNamesWhereTheLoginStandsElseField3) {
   EXPECT_EQ(plain.given_name, 1);
   EXPECT_EQ(plain.surname, 3);
   // Every user account with its description, and its account control when asked for.
-  const ExportColumns all = ExportColumnsOf(
-      {"DN", "description", "userAccountControl", "sAMAccountName", "givenName", "sn"});
+  const ExportColumns all = ExportColumnsOf({"DN", "description", "userAccountControl",
+                                             "sAMAccountName", "givenName", "sn", "HomeDirectory"});
   EXPECT_EQ(all.description, 1);
   EXPECT_EQ(all.account_control, 2);
   EXPECT_EQ(all.login, 3);
   EXPECT_EQ(all.given_name, 4);
   EXPECT_EQ(all.surname, 5);
-  EXPECT_EQ(all.count, 6);
+  EXPECT_EQ(all.home_directory, 6);
+  EXPECT_EQ(all.count, 7);
 }
 
 TEST(ExportColumnsTest, TheHeaderLineSplitsAsTheFieldReaderReadsIt) {
