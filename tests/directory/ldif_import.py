@@ -84,8 +84,8 @@ def students_subtree():
 
 
 def snapshot(database=None):
-    """Every entry of the student subtree: its lower-case name and its compared attributes,
-    each a sorted list of values."""
+    """Every entry of the student subtree: its name, as the directory writes it, and its
+    compared attributes, each a sorted list of values."""
     found = subprocess.run(["ldbsearch"] + _target(database) +
                            ["-b", students_subtree(), "(objectClass=*)"] + COMPARED,
                            capture_output=True, text=True)
@@ -98,7 +98,7 @@ def snapshot(database=None):
             continue
         values = attributes(entry)
         dn = values.pop("dn")[0]
-        entries[dn.lower()] = {name: sorted(values[name]) for name in COMPARED if name in values}
+        entries[dn] = {name: sorted(values[name]) for name in COMPARED if name in values}
     return entries
 
 
@@ -123,5 +123,5 @@ def copy_domain(folder):
     then writes nothing); returns the path of its sam.ldb for the ldb tools."""
     shutil.copytree(os.path.join(os.environ["SAMBA_DIR"], "private"),
                     os.path.join(folder, "private"), symlinks=True,
-                    ignore=shutil.ignore_patterns("*.sock", "smbd.tmp"))
+                    ignore=shutil.ignore_patterns("ldapi", "*.sock", "smbd.tmp"))
     return os.path.join(folder, "private", "sam.ldb")
