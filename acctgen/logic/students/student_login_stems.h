@@ -9,10 +9,14 @@
 // several namesakes has left cannot be told from the names, so all of them are kept.
 
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "runtime/text_set.h"
+#include "tsl/robin_map.h"
 
 namespace acctgen {
 
@@ -25,16 +29,17 @@ class StudentLoginStems {
   bool MayBelongToAStudent(std::string_view account) const;
 
   // Makes room for about this many students at once rather than growing step by step.
-  void Reserve(std::size_t students) {
-    bases_.reserve(students);
-    numbered_stems_.reserve(students);
-  }
+  void Reserve(std::size_t students) { kinds_.reserve(students); }
 
  private:
-  rt::TextSet bases_;
-  // Each base cut as a number of 1 to 4 digits needs it, losing a final "." (a run numbers a
-  // base up to 9999).
-  rt::TextSet numbered_stems_;
+  static constexpr unsigned char kBase = 1;  // a student's login before numbering
+  // The text a number follows in a numbered login: the base, or the base cut as a number of 1
+  // to 4 digits needs it, losing a final "." (a run numbers a base up to 9999).
+  static constexpr unsigned char kStem = 2;
+  // One table for both kinds, so that each text is hashed and stored once.
+  tsl::robin_map<std::string, unsigned char, rt::TextHash, std::equal_to<>,
+                 std::allocator<std::pair<std::string, unsigned char>>, /*StoreHash=*/true>
+      kinds_;
 };
 
 }  // namespace acctgen
