@@ -29,7 +29,11 @@ void WriteUndoFile(rt::Files& files, const LdifFile& ldif, const LeaverChanges& 
   files.PrintLine(file, "#     ldifde -i -k -h -f c:\\undo.ldf");
   files.PrintLine(
       file, "# It deletes every account that c:\\addusers.ldf adds, moves every account that it");
-  files.PrintLine(file, "# moves back, and gives each the account control it had before.");
+  files.PrintLine(file,
+                  "# moves back, and gives each the account control it had before. It deletes by");
+  files.PrintLine(file,
+                  "# name: an account that was there before the import under the name of one it");
+  files.PrintLine(file, "# adds goes too, so step 1's export must have been current for this run.");
   files.PrintLine(file,
                   "# It cannot take back the units the import made: delete an empty one by hand.");
   if (!changes.deleted.empty()) {
