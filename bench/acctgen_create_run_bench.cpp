@@ -1,7 +1,9 @@
-// A whole Create run in process: checks, every output file, the student pass, the leavers'
-// report and the settings, on real files in a temporary folder. Half of the existing accounts
-// belong to students of the export, the other half to leavers, so the report deletes half.
-// Beside it, the reference: cat copying the same bytes from one file to another.
+// A whole Create run in process with today's tools: checks, every output file, the student pass,
+// the leavers' changes in the LDIF file, the undo file, the leavers' report and the settings, on
+// real files in a temporary folder. Half of the existing accounts belong to students of the
+// export, the other half to leavers: three in four of these are disabled and moved, the fourth
+// stand in an earlier year's Leavers unit and are deleted. Beside it, the reference: cat copying
+// the same bytes from one file to another.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -20,7 +22,6 @@
 #include "acctgen/logic/run/create_run.h"
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/testing/sample_forms.h"
-#include "acctgen/testing/student_accounts.h"
 #include "runtime/files.h"
 #include "runtime/testing/fakes.h"
 #include "runtime/testing/test_drives.h"
@@ -39,9 +40,10 @@ std::string Name(std::size_t index, char first) {
 
 struct School {
   std::string export_text;
-  std::vector<std::string> existing;
-  std::vector<std::string> units;  // each existing account's leaving-year unit
+  std::vector<acctgen::ExistingAccount> existing;  // as start-up reads them from the export
 };
+
+constexpr const char* kUnits = ",OU=Students,OU=School,DC=lakeside,DC=school,DC=nz";
 
 School MakeSchool(std::size_t students, std::size_t existing) {
   School school;
@@ -55,19 +57,24 @@ School MakeSchool(std::size_t students, std::size_t existing) {
     if (i % 2 == 0 && school.existing.size() < existing / 2) {
       std::string login;
       for (char c : given + "." + surname) login.push_back(c >= 'A' && c <= 'Z' ? c + 32 : c);
-      school.existing.push_back(login);
-      school.units.push_back(std::to_string(2026 + 12 - year));
+      const std::string unit = std::to_string(2026 + 12 - year);
+      school.existing.push_back(
+          {login, unit, "," + given + " " + surname + ",OU=" + unit + kUnits, "66048", ""});
     }
   }
   for (std::size_t i = school.existing.size(); i < existing; ++i) {
-    school.existing.push_back("leaver." + Name(i, 'l'));
-    school.units.push_back("2025");
+    const std::string name = Name(i, 'L');
+    const bool old = i % 4 == 0;
+    school.existing.push_back(
+        {"leaver." + Name(i, 'l'), old ? "2025" : "2027",
+         ",Leaver " + name + (old ? ",OU=2025,OU=Leavers" : ",OU=2027") + kUnits, "66048", ""});
   }
   return school;
 }
 
 acctgen::Options SampleForm() {
   acctgen::Options form = acctgen::testing::FileServerForm();
+  form.todays_tools = true;
   form.delete_leavers = true;
   return form;
 }
@@ -76,7 +83,7 @@ bool CreateRun(const School& school, rt::testing::TestDrives& drives) {
   rt::Files files(drives.file_system());
   acctgen::StartupState startup;
   startup.CurrentYear = "2026";
-  startup.ExistingAccounts = acctgen::testing::StudentAccounts(school.existing, school.units);
+  startup.ExistingAccounts = school.existing;
   startup.ExistingCount = static_cast<std::int64_t>(school.existing.size());
   startup.StudentExport = files.OpenInput("A:\\school.txt");
   acctgen::Options form = SampleForm();

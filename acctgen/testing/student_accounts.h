@@ -18,7 +18,7 @@ inline std::vector<ExistingAccount> StudentAccounts(
   for (std::size_t i = 0; i < names.size(); ++i) {
     const std::string ou_class = i < ou_classes.size() ? ou_classes[i] : "Students";
     accounts.push_back(
-        {names[i], ou_class, "," + names[i] + ",OU=" + ou_class + ",DC=example", ""});
+        {names[i], ou_class, "," + names[i] + ",OU=" + ou_class + ",DC=example", "", ""});
   }
   return accounts;
 }

@@ -36,6 +36,7 @@ const std::pair<const char*, const char*> kOutputs[] = {{"A:\\addusers.vbs", "ad
                                                         {"A:\\step6.bat", "step6.bat"},
                                                         {"A:\\ou.vbs", "ou.vbs"},
                                                         {"C:\\addusers.ldf", "addusers.ldf"},
+                                                        {"C:\\undo.ldf", "undo.ldf"},
                                                         {"A:\\deleted.txt", "deleted.txt"},
                                                         {"C:\\trellis.ini", "trellis.ini"}};
 
@@ -110,6 +111,8 @@ class AcctgenE2eTest : public ::testing::Test {
     WriteWholeFile("A:\\school.txt", run.school);
     if (run.export_csv) WriteWholeFile("C:\\exportad.csv", *run.export_csv);
     WriteWholeFile("C:\\trellis.ini", run.settings);
+    // A run with the classic tools removes it; one with today's writes its own.
+    WriteWholeFile("C:\\undo.ldf", "an earlier run's undo file");
   }
 
   // Starts acctgen.exe, presses "&Create!" and answers what follows as the administrator would.
@@ -442,8 +445,9 @@ TEST_F(AcctgenE2eTest, TheGeneratedBatchFilesRun) {
 // run go), its files match their golden copies, and its batch files run under the real command
 // interpreter with stubs for ldifde, icacls and net: step 5 makes every folder once with md and
 // gives the root and each year folder their own rights, step 6 gives each student their own
-// existing folder, step 4 hands ldifde the run's LDIF file. Every icacls call names accounts by
-// their well-known identifiers or with the domain, never by a bare name.
+// existing folder, step 4 hands ldifde the run's LDIF file, which disables and moves the leavers
+// that deleted.txt names, so step 5 deletes nobody. Every icacls call names accounts by their
+// well-known identifiers or with the domain, never by a bare name.
 TEST_F(AcctgenE2eTest, TodaysToolsRunWithIcaclsIdentifiersAndLdifde) {
   RunCase run = Sample("todays_tools", {{kDeleteLeavers, "1"}});
   run.leavers = true;
@@ -494,17 +498,32 @@ TEST_F(AcctgenE2eTest, TodaysToolsRunWithIcaclsIdentifiersAndLdifde) {
     EXPECT_TRUE(fs::is_directory(folder)) << folder;
   }
   // The tools step 5 calls, in its order: the rights of the root and of each year folder, one
-  // line a folder, the share and the leavers.
+  // line a folder, and the share.
   std::vector<std::string> expected;
   std::vector<std::string> upper_folders;
   for (const std::string& line : step5) {
     if (line.rfind("icacls ", 0) == 0) {
       expected.push_back("icacls.exe" + line.substr(6));
       upper_folders.push_back(line.substr(7, line.find('"', 8) - 7));
-    } else if (line.rfind("net share ", 0) == 0 || line.rfind("NET USER /delete ", 0) == 0) {
+    } else if (line.rfind("net share ", 0) == 0) {
       expected.push_back("net.exe" + line.substr(3));
     }
+    EXPECT_EQ(line.find("NET USER"), std::string::npos) << line;
   }
+  std::size_t disabled = 0;
+  for (const std::string& line : SplitLines(ReadWholeFile("A:\\deleted.txt"))) {
+    disabled += line.find(": disabled and moved to the Leavers unit of ") != std::string::npos;
+  }
+  const auto count = [&ldif](const std::string& text) {
+    std::size_t found = 0;
+    for (std::size_t at = ldif.find(text); at != std::string::npos; at = ldif.find(text, at + 1)) {
+      ++found;
+    }
+    return found;
+  };
+  EXPECT_GT(disabled, 0u);
+  EXPECT_EQ(count("\r\nchangetype: modrdn\r\n"), disabled);
+  EXPECT_EQ(count("\r\nuserAccountControl: 66050\r\n-\r\n"), disabled);
   EXPECT_EQ(upper_folders.size(), 1u + 6u) << "the root and six leaving years";
   std::sort(upper_folders.begin(), upper_folders.end());
   EXPECT_EQ(std::unique(upper_folders.begin(), upper_folders.end()), upper_folders.end());

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
   }
   rt::testing::TestDrives drives;  // the floppy disk in its drive, empty
   const char* const kCFiles[] = {"C:\\exportad.csv", "C:\\exportad.srt", "C:\\exprtad2.csv",
-                                 "C:\\addusers.csv", "C:\\addusers.xls", "C:\\addusers.ldf"};
+                                 "C:\\addusers.csv", "C:\\addusers.xls", "C:\\addusers.ldf",
+                                 "C:\\undo.ldf"};
   for (const char* path : kCFiles) RemoveFile(path);
   WriteWholeFile("A:\\school.txt", ReadWholeFile(WineView(argv[1])));
   WriteWholeFile("C:\\trellis.ini", ReadWholeFile(WineView(argv[2])));
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
   const std::string out = WineView(argv[4]);
   const char* const kWritten[] = {"A:\\addusers.vbs", "A:\\step5.bat",    "A:\\step6.bat",
                                   "A:\\deleted.txt",  "A:\\errorlog.txt", "C:\\addusers.csv",
-                                  "C:\\addusers.ldf"};
+                                  "C:\\addusers.ldf", "C:\\undo.ldf"};
   for (const std::string path : kWritten) {
     if (FileExists(path)) WriteWholeFile(out + "\\" + path.substr(3), ReadWholeFile(path));
   }

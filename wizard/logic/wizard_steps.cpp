@@ -15,7 +15,7 @@ constexpr std::string_view kServerTitle = "Server Name?";
 constexpr std::string_view kExportHead = "a:\\csvde -f c:\\exportad.csv -s ";
 constexpr std::string_view kExportOptions =
     " -c CN=  , -r \"(&(objectCategory=person)(objectClass=user))\" -l "
-    "sn,givenName,sAMAccountName,description";
+    "sn,givenName,sAMAccountName,description,userAccountControl,homeDirectory";
 
 constexpr std::string_view kAccountRowsRefusal =
     "There doesn't appear to be a valid ADDUSERS.CSV file on the diskette.  Did you run Step 2 "

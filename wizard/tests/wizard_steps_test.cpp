@@ -93,7 +93,8 @@ TEST_F(WizardStepsTest, ExportWritesThePlaceholderThenStartsCsvdeAndOpensTheInst
   EXPECT_EQ(shell.started[0],
             (StartedCommand{"a:\\csvde -f c:\\exportad.csv -s  dc01  -c CN=  , -r "
                             "\"(&(objectCategory=person)(objectClass=user))\" -l "
-                            "sn,givenName,sAMAccountName,description",
+                            "sn,givenName,sAMAccountName,description,userAccountControl,"
+                            "homeDirectory",
                             WindowStyle::kNormalFocus}));
   EXPECT_EQ(shell.opened, std::vector<std::string>{"a:\\koru.txt"});
   EXPECT_TRUE(dialogs_.messages.empty());

@@ -155,11 +155,14 @@ std::string UnicodePassword(std::string_view password_1252) {
   return out;
 }
 
+int NewAccountControl(const LdifRunTexts& run) {
+  return kNormalAccount + (run.password_never_expires ? kPasswordNeverExpires : 0);
+}
+
 LdifFile::LdifFile(LdifRunTexts run)
     : run_(std::move(run)),
       ds_root_utf8_(Utf8From1252(run_.ds_root)),
-      account_control_(std::to_string(kNormalAccount +
-                                      (run_.password_never_expires ? kPasswordNeverExpires : 0))) {}
+      account_control_(std::to_string(NewAccountControl(run_))) {}
 
 void LdifFile::AddAccount(const LdifAccount& account) {
   // A value of the row in Windows-1252 as UTF-8; the common ASCII one goes as it is. An
@@ -187,7 +190,9 @@ void LdifFile::AddAccount(const LdifAccount& account) {
   }
   dn_ += ',';
   dn_ += ds_root_utf8_;
+  const std::size_t dn_line = accounts_.size();
   AppendLine(accounts_, "dn", dn_);
+  dn_lines_.emplace_back(dn_line, accounts_.size());
   accounts_ += "changetype: add\r\nobjectClass: user\r\n";
   value("givenName", account.given_name);
   value("sn", account.last_name);
@@ -236,9 +241,23 @@ std::string LdifFile::Text(const std::vector<std::string>& leaving_years) const 
 
 void LdifFile::Write(rt::Files& files, const std::vector<std::string>& leaving_years) const {
   const rt::FileNumber file = files.OpenOutput(kLdifPath);
+  WriteInto(files, file, leaving_years);
+  files.Close(file);
+}
+
+void LdifFile::WriteInto(rt::Files& files, rt::FileNumber file,
+                         const std::vector<std::string>& leaving_years) const {
   files.Print(file, UnitsText(leaving_years));
   files.Print(file, accounts_);
-  files.Close(file);
+}
+
+std::vector<std::string_view> LdifFile::AccountDnLines() const {
+  std::vector<std::string_view> lines;
+  lines.reserve(dn_lines_.size());
+  for (const auto& [start, end] : dn_lines_) {
+    lines.push_back(std::string_view(accounts_).substr(start, end - start));
+  }
+  return lines;
 }
 
 }  // namespace acctgen

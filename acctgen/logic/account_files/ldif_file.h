@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "runtime/files.h"
@@ -56,6 +57,10 @@ std::string LdifLine(std::string_view attribute, std::string_view utf8_value);
 // The unicodePwd value: the password in double quotes, UTF-16LE.
 std::string UnicodePassword(std::string_view password_1252);
 
+// The userAccountControl of every account the file adds: a normal, enabled account, whose
+// password never expires when the form says so.
+int NewAccountControl(const LdifRunTexts& run);
+
 // The file, built as the run goes: each account's entry is added to one buffer during the
 // student pass, and the units, known only after it, go ahead of them when the file is written.
 // Entries are separated by empty lines; every line ends CR LF.
@@ -70,6 +75,14 @@ class LdifFile {
   // The whole text: the version, the units that ou.vbs creates, then the accounts.
   std::string Text(const std::vector<std::string>& leaving_years) const;
   void Write(rt::Files& files, const std::vector<std::string>& leaving_years) const;
+  // The same into an open file, which the run closes once the changes of the accounts that
+  // exist already follow.
+  void WriteInto(rt::Files& files, rt::FileNumber file,
+                 const std::vector<std::string>& leaving_years) const;
+
+  const LdifRunTexts& run() const { return run_; }
+  // The "dn: " line of each added account, with its CR LF, in the order they were added.
+  std::vector<std::string_view> AccountDnLines() const;
 
  private:
   std::string UnitsText(const std::vector<std::string>& leaving_years) const;
@@ -78,7 +91,9 @@ class LdifFile {
   std::string ds_root_utf8_;
   std::string account_control_;
   std::string accounts_;  // the accounts' entries
-  std::string scratch_;   // the room of one value on its way to UTF-8, base64 or a DN
+  // Where each account's "dn: " line starts in accounts_, and where it ends.
+  std::vector<std::pair<std::size_t, std::size_t>> dn_lines_;
+  std::string scratch_;  // the room of one value on its way to UTF-8, base64 or a DN
   std::string dn_;
   std::string upn_;
 };

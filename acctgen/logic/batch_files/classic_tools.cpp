@@ -1,6 +1,7 @@
 #include "acctgen/logic/batch_files/classic_tools.h"
 
 #include "acctgen/logic/account_files/addusers_script.h"
+#include "acctgen/logic/account_files/undo_file.h"
 #include "runtime/concat.h"
 #include "runtime/text.h"
 
@@ -36,6 +37,12 @@ void ClassicTools::WriteOrRemoveScripts(rt::Files& files, const Options& options
 std::vector<std::string> ClassicTools::Step4Lines(std::string_view archive_name,
                                                   std::int64_t existing_count) const {
   return ClassicStep4Lines(archive_name, existing_count);
+}
+
+// The Excel workbook is imported by a script that keeps no record of what it made; an undo file
+// of an earlier run with today's tools would take back that run, not this one.
+void ClassicTools::WriteUndoFile(rt::Files& files, const LdifFile&, const LeaverChanges&) const {
+  files.DeleteIfPresent(kUndoPath);
 }
 
 std::vector<std::string> ClassicTools::UpperFolderLines(std::string_view folder) const {

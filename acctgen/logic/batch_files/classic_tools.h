@@ -28,6 +28,9 @@ class ClassicTools final : public Toolset {
   }
   void WriteOrRemoveScripts(rt::Files& files, const Options& options) const override;
   bool WritesOuScript() const override { return true; }
+  bool ImportsLeavers() const override { return false; }
+  void WriteUndoFile(rt::Files& files, const LdifFile& ldif,
+                     const LeaverChanges& changes) const override;
   std::vector<std::string> Step4Lines(std::string_view archive_name,
                                       std::int64_t existing_count) const override;
   std::vector<std::string> UpperFolderLines(std::string_view folder) const override;

@@ -2,6 +2,7 @@
 
 #include "acctgen/logic/account_files/addusers_script.h"
 #include "acctgen/logic/account_files/ou_script.h"
+#include "acctgen/logic/account_files/undo_file.h"
 #include "runtime/concat.h"
 #include "runtime/text.h"
 #include "school/procedure_files.h"
@@ -57,6 +58,11 @@ void TodaysTools::WriteOrRemoveScripts(rt::Files& files, const Options&) const {
 std::vector<std::string> TodaysTools::Step4Lines(std::string_view, std::int64_t) const {
   // The LDIF file holds the units too: no workbook to archive, no first-run script.
   return {LdifImportLine()};
+}
+
+void TodaysTools::WriteUndoFile(rt::Files& files, const LdifFile& ldif,
+                                const LeaverChanges& changes) const {
+  acctgen::WriteUndoFile(files, ldif, changes);
 }
 
 std::optional<FormCheckFailure> TodaysTools::CheckOptions(const Options&) const {

@@ -44,6 +44,9 @@ class TodaysTools final : public Toolset {
   // The Excel scripts of an earlier classic run would only mislead: nothing calls them now.
   void WriteOrRemoveScripts(rt::Files& files, const Options& options) const override;
   bool WritesOuScript() const override { return false; }
+  bool ImportsLeavers() const override { return true; }
+  void WriteUndoFile(rt::Files& files, const LdifFile& ldif,
+                     const LeaverChanges& changes) const override;
   std::vector<std::string> Step4Lines(std::string_view archive_name,
                                       std::int64_t existing_count) const override;
   std::vector<std::string> UpperFolderLines(std::string_view folder) const override;

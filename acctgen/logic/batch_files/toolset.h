@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "acctgen/logic/account_files/ldif_file.h"
+#include "acctgen/logic/account_files/leaver_entries.h"
 #include "acctgen/logic/batch_files/output_files.h"
 #include "acctgen/logic/form/form_checks.h"
 #include "acctgen/logic/form/options.h"
@@ -38,6 +40,14 @@ class Toolset {
   virtual void WriteOrRemoveScripts(rt::Files& files, const Options& options) const = 0;
   // Whether the run writes the OU-creation script a:\ou.vbs beside the LDIF file.
   virtual bool WritesOuScript() const = 0;
+  // Whether step 4's import changes the accounts that exist already: a leaver is disabled and
+  // moved into a Leavers unit, deleted by the first run of a later year, and brought back when
+  // the student is; otherwise step 5 deletes a leaver at once.
+  virtual bool ImportsLeavers() const = 0;
+  // After the LDIF file: c:\undo.ldf, which takes step 4's import back; the classic tools'
+  // import leaves no such record, and their run removes an undo file an earlier run left.
+  virtual void WriteUndoFile(rt::Files& files, const LdifFile& ldif,
+                             const LeaverChanges& changes) const = 0;
   // Step 4 whole: the import of the run's accounts and units.
   virtual std::vector<std::string> Step4Lines(std::string_view archive_name,
                                               std::int64_t existing_count) const = 0;

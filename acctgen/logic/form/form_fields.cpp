@@ -228,10 +228,14 @@ constexpr FormField kRows[] = {
 
     // Leavers, home-folder owner and the tools the run's commands use.
     Label("Label19", "BE CAREFUL!", {6600, 7230, 3000, 270}).Warning(),
-    Check("Check18", Field::kDeleteLeavers, "Delete accounts of students that have left school",
+    Check("Check18", Field::kDeleteLeavers,
+          "Delete leavers' accounts (today's tools: disabled now, deleted a year later)",
           {6600, 7500, 6750, 300}, 36)
         .After("Label19")
-        .Tip("This option can only be used if you are importing ALL Years")
+        .Tip("With today's tools, step 4 disables each leaver and moves it to a Leavers unit, "
+             "where it can come back until the first run of a later year deletes it; with the "
+             "classic tools, step 5 deletes it at once. This option can only be used if you are "
+             "importing ALL Years")
         .Reacts(Reaction::kDeleteLeavers),
     Check("Check20", Field::kStudentOwnsHomeFolder,
           "Set student account as owner of their Home Folder instead of the Admininstrator",

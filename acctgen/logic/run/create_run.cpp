@@ -10,6 +10,7 @@
 #include "acctgen/logic/form/form_checks.h"
 #include "acctgen/logic/form/settings_file.h"
 #include "acctgen/logic/run/completion.h"
+#include "acctgen/logic/run/leavers.h"
 #include "acctgen/logic/run/obsolete_accounts.h"
 #include "acctgen/logic/students/leaving_years.h"
 #include "acctgen/logic/students/student_pass.h"
@@ -71,10 +72,22 @@ CreateEnd WriteEverything(const Options& options, const Toolset& tools, const St
   PrintLines(files, out.Step6, Step6CleanUpLines());
   if (options.leaving_year_ous && out.OuVbs != 0)
     PrintLines(files, out.OuVbs, CalendarYearLines(options, run.LeavingYearList));
-  run.Ldif.Write(files, run.LeavingYearList);
+  const LeaverChanges changes =
+      tools.ImportsLeavers()
+          ? FindLeaverChanges(options, startup, run, run.Ldif.run(), services.progress)
+          : LeaverChanges{};
+  const rt::FileNumber ldif = files.OpenOutput(kLdifPath);
+  run.Ldif.WriteInto(files, ldif, run.LeavingYearList);
+  WriteLeaverEntries(files, ldif, changes);
+  files.Close(ldif);
+  tools.WriteUndoFile(files, run.Ldif, changes);
   if (options.delete_leavers) {
-    WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins, run.Stems,
-                                services.progress, services.shell);
+    if (tools.ImportsLeavers()) {
+      WriteLeaversReport(files, options, changes, services.shell);
+    } else {
+      WriteObsoleteAccountsReport(files, out.Step5, startup.ExistingAccounts, run.Logins, run.Stems,
+                                  services.progress, services.shell);
+    }
   }
   // The sheet of new passwords comes once every row is written, before the run ends.
   WriteHandoutSheet(files, options.domain_dns_name, services.clock.Now(), run.NewAccounts);

@@ -17,6 +17,7 @@ ExportColumns ExportColumnsOf(const std::vector<std::string>& header) {
     if (rt::EqualsIgnoreCase1252(name, "sn")) surname = i;
     if (rt::EqualsIgnoreCase1252(name, "description")) columns.description = i;
     if (rt::EqualsIgnoreCase1252(name, "userAccountControl")) columns.account_control = i;
+    if (rt::EqualsIgnoreCase1252(name, "homeDirectory")) columns.home_directory = i;
   }
   if (given != 0 && login != 0 && surname != 0) {
     columns.given_name = given;

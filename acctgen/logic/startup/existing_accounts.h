@@ -22,6 +22,7 @@ struct ExportColumns {
   int surname = 3;
   int description = -1;      // none: every account is a student's
   int account_control = -1;  // userAccountControl; none
+  int home_directory = -1;   // homeDirectory; none
   int count = 4;             // fields in every record: those of the header
 };
 ExportColumns ExportColumnsOf(const std::vector<std::string>& header);

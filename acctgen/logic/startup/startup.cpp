@@ -76,9 +76,11 @@ class Startup {
             *intermediate_,
             IntermediateLine(fields[columns.given_name], fields[columns.login],
                              fields[columns.surname], OuClass(fields[0]), records_.size()));
-        records_.push_back(
-            {student, std::move(fields[0]),
-             columns.account_control < 0 ? "" : std::move(fields[columns.account_control])});
+        const auto column = [&fields](int index) {
+          return index < 0 ? std::string() : std::move(fields[index]);
+        };
+        records_.push_back({student, std::move(fields[0]), column(columns.account_control),
+                            column(columns.home_directory)});
       }
     } catch (const rt::RuntimeError& error) {
       return WhileReadingAnExport(error);
@@ -139,9 +141,9 @@ class Startup {
           state_.OtherAccounts.push_back(std::move(name));
           continue;
         }
-        state_.ExistingAccounts.push_back({std::move(name), std::move(fields[3]),
-                                           std::move(record.distinguished_name),
-                                           std::move(record.account_control)});
+        state_.ExistingAccounts.push_back(
+            {std::move(name), std::move(fields[3]), std::move(record.distinguished_name),
+             std::move(record.account_control), std::move(record.home_directory)});
       }
       records_.clear();
     } catch (const rt::RuntimeError& error) {
@@ -252,6 +254,7 @@ class Startup {
     bool student = true;
     std::string distinguished_name;
     std::string account_control;
+    std::string home_directory;
   };
   std::vector<ExportRecord> records_;
 };

@@ -19,6 +19,7 @@ struct ExistingAccount {
   std::string OuClass;
   std::string DistinguishedName;   // the export's first field, as the export wrote it
   std::string UserAccountControl;  // the export's value; empty when the export has no such column
+  std::string HomeDirectory;       // the same of homeDirectory
 };
 
 struct StartupState {

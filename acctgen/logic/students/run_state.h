@@ -33,6 +33,13 @@ struct RunState {
   std::vector<HandoutEntry> NewAccounts;
   // The LDIF file, whose account entries grow with the pass; it is written after it.
   LdifFile Ldif;
+  // The students whose accounts come back out of a Leavers unit: the account's position among
+  // the existing accounts, and the unit it returns to as the DS Root column names it.
+  struct ReturningAccount {
+    std::size_t existing = 0;
+    std::string ou_path;  // "OU=2031,OU=Students,OU=School"; empty: the domain's Users
+  };
+  std::vector<ReturningAccount> Returning;
 };
 
 }  // namespace acctgen

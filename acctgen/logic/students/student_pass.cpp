@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "acctgen/logic/startup/account_place.h"
 #include "acctgen/logic/students/leaving_year.h"
 #include "acctgen/logic/students/leaving_years.h"
 #include "acctgen/logic/students/namesake_accounts.h"
@@ -15,6 +16,7 @@
 #include "runtime/text.h"
 #include "runtime/text_set.h"
 #include "school/student_export_reader.h"
+#include "tsl/robin_map.h"
 
 namespace acctgen {
 
@@ -232,8 +234,22 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
   existing_years.reserve(startup.ExistingAccounts.size());
   for (const ExistingAccount& account : startup.ExistingAccounts) {
     existing.insert(account.Name);
-    if (!account.OuClass.empty() && account.OuClass[0] == '2') {
+    // A Leavers unit's year is not a leaving year.
+    if (!account.OuClass.empty() && account.OuClass[0] == '2' &&
+        !MayBeInLeaversUnit(account.DistinguishedName)) {
       existing_years.emplace(account.Name, account.OuClass);
+    }
+  }
+  // The accounts that stand in a Leavers unit, by login, when the run's import brings a
+  // returning student's account back.
+  tsl::robin_map<std::string_view, std::size_t, rt::TextHash, std::equal_to<>> in_leavers_unit;
+  if (tools.ImportsLeavers()) {
+    for (std::size_t i = 0; i < startup.ExistingAccounts.size(); ++i) {
+      const ExistingAccount& account = startup.ExistingAccounts[i];
+      if (MayBeInLeaversUnit(account.DistinguishedName) &&
+          !PlaceOf(account.DistinguishedName).leavers_year.empty()) {
+        in_leavers_unit.emplace(account.Name, i);
+      }
     }
   }
   const LoginFormat format = LoginFormatOf(options);
@@ -304,6 +320,19 @@ void ProcessStudents(const Options& options, const Toolset& tools, const Startup
             : *school::DeriveLogin(record.Surname, record.PreferredName, format, run.Logins);
     run.CurrentLogins.push_back(login.Login);
     if (existing.contains(login.Login)) {
+      if (const auto leaver = in_leavers_unit.find(std::string_view(login.Login));
+          leaver != in_leavers_unit.end()) {
+        // Back at school: the import moves the account out of the Leavers unit and enables it.
+        const AccountPlace place =
+            PlaceOf(startup.ExistingAccounts[leaver->second].DistinguishedName);
+        run.Returning.push_back({leaver->second, placed->second.unquoted_ou_path});
+        files.PrintLine(out.ErrorLog,
+                        rt::Concat({"In KORU, ", record.Surname, " ", record.PreferredName,
+                                    " is back at school: step 4 moves the account ", login.Login,
+                                    " out of the Leavers unit of ", place.leavers_year,
+                                    " and enables it again, with its old password."}));
+        continue;
+      }
       // The export carries no student number: a newcomer who shares a current student's name,
       // or a student who repeats a year, is taken as that account, and a person checks it.
       const auto year = existing_years.find(login.Login);

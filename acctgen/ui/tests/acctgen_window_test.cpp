@@ -169,7 +169,8 @@ TEST_F(AcctgenWindowTest, ClicksAndTypingRunTheReactions) {
     EXPECT_FALSE(ControlOf(window, year).checked) << year;
   }
 
-  ASSERT_TRUE(robot::Click(window, "Delete accounts of students that have left school"));
+  ASSERT_TRUE(robot::Click(
+      window, "Delete leavers' accounts (today's tools: disabled now, deleted a year later)"));
   EXPECT_TRUE(ControlOf(window, "All Years").checked);
   EXPECT_FALSE(ControlOf(window, "All Years").enabled);
   EXPECT_FALSE(ControlOf(window, "Selected Years").enabled);
@@ -251,7 +252,7 @@ TEST_F(AcctgenWindowTest, TabMovesThroughTheFormInItsOrder) {
       "10",
       "11",
       "12",
-      "Delete accounts of students that have left school",
+      "Delete leavers' accounts (today's tools: disabled now, deleted a year later)",
       "Set Unique Passwords for each user in the form abc123                       - OR",
       "[Common Password:]",
       "Never Expires",

@@ -103,7 +103,7 @@ TEST_F(WizardWindowTest, ServerNameWritesThePlaceholderThenStartsTheExport) {
   const std::string export_line =
       "a:\\csvde -f c:\\exportad.csv -s HCSERVER1 -c CN=  , -r "
       "\"(&(objectCategory=person)(objectClass=user))\" -l "
-      "sn,givenName,sAMAccountName,description\r\n";
+      "sn,givenName,sAMAccountName,description,userAccountControl,homeDirectory\r\n";
   EXPECT_TRUE(log.rfind(export_line, 0) == 0 || log.find("\n" + export_line) != std::string::npos)
       << log;
   // The stub saw the placeholder when it started, then wrote its export over it.

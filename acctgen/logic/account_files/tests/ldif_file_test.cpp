@@ -7,6 +7,11 @@
 
 #include <algorithm>
 
+#include "acctgen/logic/account_files/leaver_entries.h"
+#include "acctgen/logic/account_files/undo_file.h"
+#include "runtime/files.h"
+#include "runtime/testing/test_drives.h"
+
 namespace acctgen {
 namespace {
 
@@ -128,6 +133,78 @@ TEST(LdifFileTest, UnitsAndAnAccountInOneAdd) {
   EXPECT_EQ(LdifLines(run, {"2031"}, {})[6], "dn: OU=2031,OU=School,DC=x,DC=y");
   run.school_ou = false;
   EXPECT_EQ(LdifLines(run, {"2031"}, {})[2], "dn: OU=2031,DC=x,DC=y");
+}
+
+// The changes of existing accounts name them as the directory does: an accented name goes in
+// base64 like any other value, the Leavers unit stands beside the leaving-year units, and the
+// undo file deletes exactly the accounts the file adds.
+TEST(LdifFileTest, LeaversOfAccentedNamesAndTheUndoOfTheAddedAccounts) {
+  LdifRunTexts run{"DC=x,DC=y", "H:", "", "", false, false, false, false, false, "x.y"};
+  EXPECT_EQ(LeaversUnit(run), "OU=Leavers,DC=x,DC=y");
+  run.school_ou = true;
+  EXPECT_EQ(LeaversUnit(run), "OU=Leavers,OU=School,DC=x,DC=y");
+  run.students_ou = true;
+  EXPECT_EQ(LeaversUnit(run), "OU=Leavers,OU=Students,OU=School,DC=x,DC=y");
+  EXPECT_EQ(Disabled(66048), "66050");
+  EXPECT_EQ(Disabled(514), "514");
+  EXPECT_EQ(Enabled(66050), "66048");
+  EXPECT_EQ(Enabled(512), "512");
+
+  const std::string zoe = "CN=Zo\xEB S\xF8ndergaard";
+  LeaverChanges changes;
+  changes.year = "2026";
+  changes.leavers_unit = LeaversUnit(run);
+  changes.disabled.push_back({"zoe.sondergaard", zoe, "OU=2029,OU=Students,DC=x,DC=y", 66048, ""});
+  changes.returning.push_back(
+      {{"ana.lee", "CN=Ana Lee", "OU=2025," + LeaversUnit(run), 514, ""}, "CN=Users,DC=x,DC=y"});
+  // A name that holds a line break stays in its comment line of the undo file.
+  changes.deleted.push_back({"old\r\ndn: CN=x", "CN=Old", "OU=2024," + LeaversUnit(run), 514, ""});
+  LdifFile file(run);
+  file.AddAccount(
+      {"OU=2031,OU=Students,OU=School", "Bj\xF6rn", "\xC5ngstr\xF6m", "", "b.a", "pw", ""});
+  file.AddAccount({"", "A", "B", "", "a.b", "pw", ""});
+
+  rt::testing::TestDrives drives;
+  rt::Files files(drives.file_system());
+  const rt::FileNumber ldif = files.OpenOutput(kLdifPath);
+  file.WriteInto(files, ldif, {});
+  WriteLeaverEntries(files, ldif, changes);
+  files.Close(ldif);
+  WriteUndoFile(files, file, changes);
+
+  const std::string utf8_zoe = "CN=Zo\xC3\xAB S\xC3\xB8ndergaard";
+  const std::string text = drives.ReadHostFile("c:\\addusers.ldf");
+  const std::string leaver = LdifLine("dn", utf8_zoe + ",OU=2029,OU=Students,DC=x,DC=y") +
+                             "\r\nchangetype: modify\r\nreplace: userAccountControl\r\n"
+                             "userAccountControl: 66050\r\n-\r\n\r\n" +
+                             LdifLine("dn", utf8_zoe + ",OU=2029,OU=Students,DC=x,DC=y") +
+                             "\r\nchangetype: modrdn\r\n" + LdifLine("newrdn", utf8_zoe) +
+                             "\r\ndeleteoldrdn: 1\r\nnewsuperior: OU=2026," + LeaversUnit(run) +
+                             "\r\n\r\n";
+  EXPECT_NE(text.find(leaver), std::string::npos) << text;
+  EXPECT_EQ(leaver.rfind("dn:: ", 0), 0u);
+  EXPECT_NE(text.find("dn: CN=Ana Lee,OU=2025,OU=Leavers,OU=Students,OU=School,DC=x,DC=y\r\n"
+                      "changetype: modrdn\r\nnewrdn: CN=Ana Lee\r\ndeleteoldrdn: 1\r\n"
+                      "newsuperior: CN=Users,DC=x,DC=y\r\n\r\n"
+                      "dn: CN=Ana Lee,CN=Users,DC=x,DC=y\r\nchangetype: modify\r\n"
+                      "replace: userAccountControl\r\nuserAccountControl: 512\r\n-\r\n"),
+            std::string::npos)
+      << text;
+
+  const std::string undo = drives.ReadHostFile("c:\\undo.ldf");
+  EXPECT_EQ(undo.rfind("version: 1\r\n\r\n#", 0), 0u);
+  const std::size_t added = undo.find("# The accounts the import added: deleted.\r\n");
+  ASSERT_NE(added, std::string::npos);
+  EXPECT_EQ(
+      undo.substr(added + 43),
+      LdifLine("dn",
+               "CN=Bj\xC3\xB6rn \xC3\x85ngstr\xC3\xB6m,OU=2031,OU=Students,OU=School,DC=x,DC=y") +
+          "\r\nchangetype: delete\r\n\r\ndn: CN=A B,CN=Users,DC=x,DC=y\r\n"
+          "changetype: delete\r\n\r\n");
+  EXPECT_NE(undo.find("#     old??dn: CN=x (CN=Old,OU=2024,"), std::string::npos) << undo;
+  EXPECT_EQ(undo.find("\ndn: CN=x"), std::string::npos);
+  // The deleted account is named in a comment only: no entry can bring it back.
+  EXPECT_EQ(undo.find("CN=Old,OU=2024", undo.find("(CN=Old") + 2), std::string::npos);
 }
 
 }  // namespace

@@ -185,7 +185,9 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
   form.todays_tools = true;
   form.student_owns_home_folder = true;
   form.delete_leavers = true;
-  startup_.ExistingAccounts = testing::StudentAccounts({"gone.student"}, {"2025"});
+  startup_.ExistingAccounts = {
+      {"gone.student", "2025",
+       ",Gone Student,OU=2025,OU=Students,OU=School,DC=lakeside,DC=school,DC=nz", "", ""}};
   ASSERT_EQ(Run(form).end, CreateEnd::kDataErrors);
 
   EXPECT_FALSE(drives_.HostFileExists("A:\\addusers.vbs"));
@@ -210,7 +212,10 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
       std::find(step5.begin(), step5.end(),
                 "If Not Exist \"D:\\s_home\\2026\\ana.lee\\\" md \"D:\\s_home\\2026\\ana.lee\""),
       step5.end());
-  EXPECT_EQ(step5.back(), "NET USER /delete \"gone.student\" /DOMAIN");
+  // The import disables the leaver: step 5 deletes nobody.
+  for (const std::string& line : step5) EXPECT_EQ(line.find("NET USER"), std::string::npos);
+  EXPECT_NE(Read("c:\\addusers.ldf").find("dn: CN=Gone Student,OU=2025,OU=Students,OU=School,"),
+            std::string::npos);
   const std::vector<std::string> step6 = Lines(Read("a:\\step6.bat"));
   EXPECT_NE(
       std::find(step6.begin(), step6.end(),
@@ -229,6 +234,125 @@ TEST_F(CreateRunTest, TodaysToolsWriteNoExcelVbscriptXcaclsOrSubinacl) {
   EXPECT_EQ(refused.end, CreateEnd::kRefused);
   EXPECT_EQ(refused.focus_field, Field::kNetbiosDomain);
   EXPECT_FALSE(drives_.HostFileExists("C:\\addusers.ldf"));
+}
+
+// With today's tools the import takes the leavers: a leaver is disabled and moved into the
+// Leavers unit of the run's year, an account of an earlier year's Leavers unit is deleted (even
+// when a current name could hold it), one of this year's stays, and a student handed the login
+// of an account in a Leavers unit has it back. The undo file takes each change back in turn.
+TEST_F(CreateRunTest, TodaysToolsDisableDeleteAndBringBackThroughTheImport) {
+  Options form = SampleForm();
+  form.todays_tools = true;
+  form.delete_leavers = true;
+  const std::string root = "DC=lakeside,DC=school,DC=nz";
+  const std::string students = "OU=Students,OU=School," + root;
+  const std::string leavers = "OU=Leavers," + students;
+  struct Existing {
+    const char *login, *dn, *control, *home = "";
+  };
+  const Existing existing[] = {
+      {"ana.lee", ",Ana Lee,OU=2026,", "66048"},            // Ana is at school
+      {"ana.lee2", ",Ana Lee2,OU=2028,", "66048"},          // a current name could hold it
+      {"gone.student", ",Gone Student,OU=2027,", "512"},    // left: disabled
+      {"jo.smith2", ",Jo Smith2,OU=2024,OU=Leavers,", ""},  // left in 2024: deleted
+      {"old.leaver", ",Old Leaver,OU=2025,OU=Leavers,", "66050",
+       "\\\\fs\\old\\old.leaver"},                                     // left in 2025: deleted
+      {"recent.leaver", ",Recent Leaver,OU=2026,OU=Leavers,", "514"},  // stays this year
+      {"smith.o'neil", ",Smith\\, O'Neil,OU=2029,", ""},  // left: disabled, no control known
+      {"tomas.varga", ",Tomas Varga,OU=2025,OU=Leavers,", "66050"},  // back at school
+  };
+  for (const Existing& account : existing) {
+    startup_.ExistingAccounts.push_back(
+        {account.login, "2026", account.dn + students, account.control, account.home});
+  }
+  startup_.ExistingCount = std::size(existing);
+  ASSERT_EQ(Run(form).end, CreateEnd::kDataErrors);  // Moana has no preferred name
+
+  for (const std::string& line : Lines(Read("a:\\step5.bat"))) {
+    EXPECT_EQ(line.find("NET USER"), std::string::npos) << line;
+  }
+  const std::string rows = Read("c:\\addusers.csv");
+  EXPECT_EQ(rows.find("tomas.varga"), std::string::npos);
+  EXPECT_NE(rows.find(",jo.smith,"), std::string::npos);
+  EXPECT_NE(Read("a:\\errorlog.txt")
+                .find("In KORU, Varga Tomas is back at school: step 4 moves the account "
+                      "tomas.varga out of the Leavers unit of 2025 and enables it again, with its "
+                      "old password.\r\n"),
+            std::string::npos);
+
+  const std::string ldif = Read("c:\\addusers.ldf");
+  const std::size_t changes = ldif.find("# Students who have left");
+  ASSERT_NE(changes, std::string::npos);
+  EXPECT_LT(ldif.find("sAMAccountName: jo.smith\r\n"), changes);  // the added accounts first
+  const auto move = [](const std::string& rdn, const std::string& from, const std::string& to) {
+    return "dn: " + rdn + "," + from + "\r\nchangetype: modrdn\r\nnewrdn: " + rdn +
+           "\r\ndeleteoldrdn: 1\r\nnewsuperior: " + to + "\r\n\r\n";
+  };
+  const auto control = [](const std::string& dn, const std::string& value) {
+    return "dn: " + dn + "\r\nchangetype: modify\r\nreplace: userAccountControl\r\n" +
+           "userAccountControl: " + value + "\r\n-\r\n\r\n";
+  };
+  const auto unit = [](const std::string& dn, const std::string& description) {
+    return "dn: " + dn + "\r\nchangetype: add\r\nobjectClass: organizationalUnit\r\n" +
+           "description: " + description + "\r\n\r\n";
+  };
+  const std::string gone = "CN=Gone Student", smith = "CN=Smith\\, O'Neil";
+  const std::string tomas = "CN=Tomas Varga", this_year = "OU=2026," + leavers;
+  EXPECT_EQ(ldif.substr(changes),
+            "# Students who have left: disabled and moved into " + this_year +
+                " until the first run of a later year deletes them.\r\n" +
+                unit(leavers, "Accounts of students who have left, disabled for a year") +
+                unit(this_year, "Left in 2026, to be deleted in the next year") +
+                control(gone + ",OU=2027," + students, "514") +
+                move(gone, "OU=2027," + students, this_year) +
+                control(smith + ",OU=2029," + students, "66050") +
+                move(smith, "OU=2029," + students, this_year) +
+                "# Students who left in an earlier year: deleted.\r\n"
+                "dn: CN=Jo Smith2,OU=2024," +
+                leavers + "\r\nchangetype: delete\r\n\r\n" + "dn: CN=Old Leaver,OU=2025," +
+                leavers + "\r\nchangetype: delete\r\n\r\n" +
+                "# Students back at school: moved into their leaving-year unit and enabled.\r\n" +
+                move(tomas, "OU=2025," + leavers, "OU=2031," + students) +
+                control(tomas + ",OU=2031," + students, "66048"));
+
+  const std::string undo = Read("c:\\undo.ldf");
+  EXPECT_NE(undo.find("#     old.leaver (CN=Old Leaver,OU=2025," + leavers + ")\r\n"),
+            std::string::npos);
+  const std::size_t entries = undo.find("# Students brought back");
+  ASSERT_NE(entries, std::string::npos);
+  EXPECT_EQ(undo.substr(entries),
+            "# Students brought back: into the Leavers unit again, disabled.\r\n" +
+                control(tomas + ",OU=2031," + students, "66050") +
+                move(tomas, "OU=2031," + students, "OU=2025," + leavers) +
+                "# Leavers: back into their units, enabled as they were.\r\n" +
+                move(gone, this_year, "OU=2027," + students) +
+                control(gone + ",OU=2027," + students, "512") +
+                move(smith, this_year, "OU=2029," + students) +
+                control(smith + ",OU=2029," + students, "66048") +
+                "# The accounts the import added: deleted.\r\n"
+                "dn: CN=Jo Smith,OU=2028," +
+                students + "\r\nchangetype: delete\r\n\r\n");
+
+  EXPECT_EQ(Read("A:\\deleted.txt"),
+            "Step 4 disables or deletes these accounts as they have left the school:\r\n"
+            " \r\n"
+            "gone.student: disabled and moved to the Leavers unit of 2026, can come back until "
+            "the first run in 2027 deletes it; home folder \\\\fileserver\\s_home\\2027\\"
+            "gone.student\r\n"
+            "smith.o'neil: disabled and moved to the Leavers unit of 2026, can come back until "
+            "the first run in 2027 deletes it; home folder \\\\fileserver\\s_home\\2029\\"
+            "smith.o'neil\r\n"
+            "jo.smith2: deleted, in the Leavers unit of 2024; home folder "
+            "\\\\fileserver\\s_home\\<year>\\jo.smith2\r\n"
+            "old.leaver: deleted, in the Leavers unit of 2025; home folder "
+            "\\\\fs\\old\\old.leaver\r\n"
+            " \r\n"
+            "The home folders stay: check the contents of each one and delete it\r\n"
+            "when no longer required. To bring a disabled student back, put the\r\n"
+            "student in school.txt again and run steps 1 to 4 again.\r\n"
+            " \r\n"
+            "Please close this window when ready.\r\n");
+  EXPECT_EQ(shell_.started.front().command_line, "Notepad.exe a:\\deleted.txt");
 }
 
 TEST_F(CreateRunTest, LeaversAreReportedBeforeTheSettingsAndTheEnding) {
@@ -333,8 +457,10 @@ TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
       const CreateOutcome outcome =
           RunCreate(form, startup, {files, dialogs, shell, clock, random, progress, sorter});
 
-      const bool swallowed =
-          clean_log[index] == "delete c:\\addusers.xls" && error == rt::kFileNotFound;
+      // A stale file that is not there is gone already.
+      const bool swallowed = (clean_log[index] == "delete c:\\addusers.xls" ||
+                              clean_log[index] == "delete c:\\undo.ldf") &&
+                             error == rt::kFileNotFound;
       if (swallowed) {
         EXPECT_NE(outcome.end, CreateEnd::kFailed);
         continue;
@@ -364,8 +490,9 @@ TEST_F(CreateRunTest, AFailureAtAnyOperationTakesTheDefaultFailurePath) {
       drives.RemoveHostFile("C:\\trellis.old");
     }
   }
-  // Every operation failed the run once per error, but for a workbook that is not found.
-  EXPECT_EQ(failed_runs, 7 * (static_cast<int>(clean_log.size()) - 1) - 1);
+  // Every operation failed the run once per error, but for the workbook and the undo file of an
+  // earlier run that are not found.
+  EXPECT_EQ(failed_runs, 7 * (static_cast<int>(clean_log.size()) - 1) - 2);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "acctgen/logic/startup/account_place.h"
+
 namespace acctgen {
 namespace {
 
@@ -22,6 +24,32 @@ TEST(OuClassTest, WithoutAUnitItReadsFromTheThirdCharacter) {
   EXPECT_EQ(OuClass("AB2005xyz"), "2005");
   EXPECT_EQ(OuClass(",Tomas Varga,DC=example"), "Invalid");
   EXPECT_EQ(OuClass(""), "Invalid");
+}
+
+// The export stands every "CN=" as ","; a move needs the account's own name and unit apart.
+TEST(AccountPlaceTest, TheNameAndTheUnitOfAnExportedNameAndItsLeaversYear) {
+  const AccountPlace place = PlaceOf(",Smith\\, Jo,OU=2029,OU=Students,DC=lake,DC=nz");
+  EXPECT_EQ(place.rdn, "CN=Smith\\, Jo");
+  EXPECT_EQ(place.parent, "OU=2029,OU=Students,DC=lake,DC=nz");
+  EXPECT_EQ(place.leavers_year, "");
+  // Accounts in the Users container; a name the export left as the directory writes it.
+  EXPECT_EQ(PlaceOf(",Ivy Xu,,Users,DC=lake,DC=nz").parent, "CN=Users,DC=lake,DC=nz");
+  EXPECT_EQ(PlaceOf("CN=Ivy Xu,CN=Users,DC=lake").rdn, "CN=Ivy Xu");
+  EXPECT_EQ(PlaceOf("Fred").parent, "");
+
+  const std::string leaver = ",Ivy Xu,OU=2025,ou=leavers,OU=Students,DC=lake,DC=nz";
+  EXPECT_TRUE(MayBeInLeaversUnit(leaver));
+  EXPECT_EQ(PlaceOf(leaver).leavers_year, "2025");
+  EXPECT_EQ(PlaceOf(leaver).parent, "OU=2025,ou=leavers,OU=Students,DC=lake,DC=nz");
+  // Only a year's unit directly in the Leavers unit: an account of the Leavers unit itself, or
+  // of a unit named otherwise, has no year to be deleted by.
+  for (const char* outside :
+       {",Ivy Xu,OU=Leavers,OU=Students,DC=lake", ",Ivy Xu,OU=Old,OU=Leavers,DC=lake",
+        ",Ivy Xu,OU=2025,OU=Leaving,DC=x", ",Ivy Xu,OU=20255,OU=Leavers,DC=x",
+        ",Leavers,OU=2025,DC=x"}) {
+    EXPECT_EQ(PlaceOf(outside).leavers_year, "") << outside;
+  }
+  EXPECT_FALSE(MayBeInLeaversUnit(",Ivy Leavers,OU=2027,OU=Students,DC=lake"));
 }
 
 TEST(IntermediateLineTest, PutsField4FirstAndQuotesTheClass) {
@@ -58,14 +86,15 @@ TEST(ExportColumnsTest, TheHeaderNamesWhereTheLoginStandsElseField3) {
   EXPECT_EQ(plain.given_name, 1);
   EXPECT_EQ(plain.surname, 3);
   // Every user account with its description, and its account control when asked for.
-  const ExportColumns all = ExportColumnsOf(
-      {"DN", "description", "userAccountControl", "sAMAccountName", "givenName", "sn"});
+  const ExportColumns all = ExportColumnsOf({"DN", "description", "userAccountControl",
+                                             "sAMAccountName", "givenName", "sn", "HomeDirectory"});
   EXPECT_EQ(all.description, 1);
   EXPECT_EQ(all.account_control, 2);
   EXPECT_EQ(all.login, 3);
   EXPECT_EQ(all.given_name, 4);
   EXPECT_EQ(all.surname, 5);
-  EXPECT_EQ(all.count, 6);
+  EXPECT_EQ(all.home_directory, 6);
+  EXPECT_EQ(all.count, 7);
 }
 
 TEST(ExportColumnsTest, TheHeaderLineSplitsAsTheFieldReaderReadsIt) {

@@ -154,17 +154,17 @@ TEST_F(StartupTest, LoadsTheSortedAccountsAndKeepsTheStudentExportOpen) {
 TEST_F(StartupTest, AccountsWhoseDescriptionIsNotStudentAreOthers) {
   drives.WriteHostFile(
       "C:\\exportad.csv",
-      "DN,description,sn,givenName,sAMAccountName,userAccountControl\r\n"
+      "DN,description,sn,givenName,sAMAccountName,userAccountControl,homeDirectory\r\n"
       "\"" +
           Dn("Tomas", "Varga", "2029") +
-          "\",Student,Varga,Tomas,tomas.varga,512\r\n"
+          "\",Student,Varga,Tomas,tomas.varga,512,\\\\hc\\s_home\\2029\\tomas.varga\r\n"
           "\",Administrator,CN=Users,DC=hillcrest\",\"Built-in account, for administering\",,,"
-          "Administrator,66048\r\n"
-          "\",John Smith,OU=Staff,DC=hillcrest\",Teacher,Smith,John,john.smith,512\r\n"
+          "Administrator,66048,\r\n"
+          "\",John Smith,OU=Staff,DC=hillcrest\",Teacher,Smith,John,john.smith,512,\r\n"
           "\"" +
           Dn("Ana", "Lee", "2031") +
-          "\",student,Lee,Ana,ana.lee,514\r\n"
-          "\",Guest,CN=Users,DC=hillcrest\",,,,Guest,66082\r\n");
+          "\",student,Lee,Ana,ana.lee,514,\r\n"
+          "\",Guest,CN=Users,DC=hillcrest\",,,,Guest,66082,\r\n");
   EXPECT_EQ(Run().end, StartupEnd::kShowForm);
   // A fresh domain's own accounts do not make a run look like a later one.
   EXPECT_EQ(state.ExistingCount, 2);
@@ -173,6 +173,8 @@ TEST_F(StartupTest, AccountsWhoseDescriptionIsNotStudentAreOthers) {
   EXPECT_EQ(state.ExistingAccounts[0].DistinguishedName, Dn("Ana", "Lee", "2031"));
   EXPECT_EQ(state.ExistingAccounts[0].UserAccountControl, "514");
   EXPECT_EQ(state.ExistingAccounts[1].UserAccountControl, "512");
+  EXPECT_EQ(state.ExistingAccounts[0].HomeDirectory, "");
+  EXPECT_EQ(state.ExistingAccounts[1].HomeDirectory, "\\\\hc\\s_home\\2029\\tomas.varga");
   std::vector<std::string> others = state.OtherAccounts;
   std::sort(others.begin(), others.end());
   EXPECT_EQ(others, (std::vector<std::string>{"Administrator", "Guest", "john.smith"}));

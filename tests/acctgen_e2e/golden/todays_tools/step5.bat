@@ -211,25 +211,3 @@ If Not Exist "D:\s_home\2026\emile.varga\" md "D:\s_home\2026\emile.varga"
 If Not Exist "D:\s_home\2026\ana.walker2\" md "D:\s_home\2026\ana.walker2"
 If Not Exist "D:\s_home\2026\oscar.xu\" md "D:\s_home\2026\oscar.xu"
 If Not Exist "D:\s_home\2026\rawiri.yildiz\" md "D:\s_home\2026\rawiri.yildiz"
-NET USER /delete "amara.darcy" /DOMAIN
-NET USER /delete "kenji.darcy" /DOMAIN
-NET USER /delete "ruby.darcy" /DOMAIN
-NET USER /delete "jeanluc.durand" /DOMAIN
-NET USER /delete "jeanluc.ferreira" /DOMAIN
-NET USER /delete "dane.hollis" /DOMAIN
-NET USER /delete "liam.hughesparry" /DOMAIN
-NET USER /delete "ngaio.hughesparry" /DOMAIN
-NET USER /delete "noah.hughesparry" /DOMAIN
-NET USER /delete "renee.hughesparry" /DOMAIN
-NET USER /delete "jeanluc.lindqvist" /DOMAIN
-NET USER /delete "kiri.matiu" /DOMAIN
-NET USER /delete "jeanluc.nunez" /DOMAIN
-NET USER /delete "ivy.oconnor" /DOMAIN
-NET USER /delete "ada.okonkwo" /DOMAIN
-NET USER /delete "luis.pereira" /DOMAIN
-NET USER /delete "beth.sinclair" /DOMAIN
-NET USER /delete "kenji.smithjones" /DOMAIN
-NET USER /delete "pita.tangaroa" /DOMAIN
-NET USER /delete "greta.ulrich" /DOMAIN
-NET USER /delete "losa.vaifale" /DOMAIN
-NET USER /delete "jeanluc.vanderberg" /DOMAIN
