@@ -1,7 +1,7 @@
 #include "acctgen/logic/batch_files/toolset.h"
 
-#include "acctgen/logic/batch_files/classic_tools.h"
-#include "acctgen/logic/batch_files/todays_tools.h"
+#include "acctgen/logic/batch_files/classic_toolset.h"
+#include "acctgen/logic/batch_files/todays_toolset.h"
 
 namespace acctgen {
 

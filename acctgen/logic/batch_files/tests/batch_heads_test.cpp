@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "acctgen/logic/batch_files/classic_tools.h"
-#include "acctgen/logic/batch_files/todays_tools.h"
+#include "acctgen/logic/batch_files/classic_toolset.h"
+#include "acctgen/logic/batch_files/todays_toolset.h"
 #include "runtime/files.h"
 #include "runtime/testing/test_drives.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 
-#include "acctgen/logic/batch_files/todays_tools.h"
+#include "acctgen/logic/batch_files/todays_toolset.h"
 #include "acctgen/logic/form/settings_file.h"
 #include "acctgen/testing/files_line_sorter.h"
 #include "acctgen/testing/recording_progress.h"

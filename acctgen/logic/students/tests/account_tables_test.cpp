@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "acctgen/logic/batch_files/classic_tools.h"
+#include "acctgen/logic/batch_files/classic_toolset.h"
 #include "acctgen/logic/students/leaving_year.h"
 #include "acctgen/logic/students/ou_path.h"
 #include "acctgen/logic/students/passwords.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "acctgen/logic/batch_files/classic_tools.h"
+#include "acctgen/logic/batch_files/classic_toolset.h"
 #include "runtime/files.h"
 #include "runtime/testing/test_drives.h"
 

@@ -1,4 +1,4 @@
-#include "acctgen/logic/batch_files/classic_tools.h"
+#include "acctgen/logic/batch_files/classic_toolset.h"
 
 #include "acctgen/logic/account_files/addusers_script.h"
 #include "acctgen/logic/account_files/undo_file.h"

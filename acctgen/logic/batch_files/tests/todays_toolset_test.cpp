@@ -1,4 +1,4 @@
-#include "acctgen/logic/batch_files/todays_tools.h"
+#include "acctgen/logic/batch_files/todays_toolset.h"
 
 #include <gtest/gtest.h>
 

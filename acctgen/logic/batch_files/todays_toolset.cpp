@@ -1,4 +1,4 @@
-#include "acctgen/logic/batch_files/todays_tools.h"
+#include "acctgen/logic/batch_files/todays_toolset.h"
 
 #include "acctgen/logic/account_files/addusers_script.h"
 #include "acctgen/logic/account_files/ou_script.h"
