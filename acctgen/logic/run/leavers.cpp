@@ -124,24 +124,13 @@ bool WriteLeaversReport(rt::Files& files, const Options& options, const LeaverCh
   const bool found =
       !changes.disabled.empty() || !changes.deleted.empty() || !changes.by_hand.empty();
   if (!found) files.PrintLine(report, "NO ACCOUNTS TO DISABLE OR DELETE");
-  files.PrintLine(report, " ");
-  if (!changes.by_hand.empty()) {
-    files.PrintLine(report, "These accounts have left too, but the export does not say where they");
-    files.PrintLine(report, "stand, so step 4 leaves them: please disable them yourself.");
-    files.PrintLine(report, " ");
-    for (const std::string& name : changes.by_hand) files.PrintLine(report, name);
-    files.PrintLine(report, " ");
-  }
-  if (found) {
-    files.PrintLine(report, "The home folders stay: check the contents of each one and delete it");
-    files.PrintLine(report, "when no longer required. To bring a disabled student back, put the");
-    files.PrintLine(report, "student in school.txt again and run steps 1 to 4 again.");
-  }
-  files.PrintLine(report, " ");
-  files.PrintLine(report, "Please close this window when ready.");
-  files.Close(report);
-
-  if (found) shell.Start(kDeletedReportCommand, rt::WindowStyle::kNormalFocus);
+  FinishDeletedReport(files, report, shell, found,
+                      {"These accounts have left too, but the export does not say where they",
+                       "stand, so step 4 leaves them: please disable them yourself."},
+                      changes.by_hand,
+                      {"The home folders stay: check the contents of each one and delete it",
+                       "when no longer required. To bring a disabled student back, put the",
+                       "student in school.txt again and run steps 1 to 4 again."});
   return found;
 }
 

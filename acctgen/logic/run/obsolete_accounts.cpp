@@ -31,25 +31,13 @@ bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
   }
 
   if (!found) files.PrintLine(report, "NO ACCOUNTS TO DELETE");
-  files.PrintLine(report, " ");
-  if (!by_hand.empty()) {
-    files.PrintLine(report,
-                    "These accounts have left too, but their names cannot be put safely into "
-                    "step5.bat: please delete them yourself.");
-    files.PrintLine(report, " ");
-    for (std::string_view name : by_hand) files.PrintLine(report, name);
-    files.PrintLine(report, " ");
-  }
-  if (found) {
-    files.PrintLine(report, "The home folders for these users will not be deleted automatically.");
-    files.PrintLine(report, "You should manually check the contents of their home folders and");
-    files.PrintLine(report, "delete them if no longer required.");
-  }
-  files.PrintLine(report, " ");
-  files.PrintLine(report, "Please close this window when ready.");
-  files.Close(report);
-
-  if (found) shell.Start(kDeletedReportCommand, rt::WindowStyle::kNormalFocus);
+  FinishDeletedReport(files, report, shell, found,
+                      {"These accounts have left too, but their names cannot be put safely into "
+                       "step5.bat: please delete them yourself."},
+                      by_hand,
+                      {"The home folders for these users will not be deleted automatically.",
+                       "You should manually check the contents of their home folders and",
+                       "delete them if no longer required."});
   return found;
 }
 

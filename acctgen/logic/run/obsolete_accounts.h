@@ -3,6 +3,7 @@
 // matches gets a delete command at the end of step 5 and a line in "A:\deleted.txt", which then
 // opens in Notepad for review.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,29 @@ inline constexpr std::string_view kDeletedReportCommand = "Notepad.exe a:\\delet
 // holds them in a table, so none is built again here. A delete command names its account in
 // double quotes; an account whose name cannot stand in them safely gets none and is listed
 // apart, for a person to delete.
+// The end of the report, after its list: what was found is left to a person (each name after
+// the lead lines), the advice lines when anything was found, the closing line; then the report
+// is closed and opens in Notepad when anything was found.
+template <typename Names>
+void FinishDeletedReport(rt::Files& files, rt::FileNumber report, rt::Shell& shell, bool found,
+                         std::initializer_list<std::string_view> by_hand_lead, const Names& by_hand,
+                         std::initializer_list<std::string_view> advice) {
+  files.PrintLine(report, " ");
+  if (!by_hand.empty()) {
+    for (std::string_view line : by_hand_lead) files.PrintLine(report, line);
+    files.PrintLine(report, " ");
+    for (std::string_view name : by_hand) files.PrintLine(report, name);
+    files.PrintLine(report, " ");
+  }
+  if (found) {
+    for (std::string_view line : advice) files.PrintLine(report, line);
+  }
+  files.PrintLine(report, " ");
+  files.PrintLine(report, "Please close this window when ready.");
+  files.Close(report);
+  if (found) shell.Start(kDeletedReportCommand, rt::WindowStyle::kNormalFocus);
+}
+
 bool WriteObsoleteAccountsReport(rt::Files& files, rt::FileNumber step5,
                                  const std::vector<ExistingAccount>& existing_accounts,
                                  const school::LoginNumbering& current_logins,
